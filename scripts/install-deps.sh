@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what building, testing and running the demo need on Debian 12. Idempotent: it
+# only asks apt for packages that are missing and only generates the Chinese locale once.
+set -euo pipefail
+
+packages=(
+    cmake g++ make googletest libgtest-dev
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
+    wine wine64 xvfb x11-utils fonts-wqy-microhei locales imagemagick
+    clang libclang-rt-14-dev clang-format
+)
+
+sudo_if_needed() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo_if_needed apt-get update -qq
+    sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+fi
+
+# Chinese text renders under Wine only with a Chinese locale present on the machine.
+if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+    sudo_if_needed sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | sudo_if_needed tee -a /etc/locale.gen >/dev/null
+    grep -q '^en_US.UTF-8 UTF-8' /etc/locale.gen || echo 'en_US.UTF-8 UTF-8' | sudo_if_needed tee -a /etc/locale.gen >/dev/null
+    sudo_if_needed locale-gen >/dev/null
+fi
