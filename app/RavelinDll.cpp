@@ -1,6 +1,16 @@
-// Loading and unloading of Ravelin.dll. The library keeps no per-process setup of its own.
+// Loading of Ravelin.dll: the application object's initialisation runs once per process.
 #include <windows.h>
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) {
+#include "app/CRavelinApp.h"
+
+namespace {
+
+app::CRavelinApp theApp;
+
+}  // namespace
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH)
+        return theApp.InitInstance() ? TRUE : FALSE;
     return TRUE;
 }

@@ -3,7 +3,8 @@ cmake_minimum_required(VERSION 3.25)
 #   BINARY            the DLL or EXE
 #   ALLOWED_IMPORTS   |-separated DLL names the binary may import from (case-insensitive)
 #   EXPECTED_EXPORTS  |-separated names the binary must export, and nothing else ("" = none)
-#   ZELDISP_NAMES     optional file listing the names allowed to be imported from zelDisp.dll
+#   ZELDISP_DEF       optional module-definition file of zelDisp.dll: the only names that may
+#                     be imported from it
 execute_process(COMMAND ${OBJDUMP} -p ${BINARY} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
     message(FATAL_ERROR "objdump failed on ${BINARY}")
@@ -23,8 +24,15 @@ foreach(line IN LISTS dll_lines)
 endforeach()
 
 # Names imported from zelDisp.dll: the section after its "DLL Name" line up to the next one.
-if(ZELDISP_NAMES)
-    file(STRINGS ${ZELDISP_NAMES} known)
+if(ZELDISP_DEF)
+    file(STRINGS ${ZELDISP_DEF} def_lines)
+    set(known "")
+    foreach(line IN LISTS def_lines)
+        string(STRIP "${line}" line)
+        if(line MATCHES "^zel[A-Za-z]+$")
+            list(APPEND known ${line})
+        endif()
+    endforeach()
     string(FIND "${dump}" "DLL Name: zelDisp.dll" at)
     if(at GREATER -1)
         string(SUBSTRING "${dump}" ${at} -1 rest)

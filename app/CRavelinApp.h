@@ -1,0 +1,12 @@
+// The library's application object. It keeps no state of its own.
+#pragma once
+
+namespace app {
+
+class CRavelinApp {
+  public:
+    // Runs the base initialisation and reports success.
+    bool InitInstance();
+};
+
+}  // namespace app

@@ -1,0 +1,27 @@
+// One configuration session: session state, the fetch of every record, the main dialog.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "app/Session.h"
+
+namespace app {
+
+// The text column for the entry's language selector: 0 Chinese, 3 Portuguese, else English.
+std::uint32_t LanguageFromSelector(std::uint32_t language);
+
+// Reads every record into the cache in the device's fixed order, then the counts from the
+// Version record (clamped to what the cache holds) and each channel's presets and cruise.
+// Results are not examined: a record whose Get failed keeps what its buffer holds.
+void FetchConfigCache();
+
+// Runs a session: rights for all pages, or the given user's rights from the device. Returns
+// false, touching nothing, when a session is already open (a re-entrant call).
+bool RunConfigSession(ZelHandle handle, std::uint32_t language, std::optional<std::int32_t> user);
+
+// What runs the window once the cache is filled. Tests may replace it.
+using MainDialogRunner = void (*)();
+void SetMainDialogRunner(MainDialogRunner runner);
+
+}  // namespace app

@@ -1,0 +1,256 @@
+// Invariants of the two text tables: layout, ids, text bounds and the texts that other code
+// depends on.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <set>
+#include <string>
+
+#include "text/LangTable.h"
+#include "text/LongTextTable.h"
+#include "text/TextIds.h"
+
+namespace {
+
+using namespace text;
+
+constexpr std::uint32_t kLanguages[] = {kColumnChinese, kColumnEnglish, kColumnPortuguese};
+
+// Length of a column's text; the column's width when it holds no terminator.
+template <std::size_t N>
+std::size_t UnitsUntilZero(const char16_t (&column)[N]) {
+    return std::find(column, column + N, u'\0') - column;
+}
+
+template <std::size_t N>
+bool PaddedWithZeros(const char16_t (&column)[N]) {
+    return std::all_of(column + UnitsUntilZero(column), column + N,
+                       [](char16_t c) { return c == u'\0'; });
+}
+
+const LangRow* FindRow(std::uint32_t id) {
+    for (const LangRow& row : LangTable) {
+        if (row.id == id) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+std::u16string Text(std::uint32_t language, std::uint32_t id) {
+    const LangRow* row = FindRow(id);
+    return row ? std::u16string(row->text[language]) : u"<missing>";
+}
+
+std::string Hex(std::uint32_t id) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "0x%X", id);
+    return buffer;
+}
+
+TEST(LangTable, test_rows_end_with_one_terminator) {
+    for (std::size_t i = 0; i < kLangRowCount; ++i) {
+        EXPECT_NE(LangTable[i].id, kTerminatorId) << "row " << i;
+    }
+    const LangRow& last = LangTable[kLangRowCount];
+    EXPECT_EQ(last.id, kTerminatorId);
+    for (const auto& column : last.text) {
+        EXPECT_EQ(UnitsUntilZero(column), 0u);
+    }
+}
+
+TEST(LangTable, test_ids_unique_and_in_range) {
+    std::set<std::uint32_t> seen;
+    for (std::size_t i = 0; i < kLangRowCount; ++i) {
+        const std::uint32_t id = LangTable[i].id;
+        EXPECT_GE(id, 0x500u) << "row " << i;
+        EXPECT_LE(id, 0x5F0u) << "row " << i;
+        EXPECT_TRUE(seen.insert(id).second) << Hex(id) << " occurs twice";
+    }
+}
+
+TEST(LangTable, test_texts_fit_their_columns) {
+    for (const LangRow& row : LangTable) {
+        for (std::size_t k = 0; k < kColumnCount; ++k) {
+            EXPECT_LE(UnitsUntilZero(row.text[k]), kLangTextUnits - 1)
+                << Hex(row.id) << " column " << k;
+            EXPECT_TRUE(PaddedWithZeros(row.text[k])) << Hex(row.id) << " column " << k;
+        }
+        EXPECT_EQ(UnitsUntilZero(row.text[kColumnUnused]), 0u) << Hex(row.id);
+    }
+}
+
+// Only the week prefix is empty, and only outside Chinese; only "CAM " ends in a blank, so
+// that a channel number can follow it.
+TEST(LangTable, test_texts_present_and_trimmed) {
+    for (std::size_t i = 0; i < kLangRowCount; ++i) {
+        const LangRow& row = LangTable[i];
+        for (std::uint32_t language : kLanguages) {
+            const std::u16string s = row.text[language];
+            const bool mayBeEmpty = row.id == kTextWeek && language != kColumnChinese;
+            EXPECT_EQ(s.empty(), mayBeEmpty) << Hex(row.id) << " column " << language;
+            if (s.empty()) {
+                continue;
+            }
+            EXPECT_NE(s.front(), u' ') << Hex(row.id) << " column " << language;
+            const bool mayEndInBlank = row.id == kTextCam && language == kColumnEnglish;
+            EXPECT_EQ(s.back() == u' ', mayEndInBlank) << Hex(row.id) << " column " << language;
+        }
+    }
+}
+
+struct TellingRow {
+    std::uint32_t id;
+    const char16_t* chinese;
+    const char16_t* english;
+    const char16_t* portuguese;
+};
+
+TEST(LangTable, test_telling_rows_in_every_language) {
+    const TellingRow rows[] = {
+        {0x500, u"配置", u"Config", u"Configurar"},
+        {0x52B, u"默认/备份", u"Default", u"Padrão de Fabrica"},
+        {0x52C, u"保存", u"Save", u"Salvar"},
+        {0x52F, u"默认", u"Default", u"Padrão"},
+        {0x543, u"简体中文", u"简体中文", u"简体中文"},
+        {0x544, u"English", u"English", u"Inglês"},
+        {0x548, u"通道", u"CAM ", u"Canal"},
+        {0x558, u"星期", u"", u""},
+        {0x592, u"触发拨号", u"Trigger", u"Manual"},
+        {0x5DB, u"操作成功", u"Succeed", u"Sucesso"},
+        {0x5DC, u"操作失败", u"Failed", u"Falha"},
+        {0x5DE, u"提示", u"Info", u"Informação"},
+        {0x5EA, u"自动", u"Auto", u"Agenda"},
+        {0x5F0, u"没有权限", u"Without Permission", u"não tem Permissão"},
+    };
+    for (const TellingRow& r : rows) {
+        EXPECT_EQ(Text(kColumnChinese, r.id), r.chinese) << Hex(r.id);
+        EXPECT_EQ(Text(kColumnEnglish, r.id), r.english) << Hex(r.id);
+        EXPECT_EQ(Text(kColumnPortuguese, r.id), r.portuguese) << Hex(r.id);
+    }
+}
+
+// The main window finds a page by the text of its tree node, so these must not collide.
+TEST(LangTable, test_tree_and_page_captions_distinct_per_language) {
+    const std::uint32_t captions[] = {
+        kTextControlPanel, kTextSystemInformation,
+        kTextVersion,      kTextHddInfo,
+        kTextLog,          kTextSettingGroup,
+        kTextGeneral,      kTextEncode,
+        kTextSchedule,     kTextRs232,
+        kTextNetwork,      kTextAlarmCenter,
+        kTextNtpServer,    kTextPppoe,
+        kTextDdnsServer,   kTextEmail,
+        kTextAlarm,        kTextDetect,
+        kTextPanTiltZoom,  kTextDisplay,
+        kTextAdvanced,     kTextAbnormality,
+        kTextAlarmOut,     kTextManageRecord,
+    };
+    for (std::uint32_t language : kLanguages) {
+        std::set<std::u16string> seen;
+        for (std::uint32_t id : captions) {
+            ASSERT_NE(FindRow(id), nullptr) << Hex(id);
+            EXPECT_TRUE(seen.insert(Text(language, id)).second)
+                << Hex(id) << " repeats a caption in column " << language;
+        }
+    }
+}
+
+TEST(LangTable, test_channel_rows_end_with_their_number) {
+    for (std::uint32_t language : kLanguages) {
+        for (int n = 1; n <= 16; ++n) {
+            const std::u16string s = Text(language, kTextCam1 + n - 1);
+            const std::string digits = std::to_string(n);
+            const std::u16string number(digits.begin(), digits.end());
+            ASSERT_GT(s.size(), number.size()) << "CAM " << n << " column " << language;
+            EXPECT_EQ(s.substr(s.size() - number.size()), number) << "column " << language;
+            const char16_t before = s[s.size() - number.size() - 1];
+            EXPECT_FALSE(before >= u'0' && before <= u'9') << "CAM " << n << " column " << language;
+        }
+    }
+}
+
+TEST(LangTable, test_every_named_id_has_a_row) {
+    // clang-format off
+    const std::uint32_t ids[] = {
+        kTextConfig, kTextControlPanel, kTextSystemInformation, kTextVersion, kTextHddInfo,
+        kTextLog, kTextSettingGroup, kTextGeneral, kTextEncode, kTextSchedule, kTextRs232,
+        kTextNetwork, kTextAlarmCenter, kTextNtpServer, kTextPppoe, kTextDdnsServer, kTextEmail,
+        kTextAdvanced, kTextAbnormality, kTextDvrModel, kTextSystemVersion, kTextModelNumber,
+        kTextVideoInput, kTextSerialNumber, kTextMainBoard, kTextBuildDate, kTextGuiVersion,
+        kTextAudioInput, kTextMac, kTextStartTime, kTextEndTime, kTextOverwritten, kTextTotal,
+        kTextFree, kTextBad, kTextLogType, kTextQuery, kTextLogTime, kTextEvent, kTextAlarm,
+        kTextDetect, kTextPanTiltZoom, kTextDisplay, kTextDefaultBackup, kTextSave, kTextRefresh,
+        kTextCancel, kTextDefault, kTextSync, kTextCopy, kTextPaste, kTextAllDefault,
+        kTextSettingButton, kTextSystemTime, kTextDateFormat, kTextDateSeparator, kTextTimeFormat,
+        kTextLanguage, kTextHddFull, kTextPackEvery, kTextDvrNumber, kTextVideoStandard,
+        kTextAutoLogout, kTextYear, kTextMonth, kTextDay, kTextHour, kTextSimplifiedChinese,
+        kTextEnglish, kTextStopHddFull, kTextOverwrite, kTextMinutes, kTextCam, kTextEncodeMode,
+        kTextResolution, kTextFrameRate, kTextBitrateType, kTextBitrate, kTextRefBitrate,
+        kTextImageQuality, kTextAudio, kTextVideo, kTextOverlay, kTextExtraStream, kTextCbr,
+        kTextVbr, kTextCustomized, kTextPreRecord, kTextWeek, kTextSeconds, kTextMonday,
+        kTextTuesday, kTextWednesday, kTextThursday, kTextFriday, kTextSaturday, kTextSunday,
+        kTextWorkDay, kTextFreeDay, kTextSerialPort, kTextFunction, kTextProtocol, kTextBaudRate,
+        kTextDataBits, kTextStopBits, kTextParity, kTextRs, kTextNone, kTextPtzMatrix,
+        kTextKeyboard, kTextAdapter, kTextTransCom, kTextUserDevice, kTextStandard, kTextYihua,
+        kTextNantian, kTextHitachi, kTextShengxun, kTextGrg, kTextOdd, kTextEven, kTextMark,
+        kTextSpace, kTextIp, kTextSubnetMask, kTextGateway, kTextCmdPort, kTextDataPort,
+        kTextPreferredDns, kTextAlternateDns, kTextHttpPort, kTextTalkPort, kTextServerIp,
+        kTextTimeZone, kTextUpdateEvery, kTextNtpStartTime, kTextUsed, kTextNetworkType, kTextUser,
+        kTextPassword, kTextDialUp, kTextNetTypePppoe, kTextTdcdma, kTextWcdma, kTextCdma2000,
+        kTextNever, kTextTrigger, kTextAlways, kTextDdnsType, kTextDomainName, kTextServer,
+        kTextFrom, kTextTo, kTextCc, kTextAlarmIn, kTextAlarmInType, kTextRecordChannel, kTextDelay,
+        kTextAlarmOut, kTextTourOnAlarm, kTextPtzActivation, kTextShowMessage, kTextBuzzer,
+        kTextAlarmUpload, kTextSendEmail, kTextLatch, kTextNormalOpen, kTextNormalClose,
+        kTextEventType, kTextVideoLoss, kTextCameraMask, kTextMotionDetect, kTextSelect,
+        kTextSensitivity, kTextLevel1, kTextLevel2, kTextLevel3, kTextLevel4, kTextLevel5,
+        kTextAddress, kTextSpeed, kTextPreset, kTextCruise, kTextNumberColumn, kTextName, kTextAdd,
+        kTextModify, kTextDelete, kTextPatrolNumber, kTextCruiseInterval, kTextOrder,
+        kTextTransparency, kTextChannelName, kTextTimeDisplay, kTextChannelDisplay, kTextEnableTour,
+        kTextView1, kTextView4, kTextView8, kTextView16, kTextTourInterval, kTextView, kTextCam1,
+        kTextCam2, kTextCam3, kTextCam4, kTextCam5, kTextCam6, kTextCam7, kTextCam8, kTextCam9,
+        kTextCam10, kTextCam11, kTextCam12, kTextCam13, kTextCam14, kTextCam15, kTextCam16,
+        kTextSucceed, kTextFailed, kTextInfo, kTextNoHdd, kTextHddError, kTextHddFullEvent,
+        kTextDisconnection, kTextIpConflicted, kTextUnauthorizedAccess, kTextPalNtscUnmatched,
+        kTextVideoAbnormity, kTextManageRecord, kTextRecordMode, kTextAuto, kTextManual,
+        kTextStopRecordMode, kTextAllSelect, kTextAlarmType, kTextReboot, kTextWithoutPermission,
+    };
+    // clang-format on
+    EXPECT_EQ(std::size(ids), kLangRowCount);
+    EXPECT_EQ(std::set<std::uint32_t>(std::begin(ids), std::end(ids)).size(), std::size(ids));
+    for (std::uint32_t id : ids) {
+        EXPECT_NE(FindRow(id), nullptr) << Hex(id);
+    }
+}
+
+TEST(LongTextTable, test_rows_and_texts) {
+    EXPECT_EQ(LongTextTable[0].id, kTextConfigInPtz);
+    EXPECT_EQ(LongTextTable[1].id, kTextRebootQuestion);
+    EXPECT_EQ(LongTextTable[kLongRowCount].id, kTerminatorId);
+    for (const LongTextRow& row : LongTextTable) {
+        for (std::size_t k = 0; k < kColumnCount; ++k) {
+            EXPECT_LE(UnitsUntilZero(row.text[k]), kLongTextUnits - 1) << Hex(row.id);
+            EXPECT_TRUE(PaddedWithZeros(row.text[k])) << Hex(row.id) << " column " << k;
+        }
+        EXPECT_EQ(UnitsUntilZero(row.text[kColumnUnused]), 0u) << Hex(row.id);
+    }
+
+    const LongTextRow& hint = LongTextTable[0];
+    EXPECT_EQ(std::u16string(hint.text[kColumnChinese]), u"请到云台设置界面进行设置");
+    EXPECT_EQ(std::u16string(hint.text[kColumnEnglish]), u"Config it in the Pan/Tilt/Zoom");
+    EXPECT_EQ(std::u16string(hint.text[kColumnPortuguese]), u"Configuração PTZ");
+
+    const LongTextRow& question = LongTextTable[1];
+    EXPECT_EQ(std::u16string(question.text[kColumnChinese]),
+              u"关键设置被修改,需要重启后生效,是否重启?");
+    EXPECT_EQ(std::u16string(question.text[kColumnPortuguese]),
+              u"Configurações terão efeito após a reinicialização do sistema. Deseja reiniciar "
+              u"agora?");
+    const std::u16string english = question.text[kColumnEnglish];
+    ASSERT_FALSE(english.empty());
+    EXPECT_EQ(english.back(), u'?');
+}
+
+}  // namespace
