@@ -1,0 +1,128 @@
+// Planned failures: a chosen device function fails once, n times or always, optionally
+// scribbling over the caller's buffer first, and a failed Set changes nothing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "tests/sim/DeviceCalls.h"
+#include "tests/sim/ScopedRecorder.h"
+
+namespace {
+
+using simtest::AllDeviceCalls;
+using simtest::CallKind;
+using simtest::DeviceCall;
+using simtest::Fetch;
+using simtest::ScopedRecorder;
+
+std::int32_t GetNormal(ZelHandle handle) {
+    device::NormalRecord record{};
+    return zelDispHisiNewMenuNormalGet(handle, &record);
+}
+
+TEST(Failures, test_function_fails_the_planned_number_of_times) {
+    struct Case {
+        std::int32_t times;
+        std::vector<std::int32_t> results;  // of the following calls
+    };
+    const Case cases[] = {
+        {1, {-1, 0, 0}},
+        {3, {-1, -1, -1, 0}},
+        {-1, {-1, -1, -1, -1, -1, -1}},
+        {0, {0, 0}},
+    };
+    for (const Case& c : cases) {
+        ScopedRecorder recorder;
+        ASSERT_EQ(zsimFail(recorder.handle(), "zelDispHisiNewMenuNormalGet", c.times, -1), 0);
+        std::vector<std::int32_t> results;
+        for (std::size_t i = 0; i < c.results.size(); ++i) {
+            results.push_back(GetNormal(recorder.handle()));
+            // Other functions are not affected.
+            device::CodeRecord code{};
+            EXPECT_EQ(zelDispHisiNewMenuCodeGet(recorder.handle(), &code), 0);
+        }
+        EXPECT_EQ(results, c.results) << "times " << c.times;
+    }
+}
+
+TEST(Failures, test_plan_is_replaced_and_cleared_by_zero) {
+    ScopedRecorder recorder;
+    ASSERT_EQ(zsimFail(recorder.handle(), "zelDispHisiNewMenuNormalGet", -1, -1), 0);
+    EXPECT_EQ(GetNormal(recorder.handle()), -1);
+    ASSERT_EQ(zsimFail(recorder.handle(), "zelDispHisiNewMenuNormalGet", 1, -1), 0);
+    EXPECT_EQ(GetNormal(recorder.handle()), -1);
+    EXPECT_EQ(GetNormal(recorder.handle()), 0);
+    ASSERT_EQ(zsimFail(recorder.handle(), "zelDispHisiNewMenuNormalGet", -1, -1), 0);
+    ASSERT_EQ(zsimFail(recorder.handle(), "zelDispHisiNewMenuNormalGet", 0, -1), 0);
+    EXPECT_EQ(GetNormal(recorder.handle()), 0);
+}
+
+TEST(Failures, test_scribble_fills_exactly_the_output_of_every_get_like_function) {
+    for (const DeviceCall& c : AllDeviceCalls()) {
+        if (c.kind != CallKind::Fills)
+            continue;
+        for (std::int32_t scribble : {0x00, 0xAB, 0xFF}) {
+            ScopedRecorder recorder;
+            ASSERT_EQ(zsimFail(recorder.handle(), std::string(c.name).c_str(), 1, scribble), 0);
+            std::vector<std::uint8_t> buffer(simtest::kCallBufferSize, 0x11);
+            EXPECT_EQ(c.call(recorder.handle(), buffer.data()), -1) << c.name;
+            EXPECT_EQ(std::count(buffer.begin(), buffer.begin() + c.size, scribble),
+                      std::ptrdiff_t(c.size))
+                << c.name << " scribble " << scribble;
+            EXPECT_EQ(buffer[c.size], 0x11) << c.name << " scribbles past its buffer";
+        }
+    }
+}
+
+TEST(Failures, test_without_scribble_and_on_sets_the_buffer_is_untouched) {
+    for (const DeviceCall& c : AllDeviceCalls()) {
+        ScopedRecorder recorder;
+        const std::int32_t scribble = c.kind == CallKind::Fills ? -1 : 0xAB;
+        ASSERT_EQ(zsimFail(recorder.handle(), std::string(c.name).c_str(), 1, scribble), 0);
+        std::vector<std::uint8_t> buffer(simtest::kCallBufferSize, 0x11);
+        const std::vector<std::uint8_t> before = buffer;
+        EXPECT_EQ(c.call(recorder.handle(), buffer.data()), -1) << c.name;
+        EXPECT_EQ(buffer, before) << c.name;
+    }
+}
+
+TEST(Failures, test_failed_set_changes_nothing) {
+    ScopedRecorder recorder;
+    const device::NetRecord before = Fetch(recorder.handle(), zelDispHisiNewMenuNetGet);
+    device::NetRecord changed = before;
+    changed.httpPort = 8080;
+    ASSERT_EQ(zsimFail(recorder.handle(), "zelDispHisiNewMenuNetSet", 1, 0), 0);
+    EXPECT_EQ(zelDispHisiNewMenuNetSet(recorder.handle(), &changed), -1);
+    EXPECT_EQ(+Fetch(recorder.handle(), zelDispHisiNewMenuNetGet).httpPort, +before.httpPort);
+    EXPECT_EQ(zelDispHisiNewMenuNetSet(recorder.handle(), &changed), 0);
+    EXPECT_EQ(+Fetch(recorder.handle(), zelDispHisiNewMenuNetGet).httpPort, 8080);
+}
+
+TEST(Failures, test_call_with_bad_arguments_fails_on_its_own_and_is_not_counted) {
+    ScopedRecorder recorder;
+    ASSERT_EQ(zsimFail(recorder.handle(), "zelDispHisiNewMenuPTZPointGet", 1, 0xAB), 0);
+    device::PtzPointRecord points;
+    std::memset(&points, 0x11, sizeof points);
+    EXPECT_EQ(zelDispHisiNewMenuPTZPointGet(recorder.handle(), 40, &points), -1);
+    EXPECT_EQ(points.slots[0].used, 0x11);  // refused before the plan
+    EXPECT_EQ(zelDispHisiNewMenuPTZPointGet(recorder.handle(), 0, &points), -1);
+    EXPECT_EQ(points.slots[0].used, 0xAB);
+    EXPECT_EQ(zelDispHisiNewMenuPTZPointGet(recorder.handle(), 0, &points), 0);
+}
+
+TEST(Failures, test_bad_plans_are_refused) {
+    ScopedRecorder recorder;
+    const ZelHandle h = recorder.handle();
+    EXPECT_EQ(zsimFail(h, "zelDispHisiNewMenuNormalGetX", 1, -1), -1);
+    EXPECT_EQ(zsimFail(h, "NormalGet", 1, -1), -1);
+    EXPECT_EQ(zsimFail(h, "zsimOpen", 1, -1), -1);
+    EXPECT_EQ(zsimFail(h, nullptr, 1, -1), -1);
+    EXPECT_EQ(zsimFail(h, "zelDispSaveMenu", -2, -1), -1);
+    EXPECT_EQ(zsimFail(h, "zelDispSaveMenu", 1, 256), -1);
+    EXPECT_EQ(zsimFail(h, "zelDispSaveMenu", 1, -2), -1);
+    EXPECT_EQ(zsimFail(0, "zelDispSaveMenu", 1, -1), -1);
+    EXPECT_EQ(zelDispSaveMenu(h), 0);  // none of them took effect
+}
+
+}  // namespace

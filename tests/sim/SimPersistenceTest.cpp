@@ -1,0 +1,237 @@
+// The state file: created from the defaults, written only by zelDispSaveMenu and replaced
+// whole, read back by the next recorder, and refused with a clear error, untouched, when it
+// is truncated, corrupt or foreign.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "sim/Crc32.h"
+#include "sim/Defaults.h"
+#include "sim/StateCodec.h"
+#include "tests/sim/DeviceCalls.h"
+#include "tests/sim/ScopedRecorder.h"
+#include "tests/sim/TempDir.h"
+
+namespace {
+
+using simtest::AllDeviceCalls;
+using simtest::CallKind;
+using simtest::DeviceCall;
+using simtest::Fetch;
+using simtest::ScopedRecorder;
+using simtest::TempDir;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+Bytes DefaultImage() {
+    auto state = std::make_unique<sim::RecorderState>();
+    sim::Defaults::Fill(*state);
+    return sim::StateCodec::Encode(*state);
+}
+
+// The checksum recomputed after an edit, so that a check behind it is reached.
+void Reseal(Bytes& image) {
+    const std::uint32_t crc = sim::Crc32::Of(image.data(), image.size() - 4);
+    for (int k = 0; k < 4; ++k)
+        image[image.size() - 4 + k] = std::uint8_t(crc >> (8 * k));
+}
+
+bool IsRecordSet(const DeviceCall& c) {
+    return c.kind == CallKind::Sends && c.name != "zelDispPaTimeSet";
+}
+
+Bytes Pattern(const DeviceCall& c) {
+    Bytes bytes(simtest::kCallBufferSize);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = std::uint8_t(i * 13 + c.name.size());
+    return bytes;
+}
+
+TEST(StateCodec, test_crc32_check_value) {
+    const std::string text = "123456789";
+    EXPECT_EQ(sim::Crc32::Of(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
+              0xCBF43926u);
+}
+
+TEST(StateCodec, test_encoded_defaults_decode_to_the_same_state) {
+    const Bytes image = DefaultImage();
+    EXPECT_EQ(image.size(), sim::StateCodec::EncodedSize());
+    auto decoded = std::make_unique<sim::RecorderState>();
+    std::string error;
+    ASSERT_TRUE(sim::StateCodec::Decode(image.data(), image.size(), *decoded, error)) << error;
+    EXPECT_EQ(sim::StateCodec::Encode(*decoded), image);
+}
+
+TEST(StateCodec, test_damaged_images_are_refused_with_a_reason_and_state_untouched) {
+    const Bytes good = DefaultImage();
+    struct Case {
+        const char* what;
+        std::function<void(Bytes&)> damage;
+        bool reseal;  // whether the checksum is made to match the damage
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"empty", [](Bytes& b) { b.clear(); }, false, "too short"},
+        {"header only", [](Bytes& b) { b.resize(16); }, false, "too short"},
+        {"cut in a record", [](Bytes& b) { b.resize(b.size() / 2); }, false, "truncated"},
+        {"cut before the checksum", [](Bytes& b) { b.resize(b.size() - 4); }, false, "truncated"},
+        {"one byte more", [](Bytes& b) { b.push_back(0); }, true, "unexpected bytes"},
+        {"foreign magic", [](Bytes& b) { b[0] = 'P'; }, false, "not a state file"},
+        {"newer version", [](Bytes& b) { b[8] = 2; }, true, "version 2"},
+        {"record count", [](Bytes& b) { b[12] = 22; }, true, "22 records"},
+        {"record id", [](Bytes& b) { b[16] = 9; }, true, "record 9"},
+        {"record size", [](Bytes& b) { b[20] = 27; }, true, "Normal has 27 bytes"},
+        {"huge record size", [](Bytes& b) { b[23] = 0xFF; }, true, "Normal has"},
+        {"flipped record byte", [](Bytes& b) { b[b.size() / 3] ^= 0x10; }, false, "checksum"},
+        {"flipped checksum", [](Bytes& b) { b.back() ^= 0x01; }, false, "checksum"},
+    };
+    for (const Case& c : cases) {
+        Bytes image = good;
+        c.damage(image);
+        if (c.reseal)
+            Reseal(image);
+        auto state = std::make_unique<sim::RecorderState>();
+        std::memset(state.get(), 0xEE, sizeof *state);
+        std::string error;
+        EXPECT_FALSE(sim::StateCodec::Decode(image.data(), image.size(), *state, error)) << c.what;
+        EXPECT_NE(error.find(c.reason), std::string::npos) << c.what << ": " << error;
+        const auto* raw = reinterpret_cast<const std::uint8_t*>(state.get());
+        EXPECT_EQ(std::count(raw, raw + sizeof *state, 0xEE), std::ptrdiff_t(sizeof *state))
+            << c.what;
+    }
+}
+
+TEST(StateFile, test_missing_file_is_created_from_the_defaults) {
+    TempDir dir;
+    const std::string path = dir.File("recorder.state");
+    {
+        ScopedRecorder recorder(path);
+        EXPECT_EQ(+Fetch(recorder.handle(), zelDispHisiNewMenuCodeGet).channelCount, 8);
+    }
+    EXPECT_EQ(ReadFile(dir.path() / "recorder.state"), DefaultImage());
+}
+
+TEST(StateFile, test_saved_records_are_read_by_the_next_recorder_and_unsaved_ones_are_not) {
+    TempDir dir;
+    const std::string path = dir.File("recorder.state");
+    {
+        ScopedRecorder recorder(path);
+        for (const DeviceCall& c : AllDeviceCalls()) {
+            if (IsRecordSet(c)) {
+                ASSERT_EQ(c.call(recorder.handle(), Pattern(c).data()), 0) << c.name;
+            }
+        }
+        device::PtzPointRecord last{};
+        last.slots[254].used = 1;
+        ASSERT_EQ(zelDispHisiNewMenuPTZPointSet(recorder.handle(), 15, &last), 0);
+        ASSERT_EQ(zsimSetCounts(recorder.handle(), 16, 16, 4), 0);
+        ASSERT_EQ(zelDispSaveMenu(recorder.handle()), 0);
+
+        device::NormalRecord unsaved{};
+        ASSERT_EQ(zelDispHisiNewMenuNormalSet(recorder.handle(), &unsaved), 0);
+    }
+    ScopedRecorder reopened(path);
+    for (const DeviceCall& set : AllDeviceCalls()) {
+        if (!IsRecordSet(set))
+            continue;
+        const std::string getName = std::string(set.name.substr(0, set.name.size() - 3)) + "Get";
+        for (const DeviceCall& get : AllDeviceCalls()) {
+            if (get.name != getName)
+                continue;
+            Bytes buffer(simtest::kCallBufferSize);
+            ASSERT_EQ(get.call(reopened.handle(), buffer.data()), 0);
+            const Bytes expected = Pattern(set);
+            EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + get.size, expected.begin()))
+                << getName;
+        }
+    }
+    device::PtzPointRecord last{};
+    ASSERT_EQ(zelDispHisiNewMenuPTZPointGet(reopened.handle(), 15, &last), 0);
+    EXPECT_EQ(last.slots[254].used, 1);
+    EXPECT_EQ(+Fetch(reopened.handle(), zelDispHisiNewMenuVersionGet).videoInputs, 16);
+}
+
+TEST(StateFile, test_save_replaces_the_file_and_leaves_no_temporary_file) {
+    TempDir dir;
+    const std::string path = dir.File("recorder.state");
+    ScopedRecorder recorder(path);
+    for (std::uint8_t language : {0, 3, 12}) {
+        device::NormalRecord normal = Fetch(recorder.handle(), zelDispHisiNewMenuNormalGet);
+        normal.language = language;
+        ASSERT_EQ(zelDispHisiNewMenuNormalSet(recorder.handle(), &normal), 0);
+        ASSERT_EQ(zelDispSaveMenu(recorder.handle()), 0);
+        ScopedRecorder reader(path);
+        EXPECT_EQ(Fetch(reader.handle(), zelDispHisiNewMenuNormalGet).language, language);
+    }
+    const auto entries = std::distance(std::filesystem::directory_iterator(dir.path()),
+                                       std::filesystem::directory_iterator());
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(StateFile, test_unusable_files_are_refused_with_a_message_and_left_untouched) {
+    TempDir dir;
+    const Bytes good = DefaultImage();
+    struct Case {
+        const char* name;
+        Bytes contents;
+    };
+    const Case cases[] = {
+        {"empty.state", {}},
+        {"truncated.state", Bytes(good.begin(), good.begin() + 5000)},
+        {"corrupt.state",
+         [&good] {
+             Bytes b = good;
+             b[4000] ^= 0xFF;
+             return b;
+         }()},
+        {"foreign.state", {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 0x0D}},
+        {"text.state", Bytes(2000, 'x')},
+    };
+    for (const Case& c : cases) {
+        const std::filesystem::path path = dir.path() / c.name;
+        WriteFile(path, c.contents);
+        char error[512] = "unchanged";
+        EXPECT_EQ(zsimOpen(dir.File(c.name).c_str(), error, sizeof error), 0u) << c.name;
+        EXPECT_NE(std::string(error).find(c.name), std::string::npos) << error;
+        EXPECT_EQ(ReadFile(path), c.contents) << c.name;
+    }
+    char error[512] = "";
+    EXPECT_EQ(zsimOpen(dir.File("no-such-dir/recorder.state").c_str(), error, sizeof error), 0u);
+    EXPECT_GT(std::strlen(error), 0u);
+    EXPECT_EQ(zsimOpen(dir.File("").c_str(), error, sizeof error), 0u);  // the directory
+    EXPECT_NE(std::string(error).find("not a regular file"), std::string::npos) << error;
+}
+
+TEST(StateFile, test_error_text_is_cut_to_the_buffer) {
+    TempDir dir;
+    WriteFile(dir.path() / "bad.state", Bytes(10, 0));
+    const std::string path = dir.File("bad.state");
+    char small[8] = "zzzzzzz";
+    EXPECT_EQ(zsimOpen(path.c_str(), small, sizeof small), 0u);
+    EXPECT_EQ(std::strlen(small), sizeof small - 1);
+    char untouched = 'z';
+    EXPECT_EQ(zsimOpen(path.c_str(), &untouched, 0), 0u);
+    EXPECT_EQ(untouched, 'z');
+    EXPECT_EQ(zsimOpen(path.c_str(), nullptr, 100), 0u);
+}
+
+TEST(StateFile, test_save_fails_cleanly_when_the_directory_is_gone) {
+    auto dir = std::make_unique<TempDir>();
+    ScopedRecorder recorder(dir->File("recorder.state"));
+    dir.reset();
+    EXPECT_EQ(zelDispSaveMenu(recorder.handle()), -1);
+    EXPECT_EQ(Fetch(recorder.handle(), zelDispHisiNewMenuNormalGet).language, 2);
+}
+
+}  // namespace

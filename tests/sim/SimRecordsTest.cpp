@@ -1,0 +1,185 @@
+// The simulated recorder's whole records: Get and Set on every one, unknown handles, the
+// protocol list and the counts of the Version record.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "device/ZelDispNames.h"
+#include "tests/sim/DeviceCalls.h"
+#include "tests/sim/ScopedRecorder.h"
+
+namespace {
+
+using simtest::AllDeviceCalls;
+using simtest::CallKind;
+using simtest::DeviceCall;
+using simtest::Fetch;
+using simtest::ScopedRecorder;
+
+using Buffer = std::vector<std::uint8_t>;
+
+bool IsRecordGet(const DeviceCall& c) {
+    return c.kind == CallKind::Fills && c.name != "zelDispHisiNewMenuPTZProtocolGet" &&
+           c.name != "zelDispHisiNewMenuUserListGet" && c.name != "zelDispPaTimeGet";
+}
+
+// Every record as its Get function returns it.
+std::map<std::string, Buffer> Snapshot(ZelHandle handle) {
+    std::map<std::string, Buffer> records;
+    for (const DeviceCall& c : AllDeviceCalls()) {
+        if (!IsRecordGet(c))
+            continue;
+        Buffer buffer(simtest::kCallBufferSize, 0);
+        EXPECT_EQ(c.call(handle, buffer.data()), 0) << c.name;
+        buffer.resize(c.size);
+        records[std::string(c.name)] = buffer;
+    }
+    return records;
+}
+
+TEST(DeviceCalls, test_table_lists_every_device_function_in_order) {
+    std::vector<std::string_view> names;
+    for (const DeviceCall& c : AllDeviceCalls())
+        names.push_back(c.name);
+    EXPECT_TRUE(std::equal(names.begin(), names.end(), device::kZelDispFunctionNames.begin(),
+                           device::kZelDispFunctionNames.end()));
+}
+
+TEST(Records, test_unknown_or_closed_handle_fails_every_function_and_leaves_the_buffer) {
+    ZelHandle closed = 0;
+    {
+        ScopedRecorder recorder;
+        closed = recorder.handle();
+    }
+    for (ZelHandle handle : {ZelHandle(0), closed, ZelHandle(0xFFFFFFFFu)}) {
+        for (const DeviceCall& c : AllDeviceCalls()) {
+            Buffer buffer(simtest::kCallBufferSize, 0x5A);
+            EXPECT_LT(c.call(handle, buffer.data()), 0) << c.name << " handle " << handle;
+            EXPECT_EQ(std::count(buffer.begin(), buffer.end(), 0x5A), std::ptrdiff_t(buffer.size()))
+                << c.name;
+        }
+    }
+}
+
+TEST(Records, test_get_fills_exactly_the_whole_record) {
+    ScopedRecorder recorder;
+    for (const DeviceCall& c : AllDeviceCalls()) {
+        if (!IsRecordGet(c))
+            continue;
+        Buffer zeros(simtest::kCallBufferSize, 0x00), ones(simtest::kCallBufferSize, 0xFF);
+        ASSERT_EQ(c.call(recorder.handle(), zeros.data()), 0) << c.name;
+        ASSERT_EQ(c.call(recorder.handle(), ones.data()), 0) << c.name;
+        EXPECT_TRUE(std::equal(zeros.begin(), zeros.begin() + c.size, ones.begin())) << c.name;
+        EXPECT_EQ(zeros[c.size], 0x00) << c.name << " writes past its record";
+        EXPECT_EQ(ones[c.size], 0xFF) << c.name << " writes past its record";
+    }
+}
+
+TEST(Records, test_set_changes_its_own_record_and_no_other) {
+    ScopedRecorder recorder;
+    for (const DeviceCall& set : AllDeviceCalls()) {
+        if (set.kind != CallKind::Sends || set.name == "zelDispPaTimeSet")
+            continue;
+        const std::string getName = std::string(set.name.substr(0, set.name.size() - 3)) + "Get";
+        std::map<std::string, Buffer> expected = Snapshot(recorder.handle());
+        ASSERT_TRUE(expected.count(getName)) << getName;
+
+        Buffer sent(simtest::kCallBufferSize);
+        for (std::size_t i = 0; i < sent.size(); ++i)
+            sent[i] = std::uint8_t(i * 7 + set.size);
+        ASSERT_EQ(set.call(recorder.handle(), sent.data()), 0) << set.name;
+        expected[getName] = Buffer(sent.begin(), sent.begin() + set.size);
+        EXPECT_EQ(Snapshot(recorder.handle()), expected) << set.name;
+    }
+}
+
+TEST(Records, test_recorders_are_independent) {
+    ScopedRecorder first, second;
+    device::NormalRecord normal = Fetch(first.handle(), zelDispHisiNewMenuNormalGet);
+    normal.language = 0;
+    ASSERT_EQ(zelDispHisiNewMenuNormalSet(first.handle(), &normal), 0);
+    EXPECT_EQ(Fetch(second.handle(), zelDispHisiNewMenuNormalGet).language, 2);
+    EXPECT_NE(first.handle(), second.handle());
+}
+
+TEST(ProtocolList, test_text_and_terminator_are_written_and_the_length_returned) {
+    const std::string kDefault = "(default)";
+    const std::string cases[] = {
+        kDefault,
+        "A=1|B=2",  // malformed lists are reported as they are
+        "",
+        std::string(device::kPtzProtocolBufferSize - 1, 'x'),
+    };
+    for (const std::string& text : cases) {
+        ScopedRecorder recorder;
+        if (text != kDefault) {
+            ASSERT_EQ(zsimSetProtocolList(recorder.handle(), text.c_str()), 0);
+        }
+        std::vector<char> buffer(device::kPtzProtocolBufferSize + 1, '\x7F');
+        const std::int32_t length =
+            zelDispHisiNewMenuPTZProtocolGet(recorder.handle(), buffer.data());
+        ASSERT_GE(length, 0);
+        EXPECT_EQ(std::strlen(buffer.data()), std::size_t(length));
+        if (text != kDefault) {
+            EXPECT_EQ(std::string(buffer.data()), text);
+        }
+        EXPECT_EQ(buffer[std::size_t(length) + 1], '\x7F');
+    }
+    ScopedRecorder recorder;
+    const std::string tooLong(device::kPtzProtocolBufferSize, 'x');
+    EXPECT_EQ(zsimSetProtocolList(recorder.handle(), tooLong.c_str()), -1);
+    EXPECT_EQ(zsimSetProtocolList(recorder.handle(), nullptr), -1);
+    EXPECT_EQ(zsimSetProtocolList(0, "A=1|"), -1);
+}
+
+TEST(Records, test_whole_records_are_replaced_by_name_and_size) {
+    ScopedRecorder recorder;
+    device::HddInfoRecord hdd{};
+    hdd.diskCount = 9;
+    ASSERT_EQ(zsimSetRecord(recorder.handle(), "HddInfo", &hdd, sizeof hdd), 0);
+    EXPECT_EQ(zsimLogSize(recorder.handle()), 0);
+    EXPECT_EQ(+Fetch(recorder.handle(), zelDispHisiNewMenuHddInfoGet).diskCount, 9);
+
+    std::vector<device::PtzCruiseRecord> cruises(device::kMaxChannels);
+    cruises[15].patrols[3].used = 1;
+    ASSERT_EQ(zsimSetRecord(recorder.handle(), "PTZCruise", cruises.data(),
+                            std::int32_t(cruises.size() * sizeof cruises[0])),
+              0);
+    device::PtzCruiseRecord last{};
+    ASSERT_EQ(zelDispHisiNewMenuPTZCruiseGet(recorder.handle(), 15, &last), 0);
+    EXPECT_EQ(last.patrols[3].used, 1);
+
+    const auto before = Snapshot(recorder.handle());
+    EXPECT_EQ(zsimSetRecord(recorder.handle(), "HddInfo", &hdd, sizeof hdd - 1), -1);
+    EXPECT_EQ(zsimSetRecord(recorder.handle(), "HddInfo", &hdd, -1), -1);
+    EXPECT_EQ(zsimSetRecord(recorder.handle(), "Hdd", &hdd, sizeof hdd), -1);
+    EXPECT_EQ(zsimSetRecord(recorder.handle(), "HddInfo", nullptr, sizeof hdd), -1);
+    EXPECT_EQ(zsimSetRecord(recorder.handle(), nullptr, &hdd, sizeof hdd), -1);
+    EXPECT_EQ(zsimSetRecord(0, "HddInfo", &hdd, sizeof hdd), -1);
+    EXPECT_EQ(Snapshot(recorder.handle()), before);
+}
+
+TEST(Counts, test_counts_are_written_into_the_version_record_as_given) {
+    struct Case {
+        std::int32_t channels, alarmInputs, alarmOutputs;
+    };
+    for (const Case& c :
+         {Case{0, 0, 0}, Case{16, 16, 4}, Case{4, 2, 1}, Case{40, -3, 7}, Case{-3, 40, -1}}) {
+        ScopedRecorder recorder;
+        const auto before = Snapshot(recorder.handle());
+        ASSERT_EQ(zsimSetCounts(recorder.handle(), c.channels, c.alarmInputs, c.alarmOutputs), 0);
+        const auto v = Fetch(recorder.handle(), zelDispHisiNewMenuVersionGet);
+        EXPECT_EQ(+v.videoInputs, c.channels);
+        EXPECT_EQ(+v.alarmInputs, c.alarmInputs);
+        EXPECT_EQ(+v.alarmOutputs, c.alarmOutputs);
+        EXPECT_EQ(+v.audioInputs, 4);
+        auto after = Snapshot(recorder.handle());
+        after["zelDispHisiNewMenuVersionGet"] = before.at("zelDispHisiNewMenuVersionGet");
+        EXPECT_EQ(after, before);
+    }
+    EXPECT_EQ(zsimSetCounts(0, 8, 4, 2), -1);
+}
+
+}  // namespace
