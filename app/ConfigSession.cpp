@@ -5,16 +5,15 @@
 #include <cstring>
 
 #include "device/ZelDisp.h"
+#include "ui/Backend.h"
+#include "ui/CMainDlg.h"
 
 namespace app {
 namespace {
 
 bool sessionOpen = false;
 
-// Until the window exists, a session ends once the cache is filled.
-void NoMainDialog() {}
-
-MainDialogRunner mainDialogRunner = NoMainDialog;
+MainDialogRunner mainDialogRunner = RunMainDialog;
 
 void FetchRights(ZelHandle handle, std::optional<std::int32_t> user) {
     if (!user) {
@@ -29,6 +28,11 @@ void FetchRights(ZelHandle handle, std::optional<std::int32_t> user) {
     }
 }
 
+// Takes the field by value: record fields are packed and may be misaligned.
+std::int32_t ClampCount(std::int32_t reported, std::int32_t most) {
+    return std::clamp(reported, 0, most);
+}
+
 class SessionGuard {
   public:
     SessionGuard() { sessionOpen = true; }
@@ -38,6 +42,13 @@ class SessionGuard {
 };
 
 }  // namespace
+
+void RunMainDialog() {
+    if (!ui::HasBackend())
+        return;
+    CMainDlg dialog;
+    dialog.DoModal();
+}
 
 std::uint32_t LanguageFromSelector(std::uint32_t language) {
     if (language == 0)
@@ -74,9 +85,9 @@ void FetchConfigCache() {
 
     // The counts index the cache's fixed arrays: a device reporting 40 or -3 channels
     // must never address a slot outside them. The Version page shows the raw fields.
-    ChannelCount = std::clamp(c.version.videoInputs, 0, device::kMaxChannels);
-    AlarmInCount = std::clamp(c.version.alarmInputs, 0, device::kMaxAlarmInputs);
-    AlarmOutCount = std::clamp(c.version.alarmOutputs, 0, device::kMaxAlarmOutputs);
+    ChannelCount = ClampCount(c.version.videoInputs, device::kMaxChannels);
+    AlarmInCount = ClampCount(c.version.alarmInputs, device::kMaxAlarmInputs);
+    AlarmOutCount = ClampCount(c.version.alarmOutputs, device::kMaxAlarmOutputs);
 
     for (int i = 0; i < ChannelCount; ++i) {
         zelDispHisiNewMenuPTZPointGet(h, i, &c.ptzPoint[i]);
@@ -97,7 +108,7 @@ bool RunConfigSession(ZelHandle handle, std::uint32_t language, std::optional<st
 }
 
 void SetMainDialogRunner(MainDialogRunner runner) {
-    mainDialogRunner = runner ? runner : NoMainDialog;
+    mainDialogRunner = runner ? runner : RunMainDialog;
 }
 
 }  // namespace app

@@ -20,7 +20,12 @@ void FetchConfigCache();
 // false, touching nothing, when a session is already open (a re-entrant call).
 bool RunConfigSession(ZelHandle handle, std::uint32_t language, std::optional<std::int32_t> user);
 
-// What runs the window once the cache is filled. Tests may replace it.
+// The configuration window, run modally with no parent window. Without a dialog backend
+// (a host with no user interface) it does nothing.
+void RunMainDialog();
+
+// What runs the window once the cache is filled. Tests may replace it; null restores the
+// configuration window.
 using MainDialogRunner = void (*)();
 void SetMainDialogRunner(MainDialogRunner runner);
 

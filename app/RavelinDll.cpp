@@ -1,16 +1,31 @@
-// Loading of Ravelin.dll: the application object's initialisation runs once per process.
-#include <windows.h>
+// Loading of Ravelin.dll: remembers the library's module, whose resources hold the dialog
+// templates and bitmaps, and runs the configuration window on real windows.
+#include "ui/win32/WinApi.h"
 
 #include "app/CRavelinApp.h"
+#include "app/ConfigSession.h"
+#include "ui/win32/Win32Backend.h"
 
 namespace {
 
 app::CRavelinApp theApp;
+HINSTANCE libraryModule = nullptr;
+
+// The backend is made on the first session, not while the library loads: making it loads
+// the common controls, which must not happen under the loader's lock.
+void RunOnRealWindows() {
+    static ui::win32::Win32Backend backend(libraryModule);
+    ui::SetBackend(&backend);
+    app::RunMainDialog();
+}
 
 }  // namespace
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH)
-        return theApp.InitInstance() ? TRUE : FALSE;
-    return TRUE;
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason != DLL_PROCESS_ATTACH)
+        return TRUE;
+    libraryModule = instance;
+    DisableThreadLibraryCalls(instance);
+    app::SetMainDialogRunner(RunOnRealWindows);
+    return theApp.InitInstance() ? TRUE : FALSE;
 }

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make googletest libgtest-dev
+    cmake g++ make googletest libgtest-dev python3
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
     wine wine64 xvfb x11-utils fonts-wqy-microhei locales imagemagick
     clang libclang-rt-14-dev clang-format

@@ -1,0 +1,11 @@
+// The alarm input page. Its settings are not editable yet: it shows its title and frame.
+#pragma once
+
+#include "res/resource.h"
+#include "text/TextIds.h"
+#include "ui/PageDialog.h"
+
+class CAlarmDlg : public ui::PageDialog {
+  public:
+    CAlarmDlg() : PageDialog(IDD_ALARM, text::kTextAlarm) {}
+};

@@ -1,0 +1,11 @@
+// The Alarm Out page. Its settings are not editable yet: it shows its title and frame.
+#pragma once
+
+#include "res/resource.h"
+#include "text/TextIds.h"
+#include "ui/PageDialog.h"
+
+class CAlarmOutDlg : public ui::PageDialog {
+  public:
+    CAlarmOutDlg() : PageDialog(IDD_ALARMOUT, text::kTextAlarmOut) {}
+};

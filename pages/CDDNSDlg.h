@@ -1,0 +1,11 @@
+// The DDNS Server page. Its settings are not editable yet: it shows its title and frame.
+#pragma once
+
+#include "res/resource.h"
+#include "text/TextIds.h"
+#include "ui/PageDialog.h"
+
+class CDDNSDlg : public ui::PageDialog {
+  public:
+    CDDNSDlg() : PageDialog(IDD_DDNS, text::kTextDdnsServer) {}
+};

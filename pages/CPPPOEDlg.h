@@ -1,0 +1,11 @@
+// The dial-up page. Its settings are not editable yet: it shows its title and frame.
+#pragma once
+
+#include "res/resource.h"
+#include "text/TextIds.h"
+#include "ui/PageDialog.h"
+
+class CPPPOEDlg : public ui::PageDialog {
+  public:
+    CPPPOEDlg() : PageDialog(IDD_PPPOE, text::kTextPppoe) {}
+};

@@ -1,0 +1,11 @@
+// The video detection page. Its settings are not editable yet: it shows its title and frame.
+#pragma once
+
+#include "res/resource.h"
+#include "text/TextIds.h"
+#include "ui/PageDialog.h"
+
+class CVideoDetectDlg : public ui::PageDialog {
+  public:
+    CVideoDetectDlg() : PageDialog(IDD_VIDEODETECT, text::kTextDetect) {}
+};

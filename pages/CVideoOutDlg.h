@@ -1,0 +1,11 @@
+// The Display output page. Its settings are not editable yet: it shows its title and frame.
+#pragma once
+
+#include "res/resource.h"
+#include "text/TextIds.h"
+#include "ui/PageDialog.h"
+
+class CVideoOutDlg : public ui::PageDialog {
+  public:
+    CVideoOutDlg() : PageDialog(IDD_VIDEOOUT, text::kTextDisplay) {}
+};

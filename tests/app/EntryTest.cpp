@@ -1,0 +1,228 @@
+// The entries as the recorder sees them: which calls arrive in which order, and what the
+// session state holds afterwards.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/ConfigSession.h"
+#include "app/Entries.h"
+#include "app/Session.h"
+#include "device/ZelDisp.h"
+#include "tests/support/SimRecorder.h"
+
+namespace {
+
+using testsupport::SimRecorder;
+
+const std::vector<std::string> kFetchOrder = {
+    "zelDispHisiNewMenuNormalGet",      "zelDispHisiNewMenuCodeGet",
+    "zelDispHisiNewMenuRecTimerGet",    "zelDispHisiNewMenuSerialsGet",
+    "zelDispHisiNewMenuNetGet",         "zelDispHisiNewMenuNTPGet",
+    "zelDispHisiNewMenuDialGet",        "zelDispHisiNewMenuDDNSGet",
+    "zelDispHisiNewMenuSMTPGet",        "zelDispHisiNewMenuAlarmInGet",
+    "zelDispHisiNewMenuVideoLostGet",   "zelDispHisiNewMenuVideoCoverGet",
+    "zelDispHisiNewMenuVideoMotionGet", "zelDispHisiNewMenuPTZGet",
+    "zelDispHisiNewMenuVideoOutGet",    "zelDispHisiNewMenuChanNameGet",
+    "zelDispHisiNewMenuVersionGet",     "zelDispHisiNewMenuHddInfoGet",
+    "zelDispHisiNewMenuEventGet",       "zelDispHisiNewMenuRecAdminGet",
+    "zelDispHisiNewMenuAlarmOutGet",
+};
+
+class Entry : public testing::Test {
+  protected:
+    void SetUp() override {
+        app::ResetSessionForTests();
+        app::SetMainDialogRunner(NoWindow);
+    }
+    void TearDown() override { app::SetMainDialogRunner(nullptr); }
+
+    // These tests look at the fetch alone.
+    static void NoWindow() {}
+
+    bool AllRights(std::uint8_t value) const {
+        return std::all_of(std::begin(app::UserRights), std::end(app::UserRights),
+                           [value](std::uint8_t r) { return r == value; });
+    }
+
+    SimRecorder recorder;
+};
+
+struct ChannelCase {
+    std::int32_t reported;
+    std::int32_t fetched;
+};
+
+class EntryFetch : public Entry, public testing::WithParamInterface<ChannelCase> {};
+
+TEST_P(EntryFetch, test_fetch_order_and_per_channel_records) {
+    const ChannelCase c = GetParam();
+    zsimSetCounts(recorder.handle(), c.reported, 4, 2);
+    recorder.ClearLog();
+
+    EXPECT_EQ(zelInitConfig(recorder.handle(), 2), 0);
+
+    const auto log = recorder.Log();
+    ASSERT_GE(log.size(), kFetchOrder.size());
+    for (std::size_t i = 0; i < kFetchOrder.size(); ++i) {
+        EXPECT_EQ(log[i].function, kFetchOrder[i]) << "call " << i;
+    }
+    std::size_t next = kFetchOrder.size();
+    for (std::int32_t channel = 0; channel < c.fetched; ++channel) {
+        ASSERT_GT(log.size(), next + 1);
+        EXPECT_EQ(log[next].function, "zelDispHisiNewMenuPTZPointGet");
+        EXPECT_EQ(log[next].argument, channel);
+        EXPECT_EQ(log[next + 1].function, "zelDispHisiNewMenuPTZCruiseGet");
+        EXPECT_EQ(log[next + 1].argument, channel);
+        next += 2;
+    }
+    EXPECT_EQ(log.size(), next) << "nothing after the per-channel records";
+    EXPECT_EQ(app::ChannelCount, c.fetched);
+    EXPECT_EQ(std::int32_t{app::ConfigCache.version.videoInputs}, c.reported)
+        << "the raw field is kept";
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, EntryFetch,
+                         testing::Values(ChannelCase{0, 0}, ChannelCase{8, 8}, ChannelCase{16, 16},
+                                         ChannelCase{40, 16}, ChannelCase{-3, 0}));
+
+TEST_F(Entry, test_rights_entry_fetches_rights_first_with_the_user) {
+    const std::int32_t user = zsimUserId("no-network");
+    recorder.ClearLog();
+
+    EXPECT_EQ(zelInitConfigEx(recorder.handle(), 2, 12345, user), 0);
+
+    const auto log = recorder.Log();
+    ASSERT_GT(log.size(), 1u);
+    EXPECT_EQ(log[0].function, "zelDispHisiNewMenuUserListGet");
+    EXPECT_EQ(log[0].argument, user);
+    EXPECT_EQ(log[1].function, kFetchOrder[0]);
+    EXPECT_EQ(app::UserRights[app::kRightNetwork], 0);
+    EXPECT_NE(app::UserRights[app::kRightSystemInformation], 0);
+}
+
+TEST_F(Entry, test_cache_holds_what_the_recorder_reports) {
+    zelInitConfig(recorder.handle(), 2);
+
+    device::NetRecord net;
+    device::VersionRecord version;
+    device::PtzPointRecord presets;
+    ASSERT_GE(zelDispHisiNewMenuNetGet(recorder.handle(), &net), 0);
+    ASSERT_GE(zelDispHisiNewMenuVersionGet(recorder.handle(), &version), 0);
+    ASSERT_GE(zelDispHisiNewMenuPTZPointGet(recorder.handle(), 7, &presets), 0);
+    EXPECT_EQ(std::memcmp(&app::ConfigCache.net, &net, sizeof net), 0);
+    EXPECT_EQ(std::memcmp(&app::ConfigCache.version, &version, sizeof version), 0);
+    EXPECT_EQ(std::memcmp(&app::ConfigCache.ptzPoint[7], &presets, sizeof presets), 0);
+    EXPECT_EQ(app::DeviceHandle, recorder.handle());
+    EXPECT_EQ(app::AlarmInCount, std::int32_t{version.alarmInputs});
+    EXPECT_EQ(app::AlarmOutCount, std::int32_t{version.alarmOutputs});
+}
+
+TEST_F(Entry, test_alarm_counts_are_clamped_to_the_cache) {
+    zsimSetCounts(recorder.handle(), 8, 40, 40);
+    zelInitConfig(recorder.handle(), 2);
+    EXPECT_EQ(app::AlarmInCount, 16);
+    EXPECT_EQ(app::AlarmOutCount, 4);
+
+    zsimSetCounts(recorder.handle(), 8, -3, -3);
+    zelInitConfig(recorder.handle(), 2);
+    EXPECT_EQ(app::AlarmInCount, 0);
+    EXPECT_EQ(app::AlarmOutCount, 0);
+}
+
+TEST_F(Entry, test_language_selector_maps_to_text_column) {
+    const std::pair<std::uint32_t, std::uint32_t> cases[] = {
+        {0, 0}, {1, 2}, {2, 2}, {3, 3}, {7, 2}};
+    for (auto [selector, column] : cases) {
+        zelInitConfig(recorder.handle(), selector);
+        EXPECT_EQ(app::LanguageIndex, column) << "selector " << selector;
+        zelInitConfigEx(recorder.handle(), selector, 0, zsimUserId("admin"));
+        EXPECT_EQ(app::LanguageIndex, column) << "selector " << selector << " (rights entry)";
+    }
+}
+
+TEST_F(Entry, test_plain_entry_grants_every_right_after_a_restricted_session) {
+    zelInitConfigEx(recorder.handle(), 2, 0, zsimUserId("guest"));
+    EXPECT_TRUE(AllRights(0));
+    zelInitConfig(recorder.handle(), 2);
+    EXPECT_TRUE(AllRights(1));
+}
+
+TEST_F(Entry, test_failed_rights_fetch_leaves_nothing_allowed) {
+    const std::int32_t admin = zsimUserId("admin");
+    for (std::int32_t scribble : {-1, 0x01, 0xFF}) {
+        zelInitConfig(recorder.handle(), 2);
+        ASSERT_TRUE(AllRights(1));
+        zsimFail(recorder.handle(), "zelDispHisiNewMenuUserListGet", 1, scribble);
+        zelInitConfigEx(recorder.handle(), 2, 0, admin);
+        EXPECT_TRUE(AllRights(0)) << "scribble " << scribble;
+    }
+    zelInitConfigEx(recorder.handle(), 2, 0, -77);  // a user the device does not know
+    EXPECT_TRUE(AllRights(0));
+}
+
+TEST_F(Entry, test_every_get_failing_on_first_session_leaves_zeroed_records) {
+    recorder.FailEveryGet();
+    recorder.ClearLog();
+
+    EXPECT_EQ(zelInitConfig(recorder.handle(), 2), 0);
+
+    EXPECT_EQ(recorder.LoggedFunctions(), kFetchOrder) << "no channel, so no per-channel fetch";
+    EXPECT_EQ(app::ChannelCount, 0);
+    const device::NetRecord zero{};
+    EXPECT_EQ(std::memcmp(&app::ConfigCache.net, &zero, sizeof zero), 0);
+}
+
+TEST_F(Entry, test_every_get_failing_keeps_the_previous_session_records) {
+    zelInitConfig(recorder.handle(), 2);
+    const device::NetRecord before = app::ConfigCache.net;
+    const std::int32_t channels = app::ChannelCount;
+
+    recorder.FailEveryGet();
+    zelInitConfig(recorder.handle(), 3);
+
+    EXPECT_EQ(std::memcmp(&app::ConfigCache.net, &before, sizeof before), 0);
+    EXPECT_EQ(app::ChannelCount, channels);
+    EXPECT_EQ(app::LanguageIndex, 3u);
+}
+
+TEST_F(Entry, test_scribbled_version_never_addresses_beyond_the_cache) {
+    // 0x28282828 channels and alarm counts: clamped, and only 16 channels are fetched.
+    recorder.FailEveryGet(0x28);
+    recorder.ClearLog();
+    zelInitConfig(recorder.handle(), 2);
+    EXPECT_EQ(app::ChannelCount, 16);
+    EXPECT_EQ(app::AlarmInCount, 16);
+    EXPECT_EQ(app::AlarmOutCount, 4);
+    EXPECT_EQ(recorder.Log().size(), kFetchOrder.size() + 32);
+}
+
+// A re-entrant call from inside the window returns at once and changes nothing.
+SimRecorder* secondRecorder = nullptr;
+std::int32_t reentrantResult = 0;
+
+void CallEntryAgain() {
+    reentrantResult = zelInitConfigEx(secondRecorder->handle(), 3, 0, zsimUserId("guest"));
+}
+
+TEST_F(Entry, test_reentrant_call_returns_without_touching_the_session) {
+    SimRecorder second;
+    second.ClearLog();
+    secondRecorder = &second;
+    app::SetMainDialogRunner(CallEntryAgain);
+
+    EXPECT_EQ(zelInitConfig(recorder.handle(), 2), 0);
+
+    EXPECT_EQ(reentrantResult, -1);
+    EXPECT_TRUE(second.Log().empty());
+    EXPECT_EQ(app::DeviceHandle, recorder.handle());
+    EXPECT_EQ(app::LanguageIndex, 2u);
+    EXPECT_TRUE(AllRights(1));
+
+    app::SetMainDialogRunner(NoWindow);
+    EXPECT_EQ(zelInitConfigEx(second.handle(), 3, 0, zsimUserId("guest")), 0)
+        << "a new session may start once the first has ended";
+    EXPECT_EQ(app::DeviceHandle, second.handle());
+}
+
+}  // namespace

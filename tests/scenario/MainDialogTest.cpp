@@ -1,0 +1,187 @@
+// The configuration window as the operator meets it: the tree by rights, the first page,
+// page switching, refusals, and the save when the window closes.
+#include <gtest/gtest.h>
+
+#include "app/Entries.h"
+#include "app/Session.h"
+#include "text/LangText.h"
+#include "text/TextIds.h"
+#include "tests/support/ScenarioTest.h"
+#include "ui/Styles.h"
+
+namespace {
+
+using testsupport::Operator;
+using testsupport::ScenarioTest;
+using testsupport::TreeNodeSeen;
+
+std::u16string T(std::uint32_t id, std::uint32_t language = 2) {
+    return text::LangText(language, id);
+}
+
+struct ExpectedNode {
+    std::uint32_t text;
+    int depth;
+    int image;
+    bool expanded = false;
+};
+
+void ExpectTree(const std::vector<TreeNodeSeen>& nodes, const std::vector<ExpectedNode>& expected,
+                std::uint32_t language = 2) {
+    ASSERT_EQ(nodes.size(), expected.size());
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        SCOPED_TRACE("node " + std::to_string(i));
+        EXPECT_TRUE(nodes[i].text == T(expected[i].text, language));
+        EXPECT_EQ(nodes[i].depth, expected[i].depth);
+        EXPECT_EQ(nodes[i].image, expected[i].image);
+        EXPECT_EQ(nodes[i].selectedImage, expected[i].image);
+        EXPECT_EQ(nodes[i].expanded, expected[i].expanded);
+    }
+}
+
+// The tree of an operator with the given rights, as ids with their images.
+std::vector<ExpectedNode> ExpectedTree(bool info, bool network, int pageImage) {
+    using namespace text;
+    std::vector<ExpectedNode> tree = {{kTextControlPanel, 0, 0, true}};
+    if (info) {
+        tree.push_back({kTextSystemInformation, 1, 1, true});
+        tree.push_back({kTextVersion, 2, 1});
+        tree.push_back({kTextHddInfo, 2, 1});
+    } else {
+        tree.push_back({kTextSystemInformation, 1, 6, true});
+    }
+    tree.push_back({kTextSettingGroup, 1, 2, true});
+    for (std::uint32_t id : {kTextGeneral, kTextEncode, kTextSchedule, kTextRs232}) {
+        tree.push_back({id, 2, pageImage});
+    }
+    tree.push_back({kTextNetwork, 2, network ? 4 : 5});
+    if (network) {
+        for (std::uint32_t id :
+             {kTextAlarmCenter, kTextNtpServer, kTextPppoe, kTextDdnsServer, kTextEmail}) {
+            tree.push_back({id, 3, 4});
+        }
+    }
+    for (std::uint32_t id : {kTextAlarm, kTextDetect, kTextPanTiltZoom, kTextDisplay}) {
+        tree.push_back({id, 2, pageImage});
+    }
+    tree.push_back({kTextAdvanced, 1, 3, true});
+    for (std::uint32_t id : {kTextAbnormality, kTextAlarmOut, kTextManageRecord}) {
+        tree.push_back({id, 2, 4});
+    }
+    return tree;
+}
+
+class MainDialog : public ScenarioTest {
+  protected:
+    void RunAs(const char* user, const std::function<void(Operator&)>& scenario) {
+        RunSession([&] { zelInitConfigEx(recorder.handle(), 2, 0, zsimUserId(user)); }, scenario);
+    }
+};
+
+TEST_F(MainDialog, test_every_right_shows_full_tree_and_version_first) {
+    RunSession([](Operator& op) {
+        EXPECT_TRUE(op.WindowCaption() == u"Config");
+        ExpectTree(op.TreeNodes(), ExpectedTree(true, true, 4));
+        EXPECT_TRUE(op.SelectedTreeItem().empty());
+        EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Version"});
+    });
+}
+
+TEST_F(MainDialog, test_no_rights_marks_every_guarded_page_and_shows_abnormality) {
+    RunAs("guest", [](Operator& op) {
+        ExpectTree(op.TreeNodes(), ExpectedTree(false, false, 5));
+        EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Abnormality"});
+        for (std::uint32_t id : {text::kTextGeneral, text::kTextSystemInformation,
+                                 text::kTextNetwork, text::kTextDisplay}) {
+            op.SelectTreeItem(T(id));
+            const auto box = op.OpenMessageBox();
+            ASSERT_TRUE(box.has_value()) << "no refusal for node " << std::hex << id;
+            EXPECT_TRUE(box->text == u"Without Permission");
+            op.AnswerMessageBox(ui::kIdOk);
+        }
+        EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Abnormality"});
+    });
+}
+
+TEST_F(MainDialog, test_without_network_right_network_pages_cannot_be_reached) {
+    RunAs("no-network", [](Operator& op) {
+        ExpectTree(op.TreeNodes(), ExpectedTree(true, false, 4));
+        EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Version"});
+        op.SelectTreeItem(u"Network");
+        ASSERT_TRUE(op.OpenMessageBox().has_value());
+        op.AnswerMessageBox(ui::kIdOk);
+    });
+}
+
+TEST_F(MainDialog, test_without_information_right_general_is_shown_first) {
+    RunAs("no-info", [](Operator& op) {
+        ExpectTree(op.TreeNodes(), ExpectedTree(false, true, 4));
+        EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"General"});
+    });
+}
+
+TEST_F(MainDialog, test_forbidden_node_is_refused_and_previous_page_stays) {
+    RunAs("no-network", [](Operator& op) {
+        op.SelectTreeItem(u"Encode");
+        op.SelectTreeItem(u"Network");
+        const auto box = op.OpenMessageBox();
+        ASSERT_TRUE(box.has_value());
+        EXPECT_TRUE(box->text == u"Without Permission");
+        EXPECT_TRUE(box->caption == u"Info");
+        EXPECT_EQ(box->type, ui::kMbOk | ui::kMbIconExclamation);
+        EXPECT_FALSE(box->ownedByDesktop);
+        EXPECT_TRUE(box->ownerCaption == u"Config") << "owned by the main window";
+        op.AnswerMessageBox(ui::kIdOk);
+        EXPECT_FALSE(op.OpenMessageBox().has_value());
+        EXPECT_TRUE(op.SelectedTreeItem() == u"Network") << "the refused node stays selected";
+        EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Encode"});
+    });
+}
+
+TEST_F(MainDialog, test_selecting_pages_shows_one_at_a_time) {
+    RunSession([](Operator& op) {
+        for (const char16_t* page : {u"Hdd Info", u"Encode", u"Alarm Center", u"Email",
+                                     u"Manage Record", u"Alarm Out", u"Version"}) {
+            op.SelectTreeItem(page);
+            EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{page});
+        }
+    });
+}
+
+TEST_F(MainDialog, test_group_nodes_change_nothing) {
+    RunSession([](Operator& op) {
+        op.SelectTreeItem(u"Schedule");
+        for (const char16_t* group :
+             {u"Setting", u"Control Panel", u"Advanced", u"System Information"}) {
+            op.SelectTreeItem(group);
+            EXPECT_FALSE(op.OpenMessageBox().has_value());
+            EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Schedule"});
+        }
+    });
+}
+
+TEST_F(MainDialog, test_closing_saves_once) {
+    recorder.ClearLog();
+    RunSession([](Operator& op) { op.Close(); });
+    EXPECT_EQ(CallCount("zelDispSaveMenu"), 1);
+}
+
+TEST_F(MainDialog, test_closing_after_accepted_reboot_does_not_save) {
+    app::RebootIssued = 1;
+    recorder.ClearLog();
+    RunSession([](Operator& op) { op.Close(); });
+    EXPECT_EQ(CallCount("zelDispSaveMenu"), 0);
+}
+
+TEST_F(MainDialog, test_chinese_session_finds_pages_by_chinese_captions) {
+    RunSession([this] { zelInitConfig(recorder.handle(), 0); },
+               [](Operator& op) {
+                   EXPECT_TRUE(op.WindowCaption() == T(text::kTextConfig, 0));
+                   ExpectTree(op.TreeNodes(), ExpectedTree(true, true, 4), 0);
+                   op.SelectTreeItem(T(text::kTextDdnsServer, 0));
+                   EXPECT_EQ(op.VisiblePages(),
+                             std::vector<std::u16string>{T(text::kTextDdnsServer, 0)});
+               });
+}
+
+}  // namespace

@@ -1,0 +1,264 @@
+// The operator of the headless backend.
+#include "tests/support/HeadlessOperator.h"
+
+#include <gtest/gtest.h>
+
+#include "res/resource.h"
+#include "ui/Dialog.h"
+#include "ui/Styles.h"
+
+namespace testsupport {
+
+using ui::headless::HeadlessControl;
+using ui::headless::HeadlessWindow;
+
+namespace {
+
+std::string Narrow(std::u16string_view text) {
+    std::string out;
+    for (char16_t c : text)
+        out.push_back(c < 0x80 ? char(c) : '?');
+    return out;
+}
+
+int DepthOf(const HeadlessControl& tree, ui::TreeItem parent) {
+    int depth = 0;
+    while (parent != ui::kTreeRoot) {
+        ++depth;
+        for (const auto& node : tree.nodes) {
+            if (node.handle == parent) {
+                parent = node.parent;
+                break;
+            }
+        }
+    }
+    return depth;
+}
+
+// Tree nodes in display order: each node followed by its children.
+void Walk(const HeadlessControl& tree, ui::TreeItem parent, std::vector<TreeNodeSeen>& out) {
+    for (const auto& node : tree.nodes) {
+        if (node.parent != parent)
+            continue;
+        out.push_back(
+            {node.text, DepthOf(tree, node.parent), node.image, node.selectedImage, node.expanded});
+        Walk(tree, node.handle, out);
+    }
+}
+
+}  // namespace
+
+HeadlessWindow* HeadlessOperator::MainWindow() const {
+    for (HeadlessWindow* window : backend_.Windows()) {
+        if (window->TemplateId() == IDD_MAIN)
+            return window;
+    }
+    return nullptr;
+}
+
+HeadlessWindow* HeadlessOperator::ActiveDialog() const {
+    HeadlessWindow* main = MainWindow();
+    HeadlessWindow* top = backend_.TopModal();
+    if (top && top != main)
+        return top;
+    for (HeadlessWindow* window : backend_.Windows()) {
+        if (window->parent() == main && window->IsShown())
+            return window;
+    }
+    return nullptr;
+}
+
+void HeadlessOperator::Act(int id, const char* what, std::function<void(HeadlessWindow&)> action) {
+    // The action may open a message box and so outlast this call: the verdict is taken
+    // before it runs, and it captures nothing of ours.
+    bool usable = false;
+    backend_.Execute([&usable, id, action = std::move(action), this] {
+        HeadlessWindow* dialog = ActiveDialog();
+        usable = dialog && dialog->CanTakeInput(id);
+        if (usable)
+            action(*dialog);
+    });
+    EXPECT_TRUE(usable) << what << " control " << id << ": no such usable control";
+}
+
+void HeadlessOperator::Read(int id, const std::function<void(HeadlessWindow&)>& reader) {
+    bool found = false;
+    backend_.Execute([&] {
+        HeadlessWindow* dialog = ActiveDialog();
+        found = dialog && dialog->HasControl(id);
+        if (found)
+            reader(*dialog);
+    });
+    EXPECT_TRUE(found) << "no control " << id << " to read";
+}
+
+std::u16string HeadlessOperator::WindowCaption() {
+    std::u16string caption;
+    backend_.Execute([&] {
+        if (HeadlessWindow* main = MainWindow())
+            caption = main->Caption();
+    });
+    return caption;
+}
+
+std::vector<TreeNodeSeen> HeadlessOperator::TreeNodes() {
+    std::vector<TreeNodeSeen> nodes;
+    backend_.Execute([&] {
+        HeadlessWindow* main = MainWindow();
+        const HeadlessControl* tree = main ? main->FindControl(IDC_TREE) : nullptr;
+        if (tree)
+            Walk(*tree, ui::kTreeRoot, nodes);
+    });
+    return nodes;
+}
+
+std::u16string HeadlessOperator::SelectedTreeItem() {
+    std::u16string text;
+    backend_.Execute([&] {
+        HeadlessWindow* main = MainWindow();
+        if (main)
+            text = main->TreeItemText(IDC_TREE, main->TreeSelection(IDC_TREE));
+    });
+    return text;
+}
+
+void HeadlessOperator::SelectTreeItem(std::u16string_view text) {
+    bool done = false;
+    backend_.Execute([&] {
+        HeadlessWindow* main = MainWindow();
+        const HeadlessControl* tree = main ? main->FindControl(IDC_TREE) : nullptr;
+        if (!tree)
+            return;
+        for (const auto& node : tree->nodes) {
+            if (node.text == text) {
+                // Selecting may open a message box: the verdict is taken before.
+                done = main->CanTakeInput(IDC_TREE);
+                main->UserSelectTreeItem(IDC_TREE, node.handle);
+                return;
+            }
+        }
+    });
+    EXPECT_TRUE(done) << "no tree node " << Narrow(text);
+}
+
+std::vector<std::u16string> HeadlessOperator::VisiblePages() {
+    std::vector<std::u16string> pages;
+    backend_.Execute([&] {
+        HeadlessWindow* main = MainWindow();
+        for (HeadlessWindow* window : backend_.Windows()) {
+            if (window->parent() == main && window->IsShown())
+                pages.push_back(window->Caption());
+        }
+    });
+    return pages;
+}
+
+void HeadlessOperator::Close() {
+    backend_.Execute([&] {
+        if (HeadlessWindow* main = MainWindow())
+            main->dialog().HandleCommand(ui::kIdCancel, 0);
+    });
+}
+
+void HeadlessOperator::Click(int id) {
+    Act(id, "click", [id](HeadlessWindow& w) { w.UserClick(id); });
+}
+
+void HeadlessOperator::Pick(int id, int index) {
+    Act(id, "pick", [id, index](HeadlessWindow& w) { w.UserPick(id, index); });
+}
+
+void HeadlessOperator::Type(int id, std::u16string_view text) {
+    Act(id, "type into",
+        [id, text = std::u16string(text)](HeadlessWindow& w) { w.UserType(id, text); });
+}
+
+void HeadlessOperator::Paste(int id, std::u16string_view text) {
+    Act(id, "paste into",
+        [id, text = std::u16string(text)](HeadlessWindow& w) { w.UserPaste(id, text); });
+}
+
+std::u16string HeadlessOperator::Text(int id) {
+    std::u16string text;
+    Read(id, [&](HeadlessWindow& w) { text = w.ControlText(id); });
+    return text;
+}
+
+bool HeadlessOperator::IsVisible(int id) {
+    bool visible = false;
+    Read(id, [&](HeadlessWindow& w) { visible = w.IsControlShown(id); });
+    return visible;
+}
+
+bool HeadlessOperator::IsEnabled(int id) {
+    bool enabled = false;
+    Read(id, [&](HeadlessWindow& w) { enabled = w.IsControlEnabled(id); });
+    return enabled;
+}
+
+bool HeadlessOperator::IsChecked(int id) {
+    bool checked = false;
+    Read(id, [&](HeadlessWindow& w) { checked = w.IsChecked(id); });
+    return checked;
+}
+
+std::vector<std::u16string> HeadlessOperator::Entries(int id) {
+    std::vector<std::u16string> entries;
+    Read(id, [&](HeadlessWindow& w) {
+        for (int i = 0; i < w.ComboCount(id); ++i)
+            entries.push_back(w.ComboItemText(id, i));
+    });
+    return entries;
+}
+
+int HeadlessOperator::Selection(int id) {
+    int selection = -1;
+    Read(id, [&](HeadlessWindow& w) { selection = w.ComboCurSel(id); });
+    return selection;
+}
+
+std::vector<std::u16string> HeadlessOperator::ColumnTitles(int id) {
+    std::vector<std::u16string> titles;
+    Read(id, [&](HeadlessWindow& w) {
+        const HeadlessControl* list = w.FindControl(id);
+        if (list) {
+            for (const auto& column : list->columns)
+                titles.push_back(column.first);
+        }
+        return list != nullptr;
+    });
+    return titles;
+}
+
+std::vector<std::vector<std::u16string>> HeadlessOperator::Rows(int id) {
+    std::vector<std::vector<std::u16string>> rows;
+    Read(id, [&](HeadlessWindow& w) {
+        const HeadlessControl* list = w.FindControl(id);
+        if (list)
+            rows = list->rows;
+        return list != nullptr;
+    });
+    return rows;
+}
+
+std::optional<MessageBoxSeen> HeadlessOperator::OpenMessageBox() {
+    std::optional<MessageBoxSeen> seen;
+    backend_.Execute([&] {
+        if (const auto* box = backend_.OpenMessageBox()) {
+            seen = MessageBoxSeen{box->owner == nullptr, box->ownerCaption, box->text, box->caption,
+                                  box->type};
+        }
+    });
+    return seen;
+}
+
+void HeadlessOperator::AnswerMessageBox(int button) {
+    bool answered = false;
+    backend_.Execute([&] {
+        answered = backend_.OpenMessageBox() != nullptr;
+        backend_.AnswerMessageBox(button);
+    });
+    EXPECT_TRUE(answered) << "no message box to answer";
+}
+
+}  // namespace testsupport

@@ -1,0 +1,49 @@
+// The operator of the headless backend: each action runs on the dialogs' thread.
+#pragma once
+
+#include "tests/support/Operator.h"
+#include "ui/headless/HeadlessBackend.h"
+
+namespace testsupport {
+
+class HeadlessOperator : public Operator {
+  public:
+    explicit HeadlessOperator(ui::headless::HeadlessBackend& backend) : backend_(backend) {}
+
+    std::u16string WindowCaption() override;
+    std::vector<TreeNodeSeen> TreeNodes() override;
+    std::u16string SelectedTreeItem() override;
+    void SelectTreeItem(std::u16string_view text) override;
+    std::vector<std::u16string> VisiblePages() override;
+    void Close() override;
+
+    void Click(int id) override;
+    void Pick(int id, int index) override;
+    void Type(int id, std::u16string_view text) override;
+    void Paste(int id, std::u16string_view text) override;
+    std::u16string Text(int id) override;
+    bool IsVisible(int id) override;
+    bool IsEnabled(int id) override;
+    bool IsChecked(int id) override;
+    std::vector<std::u16string> Entries(int id) override;
+    int Selection(int id) override;
+    std::vector<std::u16string> ColumnTitles(int id) override;
+    std::vector<std::vector<std::u16string>> Rows(int id) override;
+
+    std::optional<MessageBoxSeen> OpenMessageBox() override;
+    void AnswerMessageBox(int button) override;
+
+  private:
+    ui::headless::HeadlessWindow* MainWindow() const;
+    // The open sub-dialog, else the visible page of the main window.
+    ui::headless::HeadlessWindow* ActiveDialog() const;
+    // Runs an operator's action on a control of the active dialog; fails the test when the
+    // operator cannot reach it.
+    void Act(int id, const char* what, std::function<void(ui::headless::HeadlessWindow&)> action);
+    // Reads a control of the active dialog, shown or not.
+    void Read(int id, const std::function<void(ui::headless::HeadlessWindow&)>& reader);
+
+    ui::headless::HeadlessBackend& backend_;
+};
+
+}  // namespace testsupport

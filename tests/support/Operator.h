@@ -1,0 +1,60 @@
+// What an operator does with the configuration window and sees on it. Scenarios are written
+// once against this; one implementation drives the headless backend, another real windows.
+// Actions on controls address the open sub-dialog when there is one, else the visible page.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace testsupport {
+
+struct MessageBoxSeen {
+    bool ownedByDesktop = false;
+    std::u16string ownerCaption;
+    std::u16string text;
+    std::u16string caption;
+    unsigned type = 0;
+};
+
+struct TreeNodeSeen {
+    std::u16string text;
+    int depth = 0;  // 0 for the root
+    int image = -1;
+    int selectedImage = -1;
+    bool expanded = false;
+};
+
+class Operator {
+  public:
+    virtual ~Operator() = default;
+
+    // The main window.
+    virtual std::u16string WindowCaption() = 0;
+    virtual std::vector<TreeNodeSeen> TreeNodes() = 0;
+    virtual std::u16string SelectedTreeItem() = 0;  // empty: nothing selected
+    virtual void SelectTreeItem(std::u16string_view text) = 0;
+    virtual std::vector<std::u16string> VisiblePages() = 0;  // captions of the shown pages
+    virtual void Close() = 0;                                // the window's close box
+
+    // Controls.
+    virtual void Click(int id) = 0;
+    virtual void Pick(int id, int index) = 0;
+    virtual void Type(int id, std::u16string_view text) = 0;
+    virtual void Paste(int id, std::u16string_view text) = 0;
+    virtual std::u16string Text(int id) = 0;
+    virtual bool IsVisible(int id) = 0;
+    virtual bool IsEnabled(int id) = 0;
+    virtual bool IsChecked(int id) = 0;
+    virtual std::vector<std::u16string> Entries(int id) = 0;       // of a drop-down list
+    virtual int Selection(int id) = 0;                             // of a drop-down list
+    virtual std::vector<std::u16string> ColumnTitles(int id) = 0;  // of a list view
+    virtual std::vector<std::vector<std::u16string>> Rows(int id) = 0;
+
+    // Message boxes.
+    virtual std::optional<MessageBoxSeen> OpenMessageBox() = 0;
+    virtual void AnswerMessageBox(int button) = 0;
+};
+
+}  // namespace testsupport

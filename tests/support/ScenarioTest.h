@@ -1,0 +1,31 @@
+// Base of the scenario tests: a simulated recorder, a clean library state, and a session run
+// with an operator acting on the configuration window from a thread of its own.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "tests/support/Operator.h"
+#include "tests/support/SimRecorder.h"
+
+namespace testsupport {
+
+class ScenarioTest : public testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs entry (which opens the window) on this thread while scenario acts on the window.
+    // Once the scenario returns, whatever it left open ends as if nobody answered.
+    void RunSession(const std::function<void()>& entry,
+                    const std::function<void(Operator&)>& scenario);
+    // The plain entry in English with every right.
+    void RunSession(const std::function<void(Operator&)>& scenario);
+
+    int CallCount(const std::string& function) const;
+
+    SimRecorder recorder;
+};
+
+}  // namespace testsupport

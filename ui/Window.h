@@ -1,0 +1,101 @@
+// One dialog window of a backend, with its controls addressed by id. Dialogs and control
+// wrappers use only this; each backend implements it (real windows, or memory for tests).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/DateTimeValue.h"
+#include "ui/Geometry.h"
+
+namespace ui {
+
+class FontHandle;
+class ImageListHandle;
+
+using ItemData = std::intptr_t;
+using TreeItem = std::uintptr_t;  // 0 = no item
+inline constexpr TreeItem kTreeRoot = 0;
+
+class Window {
+  public:
+    virtual ~Window() = default;
+
+    // The dialog window itself.
+    virtual void SetCaption(std::u16string_view text) = 0;
+    virtual std::u16string Caption() const = 0;
+    virtual void Show(bool visible) = 0;
+    virtual bool IsShown() const = 0;
+    // Pixels, relative to the parent's client area.
+    virtual void Move(const Rect& rect, bool repaint) = 0;
+    virtual Rect WindowRect() const = 0;
+    virtual Rect ClientRect() const = 0;
+    virtual void SetFont(const FontHandle& font, bool redraw) = 0;
+    virtual void EndModal(int result) = 0;
+    virtual void Destroy() = 0;
+    virtual void SetTimer(int timerId, unsigned milliseconds) = 0;
+    virtual void KillTimer(int timerId) = 0;
+    // A message box owned by this window; returns the button pressed.
+    virtual int MessageBox(std::u16string_view text, std::u16string_view caption,
+                           unsigned type) = 0;
+
+    // Any control.
+    virtual bool HasControl(int id) const = 0;
+    virtual Rect ControlClientRect(int id) const = 0;
+    virtual void SetControlText(int id, std::u16string_view text) = 0;
+    virtual std::u16string ControlText(int id) const = 0;
+    virtual void ShowControl(int id, bool visible) = 0;
+    virtual bool IsControlShown(int id) const = 0;
+    virtual void EnableControl(int id, bool enabled) = 0;
+    virtual bool IsControlEnabled(int id) const = 0;
+    virtual void SetFocus(int id) = 0;
+    virtual void Invalidate(int id) = 0;
+
+    // Check boxes and radio buttons. A radio group runs in template order from a button with
+    // the group style to the next control with it.
+    virtual void SetCheck(int id, bool checked) = 0;
+    virtual bool IsChecked(int id) const = 0;
+    virtual std::vector<int> RadioGroup(int firstId) const = 0;
+
+    // Drop-down lists. Setting the selection raises no notification.
+    virtual int ComboAddString(int id, std::u16string_view text) = 0;
+    virtual void ComboSetItemData(int id, int index, ItemData data) = 0;
+    virtual ItemData ComboItemData(int id, int index) const = 0;
+    virtual int ComboCount(int id) const = 0;
+    virtual std::u16string ComboItemText(int id, int index) const = 0;
+    virtual void ComboSetCurSel(int id, int index) = 0;
+    virtual int ComboCurSel(int id) const = 0;
+    // Selects the first entry after startAfter (wrapping; -1 = from the top) whose text
+    // begins with prefix, ignoring case. Returns its index or -1, leaving the selection.
+    virtual int ComboSelectString(int id, int startAfter, std::u16string_view prefix) = 0;
+    virtual void ComboResetContent(int id) = 0;
+
+    // IP-address controls: a.b.c.d as (a << 24) | (b << 16) | (c << 8) | d.
+    virtual void SetAddress(int id, std::uint32_t address) = 0;
+    virtual std::uint32_t Address(int id) const = 0;
+
+    // Date and time pickers. Setting the value raises no notification.
+    virtual void SetDateTime(int id, const DateTimeValue& value) = 0;
+    virtual DateTimeValue GetDateTime(int id) const = 0;
+
+    // List views in report style.
+    virtual void ListInsertColumn(int id, int column, std::u16string_view title, int width) = 0;
+    virtual int ListInsertItem(int id, int row, std::u16string_view text) = 0;
+    virtual void ListSetItemText(int id, int row, int column, std::u16string_view text) = 0;
+    virtual std::u16string ListItemText(int id, int row, int column) const = 0;
+    virtual int ListItemCount(int id) const = 0;
+    virtual void ListDeleteAllItems(int id) = 0;
+    virtual int ListSelectedRow(int id) const = 0;
+
+    // Tree views. Items are appended last under their parent.
+    virtual void TreeSetImageList(int id, const ImageListHandle& images) = 0;
+    virtual TreeItem TreeInsertItem(int id, TreeItem parent, std::u16string_view text, int image,
+                                    int selectedImage) = 0;
+    virtual void TreeExpand(int id, TreeItem item) = 0;
+    virtual TreeItem TreeSelection(int id) const = 0;
+    virtual std::u16string TreeItemText(int id, TreeItem item) const = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,85 @@
+// The headless backend: dialogs live in memory, built from the dialog templates. An operator
+// on another thread drives them through Execute, which runs its action on the dialogs'
+// thread inside whatever modal loop or message box is open, and returns once that thread
+// waits for input again, just as a real window waits for the next message.
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "ui/Backend.h"
+#include "ui/headless/HeadlessWindow.h"
+
+namespace ui::headless {
+
+struct MessageBoxRecord {
+    const HeadlessWindow* owner = nullptr;  // null: owned by the desktop
+    std::u16string ownerCaption;
+    std::u16string text;
+    std::u16string caption;
+    unsigned type = 0;
+    int answer = 0;  // 0 while the box is open
+};
+
+class HeadlessBackend : public Backend {
+  public:
+    HeadlessBackend();
+    ~HeadlessBackend() override;
+
+    // Backend.
+    Window* CreateChild(Dialog& dialog, int templateId, Window& parent) override;
+    int RunModal(Dialog& dialog, int templateId, Window* owner) override;
+    int DesktopMessageBox(std::u16string_view text, std::u16string_view caption,
+                          unsigned type) override;
+    std::unique_ptr<FontHandle> CreateFont(std::u16string_view face, int height) override;
+    std::unique_ptr<ImageListHandle> CreateImageList(int width, int height, int initial,
+                                                     int grow) override;
+
+    // Called by the windows.
+    int ShowMessageBox(HeadlessWindow* owner, std::u16string_view text, std::u16string_view caption,
+                       unsigned type);
+    void DestroyWindow(HeadlessWindow& window);
+    std::vector<int> BitmapsOf(const ImageListHandle& images) const;
+
+    // The operator's side. Without an attached operator a modal dialog ends at once with
+    // Cancel and a message box is answered OK (or No).
+    void AttachOperator();
+    void DetachOperator();
+    // Runs action on the dialogs' thread; returns when that thread waits for input again or
+    // has left every modal loop. Returns false when no loop was there to run it.
+    bool Execute(std::function<void()> action);
+
+    // State for the operator's actions (to be read on the dialogs' thread, inside Execute).
+    std::vector<HeadlessWindow*> Windows() const;
+    HeadlessWindow* TopModal() const;
+    MessageBoxRecord* OpenMessageBox() const;
+    const std::vector<MessageBoxRecord>& MessageBoxLog() const { return messageBoxLog_; }
+    void AnswerMessageBox(int answer);
+    bool FireTimer(HeadlessWindow& window, int timerId);
+
+  private:
+    HeadlessWindow* MakeWindow(Dialog& dialog, int templateId, HeadlessWindow* parent, bool modal);
+    // Runs the operator's actions until done() holds or no operator is attached.
+    void RunLoop(const std::function<bool()>& done);
+    std::function<void()> NextAction();
+
+    std::vector<std::unique_ptr<HeadlessWindow>> windows_;
+    std::vector<std::unique_ptr<HeadlessWindow>> destroyed_;
+    std::vector<MessageBoxRecord*> openBoxes_;
+    std::vector<MessageBoxRecord> messageBoxLog_;
+    int loopDepth_ = 0;
+
+    mutable std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<std::function<void()>> actions_;
+    bool attached_ = false;
+    bool waiting_ = false;  // the dialogs' thread waits for an action
+    int sharedDepth_ = 0;   // loopDepth_, as the operator's thread may read it
+};
+
+}  // namespace ui::headless

@@ -1,0 +1,497 @@
+// A dialog window of the headless backend.
+#include "ui/headless/HeadlessWindow.h"
+
+#include <algorithm>
+
+#include "ui/Dialog.h"
+#include "ui/GraphicsObject.h"
+#include "ui/Styles.h"
+#include "ui/headless/HeadlessBackend.h"
+
+namespace ui::headless {
+namespace {
+
+// Dialog base units of the templates' 8-point font: dialog units to pixels.
+constexpr int kBaseUnitX = 6;
+constexpr int kBaseUnitY = 13;
+
+Rect ToPixels(short x, short y, short cx, short cy) {
+    const int left = x * kBaseUnitX / 4;
+    const int top = y * kBaseUnitY / 8;
+    return Rect{left, top, left + cx * kBaseUnitX / 4, top + cy * kBaseUnitY / 8};
+}
+
+char16_t Lower(char16_t c) {
+    if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+        return c + 32;
+    return c;
+}
+
+bool StartsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix) {
+    if (prefix.size() > text.size())
+        return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (Lower(text[i]) != Lower(prefix[i]))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+HeadlessWindow::HeadlessWindow(HeadlessBackend& backend, Dialog& dialog, const DialogTemplate& tmpl,
+                               HeadlessWindow* parent, bool modal)
+    : backend_(&backend),
+      dialog_(&dialog),
+      parent_(parent),
+      templateId_(tmpl.id),
+      modal_(modal),
+      caption_(tmpl.caption),
+      visible_(modal || (tmpl.style & kWsVisible) != 0),
+      rect_(ToPixels(tmpl.x, tmpl.y, tmpl.cx, tmpl.cy)) {
+    for (const ControlTemplate& entry : tmpl.controls) {
+        HeadlessControl control;
+        control.id = entry.id;
+        control.kind = KindOf(entry);
+        control.style = entry.style;
+        control.rect = ToPixels(entry.x, entry.y, entry.cx, entry.cy);
+        control.visible = (entry.style & kWsVisible) != 0;
+        control.enabled = (entry.style & kWsDisabled) == 0;
+        control.text = entry.text;
+        controls_.push_back(std::move(control));
+    }
+}
+
+HeadlessControl* HeadlessWindow::FindControl(int id) {
+    for (HeadlessControl& control : controls_) {
+        if (control.id == id && id != -1)
+            return &control;
+    }
+    return nullptr;
+}
+
+const HeadlessControl* HeadlessWindow::FindControl(int id) const {
+    return const_cast<HeadlessWindow*>(this)->FindControl(id);
+}
+
+void HeadlessWindow::Move(const Rect& rect, bool) {
+    rect_ = rect;
+}
+
+void HeadlessWindow::SetFont(const FontHandle& font, bool) {
+    font_ = &font;
+}
+
+void HeadlessWindow::EndModal(int result) {
+    ended_ = true;
+    result_ = result;
+}
+
+void HeadlessWindow::Destroy() {
+    backend_->DestroyWindow(*this);
+}
+
+void HeadlessWindow::SetTimer(int timerId, unsigned) {
+    timers_.insert(timerId);
+}
+
+int HeadlessWindow::MessageBox(std::u16string_view text, std::u16string_view caption,
+                               unsigned type) {
+    return backend_->ShowMessageBox(this, text, caption, type);
+}
+
+Rect HeadlessWindow::ControlClientRect(int id) const {
+    const HeadlessControl* control = FindControl(id);
+    if (!control)
+        return Rect{};
+    return Rect{0, 0, control->rect.Width(), control->rect.Height()};
+}
+
+void HeadlessWindow::SetControlText(int id, std::u16string_view text) {
+    HeadlessControl* control = FindControl(id);
+    if (!control)
+        return;
+    const bool changed = !(control->text.empty() && text.empty());
+    control->text = text;
+    control->caret = 0;
+    control->selectAll = false;
+    // Setting an edit's text raises its change notification, as the platform's edit does.
+    if (control->kind == ControlKind::Edit && changed)
+        NotifyCommand(id, kEnChange);
+}
+
+std::u16string HeadlessWindow::ControlText(int id) const {
+    const HeadlessControl* control = FindControl(id);
+    if (!control)
+        return {};
+    if (control->kind == ControlKind::ComboBox) {
+        return control->curSel >= 0 ? control->items[control->curSel].first : std::u16string();
+    }
+    return control->text;
+}
+
+void HeadlessWindow::ShowControl(int id, bool visible) {
+    if (HeadlessControl* control = FindControl(id))
+        control->visible = visible;
+}
+
+bool HeadlessWindow::IsControlShown(int id) const {
+    const HeadlessControl* control = FindControl(id);
+    return control && control->visible;
+}
+
+void HeadlessWindow::EnableControl(int id, bool enabled) {
+    if (HeadlessControl* control = FindControl(id))
+        control->enabled = enabled;
+}
+
+bool HeadlessWindow::IsControlEnabled(int id) const {
+    const HeadlessControl* control = FindControl(id);
+    return control && control->enabled;
+}
+
+void HeadlessWindow::SetCheck(int id, bool checked) {
+    if (HeadlessControl* control = FindControl(id))
+        control->checked = checked;
+}
+
+bool HeadlessWindow::IsChecked(int id) const {
+    const HeadlessControl* control = FindControl(id);
+    return control && control->checked;
+}
+
+std::vector<int> HeadlessWindow::RadioGroup(int firstId) const {
+    std::vector<int> group;
+    auto it = std::find_if(controls_.begin(), controls_.end(),
+                           [firstId](const HeadlessControl& c) { return c.id == firstId; });
+    for (; it != controls_.end(); ++it) {
+        if (!group.empty() && (it->style & kWsGroup))
+            break;
+        if (it->kind == ControlKind::RadioButton)
+            group.push_back(it->id);
+    }
+    return group;
+}
+
+int HeadlessWindow::ComboAddString(int id, std::u16string_view text) {
+    HeadlessControl* control = FindControl(id);
+    if (!control)
+        return -1;
+    control->items.emplace_back(std::u16string(text), 0);
+    return int(control->items.size()) - 1;
+}
+
+void HeadlessWindow::ComboSetItemData(int id, int index, ItemData data) {
+    HeadlessControl* control = FindControl(id);
+    if (control && index >= 0 && index < int(control->items.size())) {
+        control->items[index].second = data;
+    }
+}
+
+ItemData HeadlessWindow::ComboItemData(int id, int index) const {
+    const HeadlessControl* control = FindControl(id);
+    if (!control || index < 0 || index >= int(control->items.size()))
+        return -1;
+    return control->items[index].second;
+}
+
+int HeadlessWindow::ComboCount(int id) const {
+    const HeadlessControl* control = FindControl(id);
+    return control ? int(control->items.size()) : 0;
+}
+
+std::u16string HeadlessWindow::ComboItemText(int id, int index) const {
+    const HeadlessControl* control = FindControl(id);
+    if (!control || index < 0 || index >= int(control->items.size()))
+        return {};
+    return control->items[index].first;
+}
+
+void HeadlessWindow::ComboSetCurSel(int id, int index) {
+    HeadlessControl* control = FindControl(id);
+    if (!control)
+        return;
+    control->curSel = (index >= 0 && index < int(control->items.size())) ? index : -1;
+}
+
+int HeadlessWindow::ComboCurSel(int id) const {
+    const HeadlessControl* control = FindControl(id);
+    return control ? control->curSel : -1;
+}
+
+int HeadlessWindow::ComboSelectString(int id, int startAfter, std::u16string_view prefix) {
+    HeadlessControl* control = FindControl(id);
+    if (!control || control->items.empty())
+        return -1;
+    const int count = int(control->items.size());
+    const int start = (startAfter < 0 || startAfter >= count) ? -1 : startAfter;
+    for (int step = 1; step <= count; ++step) {
+        const int index = (start + step) % count;
+        if (StartsWithIgnoringCase(control->items[index].first, prefix)) {
+            control->curSel = index;
+            return index;
+        }
+    }
+    return -1;
+}
+
+void HeadlessWindow::ComboResetContent(int id) {
+    if (HeadlessControl* control = FindControl(id)) {
+        control->items.clear();
+        control->curSel = -1;
+    }
+}
+
+void HeadlessWindow::SetAddress(int id, std::uint32_t address) {
+    if (HeadlessControl* control = FindControl(id))
+        control->address = address;
+}
+
+std::uint32_t HeadlessWindow::Address(int id) const {
+    const HeadlessControl* control = FindControl(id);
+    return control ? control->address : 0;
+}
+
+void HeadlessWindow::SetDateTime(int id, const DateTimeValue& value) {
+    if (HeadlessControl* control = FindControl(id))
+        control->dateTime = value;
+}
+
+DateTimeValue HeadlessWindow::GetDateTime(int id) const {
+    const HeadlessControl* control = FindControl(id);
+    return control ? control->dateTime : DateTimeValue{};
+}
+
+void HeadlessWindow::ListInsertColumn(int id, int column, std::u16string_view title, int width) {
+    HeadlessControl* control = FindControl(id);
+    if (!control)
+        return;
+    const auto at = control->columns.begin() + std::clamp(column, 0, int(control->columns.size()));
+    control->columns.insert(at, {std::u16string(title), width});
+    for (auto& row : control->rows)
+        row.resize(control->columns.size());
+}
+
+int HeadlessWindow::ListInsertItem(int id, int row, std::u16string_view text) {
+    HeadlessControl* control = FindControl(id);
+    if (!control)
+        return -1;
+    const int at = std::clamp(row, 0, int(control->rows.size()));
+    std::vector<std::u16string> cells(std::max<std::size_t>(control->columns.size(), 1));
+    cells[0] = text;
+    control->rows.insert(control->rows.begin() + at, std::move(cells));
+    return at;
+}
+
+void HeadlessWindow::ListSetItemText(int id, int row, int column, std::u16string_view text) {
+    HeadlessControl* control = FindControl(id);
+    if (!control || row < 0 || row >= int(control->rows.size()) || column < 0)
+        return;
+    auto& cells = control->rows[row];
+    if (column >= int(cells.size()))
+        return;
+    cells[column] = text;
+}
+
+std::u16string HeadlessWindow::ListItemText(int id, int row, int column) const {
+    const HeadlessControl* control = FindControl(id);
+    if (!control || row < 0 || row >= int(control->rows.size()) || column < 0)
+        return {};
+    const auto& cells = control->rows[row];
+    return column < int(cells.size()) ? cells[column] : std::u16string();
+}
+
+int HeadlessWindow::ListItemCount(int id) const {
+    const HeadlessControl* control = FindControl(id);
+    return control ? int(control->rows.size()) : 0;
+}
+
+void HeadlessWindow::ListDeleteAllItems(int id) {
+    if (HeadlessControl* control = FindControl(id)) {
+        control->rows.clear();
+        control->selectedRow = -1;
+    }
+}
+
+int HeadlessWindow::ListSelectedRow(int id) const {
+    const HeadlessControl* control = FindControl(id);
+    return control ? control->selectedRow : -1;
+}
+
+void HeadlessWindow::TreeSetImageList(int id, const ImageListHandle& images) {
+    HeadlessControl* control = FindControl(id);
+    if (!control)
+        return;
+    control->imageBitmaps = backend_->BitmapsOf(images);
+}
+
+TreeItem HeadlessWindow::TreeInsertItem(int id, TreeItem parent, std::u16string_view text,
+                                        int image, int selectedImage) {
+    HeadlessControl* control = FindControl(id);
+    if (!control)
+        return 0;
+    if (parent != kTreeRoot && !FindNode(*control, parent))
+        return 0;
+    TreeNode node;
+    node.handle = nextTreeItem_++;
+    node.parent = parent;
+    node.text = text;
+    node.image = image;
+    node.selectedImage = selectedImage;
+    control->nodes.push_back(node);
+    return node.handle;
+}
+
+void HeadlessWindow::TreeExpand(int id, TreeItem item) {
+    HeadlessControl* control = FindControl(id);
+    if (!control)
+        return;
+    for (TreeNode& node : control->nodes) {
+        if (node.handle == item)
+            node.expanded = true;
+    }
+}
+
+TreeItem HeadlessWindow::TreeSelection(int id) const {
+    const HeadlessControl* control = FindControl(id);
+    return control ? control->selection : 0;
+}
+
+std::u16string HeadlessWindow::TreeItemText(int id, TreeItem item) const {
+    const HeadlessControl* control = FindControl(id);
+    if (!control)
+        return {};
+    const TreeNode* node = FindNode(*control, item);
+    return node ? node->text : std::u16string();
+}
+
+const TreeNode* HeadlessWindow::FindNode(const HeadlessControl& tree, TreeItem item) const {
+    for (const TreeNode& node : tree.nodes) {
+        if (node.handle == item)
+            return &node;
+    }
+    return nullptr;
+}
+
+HeadlessControl* HeadlessWindow::Usable(int id) {
+    HeadlessControl* control = FindControl(id);
+    if (!control || !control->visible || !control->enabled || !visible_)
+        return nullptr;
+    return control;
+}
+
+void HeadlessWindow::NotifyCommand(int id, int code) {
+    dialog_->HandleCommand(id, code);
+}
+
+void HeadlessWindow::NotifyOther(int id, int code) {
+    dialog_->HandleNotify(id, code);
+}
+
+bool HeadlessWindow::UserClick(int id) {
+    HeadlessControl* control = Usable(id);
+    if (!control)
+        return false;
+    focus_ = id;
+    const std::uint32_t type = control->style & kBsTypeMask;
+    if (control->kind == ControlKind::CheckBox && type == kBsAutoCheckBox) {
+        control->checked = !control->checked;
+    }
+    if (control->kind == ControlKind::RadioButton && type == kBsAutoRadioButton) {
+        // The group runs from the nearest button with the group style before this one.
+        auto at = std::find_if(controls_.begin(), controls_.end(),
+                               [id](const HeadlessControl& c) { return c.id == id; });
+        auto first = at;
+        while (first != controls_.begin() && !(first->style & kWsGroup))
+            --first;
+        for (int member : RadioGroup(first->id))
+            FindControl(member)->checked = (member == id);
+    }
+    if (control->kind == ControlKind::PushButton || control->kind == ControlKind::CheckBox ||
+        control->kind == ControlKind::RadioButton) {
+        NotifyCommand(id, kBnClicked);
+    }
+    return true;
+}
+
+bool HeadlessWindow::UserPick(int id, int index) {
+    HeadlessControl* control = Usable(id);
+    if (!control || control->kind != ControlKind::ComboBox)
+        return false;
+    if (index < 0 || index >= int(control->items.size()))
+        return false;
+    focus_ = id;
+    control->curSel = index;
+    NotifyCommand(id, kCbnSelChange);
+    return true;
+}
+
+bool HeadlessWindow::UserType(int id, std::u16string_view text) {
+    HeadlessControl* control = Usable(id);
+    if (!control || control->kind != ControlKind::Edit)
+        return false;
+    focus_ = id;
+    control->selectAll = true;
+    for (char16_t c : text) {
+        control = FindControl(id);
+        // A number-only edit refuses other typed characters.
+        if ((control->style & kEsNumber) && !(c >= u'0' && c <= u'9'))
+            continue;
+        if (control->selectAll) {
+            control->text.assign(1, c);
+            control->caret = 1;
+            control->selectAll = false;
+        } else {
+            const std::size_t at = std::min(control->caret, control->text.size());
+            control->text.insert(control->text.begin() + at, c);
+            control->caret = at + 1;
+        }
+        NotifyCommand(id, kEnChange);
+    }
+    return true;
+}
+
+bool HeadlessWindow::UserPaste(int id, std::u16string_view text) {
+    HeadlessControl* control = Usable(id);
+    if (!control || control->kind != ControlKind::Edit)
+        return false;
+    focus_ = id;
+    control->text = text;
+    control->caret = control->text.size();
+    control->selectAll = false;
+    NotifyCommand(id, kEnChange);
+    return true;
+}
+
+bool HeadlessWindow::UserSetDateTime(int id, const DateTimeValue& value) {
+    HeadlessControl* control = Usable(id);
+    if (!control || control->kind != ControlKind::DateTimePicker)
+        return false;
+    focus_ = id;
+    control->dateTime = value;
+    NotifyOther(id, kDtnDateTimeChange);
+    return true;
+}
+
+bool HeadlessWindow::UserSetAddress(int id, std::uint32_t address) {
+    HeadlessControl* control = Usable(id);
+    if (!control || control->kind != ControlKind::IpAddress)
+        return false;
+    focus_ = id;
+    control->address = address;
+    NotifyOther(id, kIpnFieldChanged);
+    return true;
+}
+
+bool HeadlessWindow::UserSelectTreeItem(int id, TreeItem item) {
+    HeadlessControl* control = Usable(id);
+    if (!control || control->kind != ControlKind::TreeView || !FindNode(*control, item)) {
+        return false;
+    }
+    focus_ = id;
+    control->selection = item;
+    NotifyOther(id, kTvnSelChanged);
+    return true;
+}
+
+}  // namespace ui::headless

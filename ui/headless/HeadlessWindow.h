@@ -1,0 +1,140 @@
+// A dialog window of the headless backend: its controls live in memory, built from the
+// dialog template, and behave like the platform's controls in what the dialogs rely on
+// (which changes raise notifications, select-string, radio groups, visibility).
+#pragma once
+
+#include <set>
+#include <vector>
+
+#include "ui/Window.h"
+#include "ui/headless/HeadlessControl.h"
+
+namespace ui {
+class Dialog;
+}
+
+namespace ui::headless {
+
+class HeadlessBackend;
+
+class HeadlessWindow : public Window {
+  public:
+    HeadlessWindow(HeadlessBackend& backend, Dialog& dialog, const DialogTemplate& tmpl,
+                   HeadlessWindow* parent, bool modal);
+
+    Dialog& dialog() const { return *dialog_; }
+    HeadlessWindow* parent() const { return parent_; }
+    bool IsModal() const { return modal_; }
+    bool Ended() const { return ended_; }
+    int Result() const { return result_; }
+    bool Destroyed() const { return destroyed_; }
+    int TemplateId() const { return templateId_; }
+    const FontHandle* Font() const { return font_; }
+    const std::set<int>& Timers() const { return timers_; }
+    const std::vector<HeadlessControl>& Controls() const { return controls_; }
+
+    HeadlessControl* FindControl(int id);
+    const HeadlessControl* FindControl(int id) const;
+    // Marks the window destroyed without notifying anyone (the backend does that).
+    void MarkDestroyed() { destroyed_ = true; }
+
+    // Window.
+    void SetCaption(std::u16string_view text) override { caption_ = text; }
+    std::u16string Caption() const override { return caption_; }
+    void Show(bool visible) override { visible_ = visible; }
+    bool IsShown() const override { return visible_; }
+    void Move(const Rect& rect, bool repaint) override;
+    Rect WindowRect() const override { return rect_; }
+    Rect ClientRect() const override { return Rect{0, 0, rect_.Width(), rect_.Height()}; }
+    void SetFont(const FontHandle& font, bool redraw) override;
+    void EndModal(int result) override;
+    void Destroy() override;
+    void SetTimer(int timerId, unsigned milliseconds) override;
+    void KillTimer(int timerId) override { timers_.erase(timerId); }
+    int MessageBox(std::u16string_view text, std::u16string_view caption, unsigned type) override;
+
+    bool HasControl(int id) const override { return FindControl(id) != nullptr; }
+    Rect ControlClientRect(int id) const override;
+    void SetControlText(int id, std::u16string_view text) override;
+    std::u16string ControlText(int id) const override;
+    void ShowControl(int id, bool visible) override;
+    bool IsControlShown(int id) const override;
+    void EnableControl(int id, bool enabled) override;
+    bool IsControlEnabled(int id) const override;
+    void SetFocus(int id) override { focus_ = id; }
+    void Invalidate(int id) override { invalidated_.insert(id); }
+
+    void SetCheck(int id, bool checked) override;
+    bool IsChecked(int id) const override;
+    std::vector<int> RadioGroup(int firstId) const override;
+
+    int ComboAddString(int id, std::u16string_view text) override;
+    void ComboSetItemData(int id, int index, ItemData data) override;
+    ItemData ComboItemData(int id, int index) const override;
+    int ComboCount(int id) const override;
+    std::u16string ComboItemText(int id, int index) const override;
+    void ComboSetCurSel(int id, int index) override;
+    int ComboCurSel(int id) const override;
+    int ComboSelectString(int id, int startAfter, std::u16string_view prefix) override;
+    void ComboResetContent(int id) override;
+
+    void SetAddress(int id, std::uint32_t address) override;
+    std::uint32_t Address(int id) const override;
+
+    void SetDateTime(int id, const DateTimeValue& value) override;
+    DateTimeValue GetDateTime(int id) const override;
+
+    void ListInsertColumn(int id, int column, std::u16string_view title, int width) override;
+    int ListInsertItem(int id, int row, std::u16string_view text) override;
+    void ListSetItemText(int id, int row, int column, std::u16string_view text) override;
+    std::u16string ListItemText(int id, int row, int column) const override;
+    int ListItemCount(int id) const override;
+    void ListDeleteAllItems(int id) override;
+    int ListSelectedRow(int id) const override;
+
+    void TreeSetImageList(int id, const ImageListHandle& images) override;
+    TreeItem TreeInsertItem(int id, TreeItem parent, std::u16string_view text, int image,
+                            int selectedImage) override;
+    void TreeExpand(int id, TreeItem item) override;
+    TreeItem TreeSelection(int id) const override;
+    std::u16string TreeItemText(int id, TreeItem item) const override;
+
+    // What an operator does, raising the notifications the platform's controls raise.
+    // Each returns false when the control cannot take the input (missing, hidden, disabled).
+    bool UserClick(int id);
+    bool UserPick(int id, int index);
+    bool UserType(int id, std::u16string_view text);
+    bool UserPaste(int id, std::u16string_view text);
+    bool UserSetDateTime(int id, const DateTimeValue& value);
+    bool UserSetAddress(int id, std::uint32_t address);
+    bool UserSelectTreeItem(int id, TreeItem item);
+    int Focus() const { return focus_; }
+    // Whether the control exists and the operator can reach it (shown and enabled).
+    bool CanTakeInput(int id) { return Usable(id) != nullptr; }
+
+  private:
+    HeadlessControl* Usable(int id);
+    void NotifyCommand(int id, int code);
+    void NotifyOther(int id, int code);
+    const TreeNode* FindNode(const HeadlessControl& tree, TreeItem item) const;
+
+    HeadlessBackend* backend_;
+    Dialog* dialog_;
+    HeadlessWindow* parent_;
+    int templateId_;
+    bool modal_;
+    std::u16string caption_;
+    bool visible_ = false;
+    Rect rect_;
+    const FontHandle* font_ = nullptr;
+    std::vector<HeadlessControl> controls_;
+    std::set<int> timers_;
+    std::set<int> invalidated_;
+    int focus_ = -1;
+    bool ended_ = false;
+    int result_ = 0;
+    bool destroyed_ = false;
+    TreeItem nextTreeItem_ = 1;
+};
+
+}  // namespace ui::headless

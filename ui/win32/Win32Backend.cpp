@@ -1,0 +1,105 @@
+// The Win32 backend.
+#include "ui/win32/Win32Backend.h"
+
+#include "ui/Dialog.h"
+#include "ui/win32/Win32Graphics.h"
+
+namespace ui::win32 {
+
+Win32Backend::Win32Backend(HINSTANCE module) : module_(module) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES |
+                                                       ICC_DATE_CLASSES | ICC_INTERNET_CLASSES |
+                                                       ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+Win32Backend::~Win32Backend() = default;
+
+Win32Window* Win32Backend::FromHandle(HWND hwnd) {
+    return reinterpret_cast<Win32Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+Window* Win32Backend::CreateChild(Dialog& dialog, int templateId, Window& parent) {
+    auto* window = new Win32Window(dialog, false);  // freed when its window is destroyed
+    HWND hwnd = CreateDialogParamW(module_, MAKEINTRESOURCEW(templateId),
+                                   static_cast<Win32Window&>(parent).hwnd(), DialogProc,
+                                   reinterpret_cast<LPARAM>(window));
+    if (!hwnd) {
+        delete window;
+        return nullptr;
+    }
+    return window;
+}
+
+int Win32Backend::RunModal(Dialog& dialog, int templateId, Window* owner) {
+    auto* window = new Win32Window(dialog, true);  // freed when its window is destroyed
+    HWND ownerHwnd = owner ? static_cast<Win32Window*>(owner)->hwnd() : nullptr;
+    const INT_PTR result = DialogBoxParamW(module_, MAKEINTRESOURCEW(templateId), ownerHwnd,
+                                           DialogProc, reinterpret_cast<LPARAM>(window));
+    if (result == -1 && !window->hwnd())
+        delete window;  // the dialog was never made
+    return int(result);
+}
+
+int Win32Backend::DesktopMessageBox(std::u16string_view text, std::u16string_view caption,
+                                    unsigned type) {
+    return MessageBoxW(GetDesktopWindow(), Wide(text).c_str(), Wide(caption).c_str(), type);
+}
+
+std::unique_ptr<FontHandle> Win32Backend::CreateFont(std::u16string_view face, int height) {
+    return std::make_unique<Win32Font>(face, height);
+}
+
+std::unique_ptr<ImageListHandle> Win32Backend::CreateImageList(int width, int height, int initial,
+                                                               int grow) {
+    return std::make_unique<Win32ImageList>(module_, width, height, initial, grow);
+}
+
+INT_PTR CALLBACK Win32Backend::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Nothing may leave a window procedure by an exception.
+    try {
+        if (message == WM_INITDIALOG) {
+            auto* window = reinterpret_cast<Win32Window*>(lParam);
+            window->Attach(hwnd);
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+            return window->dialog().HandleInitDialog(*window) ? TRUE : FALSE;
+        }
+        Win32Window* window = FromHandle(hwnd);
+        if (!window)
+            return FALSE;
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            delete window;
+            return FALSE;
+        }
+        return HandleMessage(*window, message, wParam, lParam);
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+INT_PTR Win32Backend::HandleMessage(Win32Window& window, UINT message, WPARAM wParam,
+                                    LPARAM lParam) {
+    Dialog& dialog = window.dialog();
+    switch (message) {
+        case WM_COMMAND:
+            dialog.HandleCommand(LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            dialog.HandleNotify(int(header->idFrom), int(header->code));
+            SetWindowLongPtrW(window.hwnd(), DWLP_MSGRESULT, 0);
+            return TRUE;
+        }
+        case WM_TIMER:
+            dialog.HandleTimer(int(wParam));
+            return TRUE;
+        case WM_DESTROY:
+            dialog.HandleDestroy();
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,42 @@
+// Graphics objects of the Win32 backend.
+#include "ui/win32/Win32Graphics.h"
+
+#include <string>
+
+namespace ui::win32 {
+
+Win32Font::Win32Font(std::u16string_view face, int height) {
+    LOGFONTW logFont{};
+    logFont.lfHeight = height;
+    const std::wstring name(face.begin(), face.end());
+    lstrcpynW(logFont.lfFaceName, name.c_str(), LF_FACESIZE);
+    font_ = CreateFontIndirectW(&logFont);
+}
+
+Win32Font::~Win32Font() {
+    if (font_)
+        DeleteObject(font_);
+}
+
+Win32ImageList::Win32ImageList(HINSTANCE module, int width, int height, int initial, int grow)
+    : module_(module), list_(ImageList_Create(width, height, ILC_COLOR24, initial, grow)) {}
+
+Win32ImageList::~Win32ImageList() {
+    if (list_)
+        ImageList_Destroy(list_);
+}
+
+int Win32ImageList::AddBitmap(int bitmapId) {
+    HBITMAP bitmap = LoadBitmapW(module_, MAKEINTRESOURCEW(bitmapId));
+    if (!bitmap)
+        return -1;
+    const int index = ImageList_Add(list_, bitmap, nullptr);
+    DeleteObject(bitmap);  // the list keeps its own copy
+    return index;
+}
+
+int Win32ImageList::Count() const {
+    return ImageList_GetImageCount(list_);
+}
+
+}  // namespace ui::win32
