@@ -37,6 +37,11 @@ void ScenarioTest::RunSession(const std::function<void()>& entry,
     backend.DetachOperator();
     driver.join();
     ui::SetBackend(nullptr);
+    // Every control the dialogs addressed exists in their templates with the right class.
+    for (const auto& misuse : backend.Misuses()) {
+        ADD_FAILURE() << "template " << misuse.templateId << " has no fitting control "
+                      << misuse.controlId << " for " << misuse.operation;
+    }
 }
 
 void ScenarioTest::RunSession(const std::function<void(Operator&)>& scenario) {

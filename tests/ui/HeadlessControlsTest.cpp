@@ -144,6 +144,17 @@ TEST_F(HeadlessControls, test_hidden_and_disabled_controls_take_no_input) {
     EXPECT_EQ(window.Focus(), 42);
 }
 
+TEST_F(HeadlessControls, test_controls_missing_from_the_template_are_reported) {
+    window.ComboAddString(11, u"an edit is no list");
+    window.SetControlText(77, u"no such control");
+    window.SetCheck(20, true);  // a radio button takes a check
+    ASSERT_EQ(backend.Misuses().size(), 2u);
+    EXPECT_EQ(backend.Misuses()[0].controlId, 11);
+    EXPECT_EQ(backend.Misuses()[0].operation, "ComboAddString");
+    EXPECT_EQ(backend.Misuses()[1].controlId, 77);
+    EXPECT_EQ(window.ControlText(11), u"") << "the edit was left alone";
+}
+
 TEST(HeadlessBackendWithoutOperator, test_message_boxes_get_the_safe_answer) {
     HeadlessBackend backend;
     EXPECT_EQ(backend.DesktopMessageBox(u"Restart?", u"Info", ui::kMbYesNo), ui::kIdNo);

@@ -154,6 +154,10 @@ bool HeadlessBackend::FireTimer(HeadlessWindow& window, int timerId) {
     return true;
 }
 
+void HeadlessBackend::RecordMisuse(int templateId, int controlId, const char* operation) {
+    misuses_.push_back({templateId, controlId, operation});
+}
+
 void HeadlessBackend::AttachOperator() {
     std::lock_guard lock(mutex_);
     attached_ = true;

@@ -62,6 +62,15 @@ class HeadlessBackend : public Backend {
     void AnswerMessageBox(int answer);
     bool FireTimer(HeadlessWindow& window, int timerId);
 
+    // Controls a dialog addressed that its template lacks, or of the wrong kind.
+    struct Misuse {
+        int templateId;
+        int controlId;
+        std::string operation;
+    };
+    void RecordMisuse(int templateId, int controlId, const char* operation);
+    const std::vector<Misuse>& Misuses() const { return misuses_; }
+
   private:
     HeadlessWindow* MakeWindow(Dialog& dialog, int templateId, HeadlessWindow* parent, bool modal);
     // Runs the operator's actions until done() holds or no operator is attached.
@@ -72,6 +81,7 @@ class HeadlessBackend : public Backend {
     std::vector<std::unique_ptr<HeadlessWindow>> destroyed_;
     std::vector<MessageBoxRecord*> openBoxes_;
     std::vector<MessageBoxRecord> messageBoxLog_;
+    std::vector<Misuse> misuses_;
     int loopDepth_ = 0;
 
     mutable std::mutex mutex_;

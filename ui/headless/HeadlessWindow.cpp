@@ -21,6 +21,9 @@ Rect ToPixels(short x, short y, short cx, short cy) {
     return Rect{left, top, left + cx * kBaseUnitX / 4, top + cy * kBaseUnitY / 8};
 }
 
+constexpr std::initializer_list<ControlKind> kButtonKinds = {ControlKind::CheckBox,
+                                                             ControlKind::RadioButton};
+
 char16_t Lower(char16_t c) {
     if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
         return c + 32;
@@ -74,6 +77,16 @@ const HeadlessControl* HeadlessWindow::FindControl(int id) const {
     return const_cast<HeadlessWindow*>(this)->FindControl(id);
 }
 
+HeadlessControl* HeadlessWindow::Used(int id, const char* operation,
+                                      std::initializer_list<ControlKind> kinds) const {
+    HeadlessControl* control = const_cast<HeadlessWindow*>(this)->FindControl(id);
+    const bool kindFits = !control || kinds.size() == 0 ||
+                          std::find(kinds.begin(), kinds.end(), control->kind) != kinds.end();
+    if (!control || !kindFits)
+        backend_->RecordMisuse(templateId_, id, operation);
+    return kindFits ? control : nullptr;
+}
+
 void HeadlessWindow::Move(const Rect& rect, bool) {
     rect_ = rect;
 }
@@ -101,14 +114,14 @@ int HeadlessWindow::MessageBox(std::u16string_view text, std::u16string_view cap
 }
 
 Rect HeadlessWindow::ControlClientRect(int id) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "ControlClientRect");
     if (!control)
         return Rect{};
     return Rect{0, 0, control->rect.Width(), control->rect.Height()};
 }
 
 void HeadlessWindow::SetControlText(int id, std::u16string_view text) {
-    HeadlessControl* control = FindControl(id);
+    HeadlessControl* control = Used(id, "SetControlText");
     if (!control)
         return;
     const bool changed = !(control->text.empty() && text.empty());
@@ -121,7 +134,7 @@ void HeadlessWindow::SetControlText(int id, std::u16string_view text) {
 }
 
 std::u16string HeadlessWindow::ControlText(int id) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "ControlText");
     if (!control)
         return {};
     if (control->kind == ControlKind::ComboBox) {
@@ -131,32 +144,32 @@ std::u16string HeadlessWindow::ControlText(int id) const {
 }
 
 void HeadlessWindow::ShowControl(int id, bool visible) {
-    if (HeadlessControl* control = FindControl(id))
+    if (HeadlessControl* control = Used(id, "ShowControl"))
         control->visible = visible;
 }
 
 bool HeadlessWindow::IsControlShown(int id) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "IsControlShown");
     return control && control->visible;
 }
 
 void HeadlessWindow::EnableControl(int id, bool enabled) {
-    if (HeadlessControl* control = FindControl(id))
+    if (HeadlessControl* control = Used(id, "EnableControl"))
         control->enabled = enabled;
 }
 
 bool HeadlessWindow::IsControlEnabled(int id) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "IsControlEnabled");
     return control && control->enabled;
 }
 
 void HeadlessWindow::SetCheck(int id, bool checked) {
-    if (HeadlessControl* control = FindControl(id))
+    if (HeadlessControl* control = Used(id, "SetCheck", kButtonKinds))
         control->checked = checked;
 }
 
 bool HeadlessWindow::IsChecked(int id) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "IsChecked", kButtonKinds);
     return control && control->checked;
 }
 
@@ -174,7 +187,7 @@ std::vector<int> HeadlessWindow::RadioGroup(int firstId) const {
 }
 
 int HeadlessWindow::ComboAddString(int id, std::u16string_view text) {
-    HeadlessControl* control = FindControl(id);
+    HeadlessControl* control = Used(id, "ComboAddString", {ControlKind::ComboBox});
     if (!control)
         return -1;
     control->items.emplace_back(std::u16string(text), 0);
@@ -182,45 +195,45 @@ int HeadlessWindow::ComboAddString(int id, std::u16string_view text) {
 }
 
 void HeadlessWindow::ComboSetItemData(int id, int index, ItemData data) {
-    HeadlessControl* control = FindControl(id);
+    HeadlessControl* control = Used(id, "ComboSetItemData", {ControlKind::ComboBox});
     if (control && index >= 0 && index < int(control->items.size())) {
         control->items[index].second = data;
     }
 }
 
 ItemData HeadlessWindow::ComboItemData(int id, int index) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "ComboItemData", {ControlKind::ComboBox});
     if (!control || index < 0 || index >= int(control->items.size()))
         return -1;
     return control->items[index].second;
 }
 
 int HeadlessWindow::ComboCount(int id) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "ComboCount", {ControlKind::ComboBox});
     return control ? int(control->items.size()) : 0;
 }
 
 std::u16string HeadlessWindow::ComboItemText(int id, int index) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "ComboItemText", {ControlKind::ComboBox});
     if (!control || index < 0 || index >= int(control->items.size()))
         return {};
     return control->items[index].first;
 }
 
 void HeadlessWindow::ComboSetCurSel(int id, int index) {
-    HeadlessControl* control = FindControl(id);
+    HeadlessControl* control = Used(id, "ComboSetCurSel", {ControlKind::ComboBox});
     if (!control)
         return;
     control->curSel = (index >= 0 && index < int(control->items.size())) ? index : -1;
 }
 
 int HeadlessWindow::ComboCurSel(int id) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "ComboCurSel", {ControlKind::ComboBox});
     return control ? control->curSel : -1;
 }
 
 int HeadlessWindow::ComboSelectString(int id, int startAfter, std::u16string_view prefix) {
-    HeadlessControl* control = FindControl(id);
+    HeadlessControl* control = Used(id, "ComboSelectString", {ControlKind::ComboBox});
     if (!control || control->items.empty())
         return -1;
     const int count = int(control->items.size());
@@ -236,34 +249,34 @@ int HeadlessWindow::ComboSelectString(int id, int startAfter, std::u16string_vie
 }
 
 void HeadlessWindow::ComboResetContent(int id) {
-    if (HeadlessControl* control = FindControl(id)) {
+    if (HeadlessControl* control = Used(id, "ComboResetContent", {ControlKind::ComboBox})) {
         control->items.clear();
         control->curSel = -1;
     }
 }
 
 void HeadlessWindow::SetAddress(int id, std::uint32_t address) {
-    if (HeadlessControl* control = FindControl(id))
+    if (HeadlessControl* control = Used(id, "SetAddress", {ControlKind::IpAddress}))
         control->address = address;
 }
 
 std::uint32_t HeadlessWindow::Address(int id) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "Address", {ControlKind::IpAddress});
     return control ? control->address : 0;
 }
 
 void HeadlessWindow::SetDateTime(int id, const DateTimeValue& value) {
-    if (HeadlessControl* control = FindControl(id))
+    if (HeadlessControl* control = Used(id, "SetDateTime", {ControlKind::DateTimePicker}))
         control->dateTime = value;
 }
 
 DateTimeValue HeadlessWindow::GetDateTime(int id) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "GetDateTime", {ControlKind::DateTimePicker});
     return control ? control->dateTime : DateTimeValue{};
 }
 
 void HeadlessWindow::ListInsertColumn(int id, int column, std::u16string_view title, int width) {
-    HeadlessControl* control = FindControl(id);
+    HeadlessControl* control = Used(id, "ListInsertColumn", {ControlKind::ListView});
     if (!control)
         return;
     const auto at = control->columns.begin() + std::clamp(column, 0, int(control->columns.size()));
@@ -273,7 +286,7 @@ void HeadlessWindow::ListInsertColumn(int id, int column, std::u16string_view ti
 }
 
 int HeadlessWindow::ListInsertItem(int id, int row, std::u16string_view text) {
-    HeadlessControl* control = FindControl(id);
+    HeadlessControl* control = Used(id, "ListInsertItem", {ControlKind::ListView});
     if (!control)
         return -1;
     const int at = std::clamp(row, 0, int(control->rows.size()));
@@ -284,7 +297,7 @@ int HeadlessWindow::ListInsertItem(int id, int row, std::u16string_view text) {
 }
 
 void HeadlessWindow::ListSetItemText(int id, int row, int column, std::u16string_view text) {
-    HeadlessControl* control = FindControl(id);
+    HeadlessControl* control = Used(id, "ListSetItemText", {ControlKind::ListView});
     if (!control || row < 0 || row >= int(control->rows.size()) || column < 0)
         return;
     auto& cells = control->rows[row];
@@ -294,7 +307,7 @@ void HeadlessWindow::ListSetItemText(int id, int row, int column, std::u16string
 }
 
 std::u16string HeadlessWindow::ListItemText(int id, int row, int column) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "ListItemText", {ControlKind::ListView});
     if (!control || row < 0 || row >= int(control->rows.size()) || column < 0)
         return {};
     const auto& cells = control->rows[row];
@@ -302,24 +315,24 @@ std::u16string HeadlessWindow::ListItemText(int id, int row, int column) const {
 }
 
 int HeadlessWindow::ListItemCount(int id) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "ListItemCount", {ControlKind::ListView});
     return control ? int(control->rows.size()) : 0;
 }
 
 void HeadlessWindow::ListDeleteAllItems(int id) {
-    if (HeadlessControl* control = FindControl(id)) {
+    if (HeadlessControl* control = Used(id, "ListDeleteAllItems", {ControlKind::ListView})) {
         control->rows.clear();
         control->selectedRow = -1;
     }
 }
 
 int HeadlessWindow::ListSelectedRow(int id) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "ListSelectedRow", {ControlKind::ListView});
     return control ? control->selectedRow : -1;
 }
 
 void HeadlessWindow::TreeSetImageList(int id, const ImageListHandle& images) {
-    HeadlessControl* control = FindControl(id);
+    HeadlessControl* control = Used(id, "TreeSetImageList", {ControlKind::TreeView});
     if (!control)
         return;
     control->imageBitmaps = backend_->BitmapsOf(images);
@@ -327,7 +340,7 @@ void HeadlessWindow::TreeSetImageList(int id, const ImageListHandle& images) {
 
 TreeItem HeadlessWindow::TreeInsertItem(int id, TreeItem parent, std::u16string_view text,
                                         int image, int selectedImage) {
-    HeadlessControl* control = FindControl(id);
+    HeadlessControl* control = Used(id, "TreeInsertItem", {ControlKind::TreeView});
     if (!control)
         return 0;
     if (parent != kTreeRoot && !FindNode(*control, parent))
@@ -343,7 +356,7 @@ TreeItem HeadlessWindow::TreeInsertItem(int id, TreeItem parent, std::u16string_
 }
 
 void HeadlessWindow::TreeExpand(int id, TreeItem item) {
-    HeadlessControl* control = FindControl(id);
+    HeadlessControl* control = Used(id, "TreeExpand", {ControlKind::TreeView});
     if (!control)
         return;
     for (TreeNode& node : control->nodes) {
@@ -353,12 +366,12 @@ void HeadlessWindow::TreeExpand(int id, TreeItem item) {
 }
 
 TreeItem HeadlessWindow::TreeSelection(int id) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "TreeSelection", {ControlKind::TreeView});
     return control ? control->selection : 0;
 }
 
 std::u16string HeadlessWindow::TreeItemText(int id, TreeItem item) const {
-    const HeadlessControl* control = FindControl(id);
+    const HeadlessControl* control = Used(id, "TreeItemText", {ControlKind::TreeView});
     if (!control)
         return {};
     const TreeNode* node = FindNode(*control, item);

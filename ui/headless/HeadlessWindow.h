@@ -3,6 +3,7 @@
 // (which changes raise notifications, select-string, radio groups, visibility).
 #pragma once
 
+#include <initializer_list>
 #include <set>
 #include <vector>
 
@@ -114,6 +115,10 @@ class HeadlessWindow : public Window {
 
   private:
     HeadlessControl* Usable(int id);
+    // The control a dialog addresses: a missing control, or one of another kind than the
+    // operation needs, is reported to the backend as a misuse and yields null.
+    HeadlessControl* Used(int id, const char* operation,
+                          std::initializer_list<ControlKind> kinds = {}) const;
     void NotifyCommand(int id, int code);
     void NotifyOther(int id, int code);
     const TreeNode* FindNode(const HeadlessControl& tree, TreeItem item) const;
