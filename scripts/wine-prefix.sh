@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Creates the Wine prefix the tests and the demo use, once; later runs find it ready.
+# Creates the Wine prefix the tests and the demo use, once; later runs find it ready. Programs
+# run inside a Wine virtual desktop, which frames their windows and makes activation and
+# focus the same on every machine.
 set -eu
 export WINEPREFIX="${WINEPREFIX:-${RAVELIN_WINEPREFIX:-$HOME/.cache/ravelin-wine}}"
 export WINEDEBUG=-all
@@ -9,4 +11,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1 </dev/null || true
     wineserver -w
+fi
+if [ ! -f "$WINEPREFIX/.ravelin-desktop" ]; then
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f \
+        >/dev/null 2>&1 </dev/null
+    wineserver -w
+    touch "$WINEPREFIX/.ravelin-desktop"
 fi

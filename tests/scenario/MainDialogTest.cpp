@@ -7,6 +7,7 @@
 #include "text/LangText.h"
 #include "text/TextIds.h"
 #include "tests/support/ScenarioTest.h"
+#include "ui/GraphicsObject.h"
 #include "ui/Styles.h"
 
 namespace {
@@ -48,7 +49,7 @@ std::vector<ExpectedNode> ExpectedTree(bool info, bool network, int pageImage) {
         tree.push_back({kTextVersion, 2, 1});
         tree.push_back({kTextHddInfo, 2, 1});
     } else {
-        tree.push_back({kTextSystemInformation, 1, 6, true});
+        tree.push_back({kTextSystemInformation, 1, 6, false});  // nothing to expand
     }
     tree.push_back({kTextSettingGroup, 1, 2, true});
     for (std::uint32_t id : {kTextGeneral, kTextEncode, kTextSchedule, kTextRs232}) {
@@ -82,7 +83,10 @@ TEST_F(MainDialog, test_every_right_shows_full_tree_and_version_first) {
     RunSession([](Operator& op) {
         EXPECT_TRUE(op.WindowCaption() == u"Config");
         ExpectTree(op.TreeNodes(), ExpectedTree(true, true, 4));
-        EXPECT_TRUE(op.SelectedTreeItem().empty());
+        // The dialog selects no node; the tree, taking the focus when the window opens,
+        // selects its first node as the platform's tree does, and that group node shows no
+        // page of its own.
+        EXPECT_TRUE(op.SelectedTreeItem() == u"Control Panel");
         EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Version"});
     });
 }
@@ -171,6 +175,21 @@ TEST_F(MainDialog, test_closing_after_accepted_reboot_does_not_save) {
     recorder.ClearLog();
     RunSession([](Operator& op) { op.Close(); });
     EXPECT_EQ(CallCount("zelDispSaveMenu"), 0);
+}
+
+TEST_F(MainDialog, test_fifty_sessions_leave_nothing_behind) {
+    int kept = -1;
+    for (int session = 0; session < 50; ++session) {
+        RunSession([](Operator& op) {
+            op.SelectTreeItem(u"Hdd Info");
+            op.Close();
+        });
+        EXPECT_EQ(windowsLeft, 0) << "session " << session;
+        if (kept < 0)
+            kept = ui::GraphicsObject::LiveCount();
+        EXPECT_EQ(ui::GraphicsObject::LiveCount(), kept) << "session " << session;
+    }
+    EXPECT_EQ(kept, 1) << "only the window's font outlives a session";
 }
 
 TEST_F(MainDialog, test_chinese_session_finds_pages_by_chinese_captions) {

@@ -26,6 +26,7 @@ class ScenarioTest : public testing::Test {
     int CallCount(const std::string& function) const;
 
     SimRecorder recorder;
+    int windowsLeft = 0;  // dialog windows still alive after the last session
 };
 
 }  // namespace testsupport

@@ -49,8 +49,8 @@ HeadlessWindow* HeadlessBackend::MakeWindow(Dialog& dialog, int templateId, Head
 Window* HeadlessBackend::CreateChild(Dialog& dialog, int templateId, Window& parent) {
     HeadlessWindow* window =
         MakeWindow(dialog, templateId, static_cast<HeadlessWindow*>(&parent), false);
-    if (window)
-        dialog.HandleInitDialog(*window);
+    if (window && dialog.HandleInitDialog(*window))
+        window->FocusFirstTabStop();
     return window;
 }
 
@@ -59,7 +59,8 @@ int HeadlessBackend::RunModal(Dialog& dialog, int templateId, Window* owner) {
         MakeWindow(dialog, templateId, static_cast<HeadlessWindow*>(owner), true);
     if (!window)
         return -1;
-    dialog.HandleInitDialog(*window);
+    if (dialog.HandleInitDialog(*window))
+        window->FocusFirstTabStop();
     RunLoop([window] { return window->Ended(); });
     if (!window->Ended())
         window->EndModal(kIdCancel);

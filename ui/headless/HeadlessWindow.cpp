@@ -359,8 +359,11 @@ void HeadlessWindow::TreeExpand(int id, TreeItem item) {
     HeadlessControl* control = Used(id, "TreeExpand", {ControlKind::TreeView});
     if (!control)
         return;
+    // As on the platform, an item without children does not take the expanded state.
+    const bool hasChildren = std::any_of(control->nodes.begin(), control->nodes.end(),
+                                         [item](const TreeNode& n) { return n.parent == item; });
     for (TreeNode& node : control->nodes) {
-        if (node.handle == item)
+        if (node.handle == item && hasChildren)
             node.expanded = true;
     }
 }
@@ -399,6 +402,25 @@ void HeadlessWindow::NotifyCommand(int id, int code) {
 
 void HeadlessWindow::NotifyOther(int id, int code) {
     dialog_->HandleNotify(id, code);
+}
+
+void HeadlessWindow::FocusFirstTabStop() {
+    for (HeadlessControl& control : controls_) {
+        if (!(control.style & kWsTabStop) || !control.visible || !control.enabled)
+            continue;
+        focus_ = control.id;
+        // A tree taking the focus without a selection selects its first item.
+        if (control.kind == ControlKind::TreeView && control.selection == 0) {
+            for (const TreeNode& node : control.nodes) {
+                if (node.parent != kTreeRoot)
+                    continue;
+                control.selection = node.handle;
+                NotifyOther(control.id, kTvnSelChanged);
+                break;
+            }
+        }
+        return;
+    }
 }
 
 bool HeadlessWindow::UserClick(int id) {

@@ -110,6 +110,8 @@ class HeadlessWindow : public Window {
     bool UserSetAddress(int id, std::uint32_t address);
     bool UserSelectTreeItem(int id, TreeItem item);
     int Focus() const { return focus_; }
+    // What the platform does when a dialog's initialisation asks for the default focus.
+    void FocusFirstTabStop();
     // Whether the control exists and the operator can reach it (shown and enabled).
     bool CanTakeInput(int id) { return Usable(id) != nullptr; }
 

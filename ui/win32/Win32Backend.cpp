@@ -1,10 +1,40 @@
 // The Win32 backend.
 #include "ui/win32/Win32Backend.h"
 
+#include <mutex>
+#include <set>
+
 #include "ui/Dialog.h"
 #include "ui/win32/Win32Graphics.h"
 
 namespace ui::win32 {
+namespace {
+
+// Live dialog windows, read by test drivers on other threads.
+std::mutex liveMutex;
+std::set<HWND> liveWindows;
+
+void Register(HWND hwnd) {
+    std::lock_guard lock(liveMutex);
+    liveWindows.insert(hwnd);
+}
+
+void Unregister(HWND hwnd) {
+    std::lock_guard lock(liveMutex);
+    liveWindows.erase(hwnd);
+}
+
+}  // namespace
+
+bool Win32Backend::IsOurs(HWND hwnd) {
+    std::lock_guard lock(liveMutex);
+    return liveWindows.count(hwnd) != 0;
+}
+
+int Win32Backend::LiveWindowCount() {
+    std::lock_guard lock(liveMutex);
+    return int(liveWindows.size());
+}
 
 Win32Backend::Win32Backend(HINSTANCE module) : module_(module) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES |
@@ -62,6 +92,7 @@ INT_PTR CALLBACK Win32Backend::DialogProc(HWND hwnd, UINT message, WPARAM wParam
             auto* window = reinterpret_cast<Win32Window*>(lParam);
             window->Attach(hwnd);
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+            Register(hwnd);
             return window->dialog().HandleInitDialog(*window) ? TRUE : FALSE;
         }
         Win32Window* window = FromHandle(hwnd);
@@ -69,6 +100,7 @@ INT_PTR CALLBACK Win32Backend::DialogProc(HWND hwnd, UINT message, WPARAM wParam
             return FALSE;
         if (message == WM_NCDESTROY) {
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            Unregister(hwnd);
             delete window;
             return FALSE;
         }

@@ -26,6 +26,10 @@ class Win32Backend : public Backend {
 
     // The window of a dialog handle made by this backend, or null.
     static Win32Window* FromHandle(HWND hwnd);
+    // Whether the handle is a live dialog made by this backend; callable from any thread.
+    static bool IsOurs(HWND hwnd);
+    // Dialog windows made by this backend and not yet destroyed.
+    static int LiveWindowCount();
 
   private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

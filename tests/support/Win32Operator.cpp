@@ -1,0 +1,423 @@
+// The operator of real windows.
+#include "tests/support/Win32Operator.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "res/resource.h"
+#include "ui/Dialog.h"
+#include "ui/win32/Win32Backend.h"
+
+namespace testsupport {
+namespace {
+
+using ui::win32::Win32Backend;
+
+constexpr UINT kMarkerMessage = WM_APP + 1;
+constexpr int kMessageBoxTextId = 0xFFFF;
+
+std::u16string TextOf(HWND hwnd) {
+    wchar_t buffer[1024] = {};
+    const int length = hwnd ? GetWindowTextW(hwnd, buffer, 1024) : 0;
+    return std::u16string(buffer, buffer + length);
+}
+
+bool IsDialogClass(HWND hwnd) {
+    wchar_t name[16] = {};
+    GetClassNameW(hwnd, name, 16);
+    return lstrcmpW(name, L"#32770") == 0;
+}
+
+std::vector<HWND> ThreadWindows(DWORD thread) {
+    std::vector<HWND> windows;
+    EnumThreadWindows(
+        thread,
+        [](HWND hwnd, LPARAM data) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(data)->push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+int TemplateOf(HWND hwnd) {
+    const ui::win32::Win32Window* window = Win32Backend::FromHandle(hwnd);
+    return window ? window->dialog().TemplateId() : 0;
+}
+
+std::wstring Wide(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+std::u16string Narrow16(const wchar_t* text) {
+    return std::u16string(text, text + wcslen(text));
+}
+
+}  // namespace
+
+MarkerWindow::MarkerWindow() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = Proc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"RavelinTestMarker";
+    RegisterClassW(&windowClass);
+    hwnd_ = CreateWindowExW(0, L"RavelinTestMarker", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                            windowClass.hInstance, nullptr);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+MarkerWindow::~MarkerWindow() {
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK MarkerWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kMarkerMessage) {
+        auto* self = reinterpret_cast<MarkerWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (self)
+            self->handled_ = long(wParam);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void Win32Operator::Sync() {
+    const long marker = ++posted_;
+    PostMessageW(marker_.hwnd(), kMarkerMessage, WPARAM(marker), 0);
+    for (int waited = 0; marker_.Handled() < marker; waited += 5) {
+        if (waited > 20000) {
+            ADD_FAILURE() << "the window did not come back to waiting for input";
+            return;
+        }
+        Sleep(5);
+    }
+}
+
+bool Win32Operator::WaitForMainWindow(DWORD milliseconds) {
+    for (DWORD waited = 0; waited < milliseconds; waited += 10) {
+        // The dialog shows itself once its initialisation has made every page.
+        HWND main = MainWindow();
+        if (main && IsWindowVisible(main)) {
+            Sync();
+            return true;
+        }
+        Sleep(10);
+    }
+    return false;
+}
+
+HWND Win32Operator::MainWindow() const {
+    for (HWND hwnd : ThreadWindows(uiThread_)) {
+        if (Win32Backend::IsOurs(hwnd) && TemplateOf(hwnd) == IDD_MAIN)
+            return hwnd;
+    }
+    return nullptr;
+}
+
+HWND Win32Operator::MessageBoxWindow() const {
+    for (HWND hwnd : ThreadWindows(uiThread_)) {
+        if (IsDialogClass(hwnd) && !Win32Backend::IsOurs(hwnd) && IsWindowVisible(hwnd) &&
+            GetDlgItem(hwnd, kMessageBoxTextId)) {
+            return hwnd;
+        }
+    }
+    return nullptr;
+}
+
+HWND Win32Operator::ActiveDialog() const {
+    HWND main = MainWindow();
+    for (HWND hwnd : ThreadWindows(uiThread_)) {
+        if (hwnd != main && Win32Backend::IsOurs(hwnd) && IsWindowVisible(hwnd))
+            return hwnd;
+    }
+    for (HWND child = main ? GetWindow(main, GW_CHILD) : nullptr; child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (Win32Backend::IsOurs(child) && IsWindowVisible(child))
+            return child;
+    }
+    return nullptr;
+}
+
+HWND Win32Operator::Control(int id) const {
+    HWND dialog = ActiveDialog();
+    HWND item = dialog ? GetDlgItem(dialog, id) : nullptr;
+    EXPECT_NE(item, nullptr) << "no control " << id << " to read";
+    return item;
+}
+
+HWND Win32Operator::Reachable(int id, const char* what) const {
+    HWND dialog = ActiveDialog();
+    HWND item = dialog ? GetDlgItem(dialog, id) : nullptr;
+    const bool usable = item && IsWindowVisible(item) && IsWindowEnabled(item);
+    EXPECT_TRUE(usable) << what << " control " << id << ": no such usable control";
+    return usable ? item : nullptr;
+}
+
+std::u16string Win32Operator::WindowCaption() {
+    return TextOf(MainWindow());
+}
+
+std::vector<TreeNodeSeen> Win32Operator::TreeNodes() {
+    std::vector<TreeNodeSeen> nodes;
+    HWND main = MainWindow();
+    HWND tree = main ? GetDlgItem(main, IDC_TREE) : nullptr;
+    if (!tree)
+        return nodes;
+    // Depth-first, each node before its children, as the tree shows them.
+    struct Frame {
+        HTREEITEM item;
+        int depth;
+    };
+    std::vector<Frame> stack;
+    auto pushSiblings = [&](HTREEITEM first, int depth) {
+        std::vector<HTREEITEM> siblings;
+        for (HTREEITEM item = first; item; item = TreeView_GetNextSibling(tree, item)) {
+            siblings.push_back(item);
+        }
+        for (auto it = siblings.rbegin(); it != siblings.rend(); ++it)
+            stack.push_back({*it, depth});
+    };
+    pushSiblings(TreeView_GetRoot(tree), 0);
+    while (!stack.empty()) {
+        const Frame frame = stack.back();
+        stack.pop_back();
+        wchar_t text[260] = {};
+        TVITEMW item{};
+        item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;
+        item.hItem = frame.item;
+        item.pszText = text;
+        item.cchTextMax = 260;
+        item.stateMask = TVIS_EXPANDED;
+        TreeView_GetItem(tree, &item);
+        nodes.push_back({Narrow16(text), frame.depth, item.iImage, item.iSelectedImage,
+                         (item.state & TVIS_EXPANDED) != 0});
+        pushSiblings(TreeView_GetChild(tree, frame.item), frame.depth + 1);
+    }
+    return nodes;
+}
+
+std::u16string Win32Operator::SelectedTreeItem() {
+    HWND main = MainWindow();
+    HWND tree = main ? GetDlgItem(main, IDC_TREE) : nullptr;
+    HTREEITEM selected = tree ? TreeView_GetSelection(tree) : nullptr;
+    if (!selected)
+        return {};
+    wchar_t text[260] = {};
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = selected;
+    item.pszText = text;
+    item.cchTextMax = 260;
+    TreeView_GetItem(tree, &item);
+    return Narrow16(text);
+}
+
+void Win32Operator::SelectTreeItem(std::u16string_view wanted) {
+    HWND main = MainWindow();
+    HWND tree = main ? GetDlgItem(main, IDC_TREE) : nullptr;
+    ASSERT_NE(tree, nullptr);
+    std::vector<HTREEITEM> pending{TreeView_GetRoot(tree)};
+    while (!pending.empty()) {
+        HTREEITEM first = pending.back();
+        pending.pop_back();
+        for (HTREEITEM node = first; node; node = TreeView_GetNextSibling(tree, node)) {
+            wchar_t text[260] = {};
+            TVITEMW item{};
+            item.mask = TVIF_TEXT;
+            item.hItem = node;
+            item.pszText = text;
+            item.cchTextMax = 260;
+            TreeView_GetItem(tree, &item);
+            if (Narrow16(text) == wanted) {
+                PostMessageW(tree, TVM_SELECTITEM, TVGN_CARET, LPARAM(node));
+                Sync();
+                return;
+            }
+            if (HTREEITEM child = TreeView_GetChild(tree, node))
+                pending.push_back(child);
+        }
+    }
+    ADD_FAILURE() << "no tree node with the wanted text";
+}
+
+std::vector<std::u16string> Win32Operator::VisiblePages() {
+    std::vector<std::u16string> pages;
+    HWND main = MainWindow();
+    for (HWND child = main ? GetWindow(main, GW_CHILD) : nullptr; child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (Win32Backend::IsOurs(child) && IsWindowVisible(child))
+            pages.push_back(TextOf(child));
+    }
+    return pages;
+}
+
+void Win32Operator::Close() {
+    if (HWND main = MainWindow()) {
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        Sync();
+    }
+}
+
+void Win32Operator::CloseEverything() {
+    if (HWND box = MessageBoxWindow()) {
+        const bool yesNo = GetDlgItem(box, IDNO) != nullptr;
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(yesNo ? IDNO : IDOK, BN_CLICKED), 0);
+    } else if (HWND dialog = ActiveDialog(); dialog && dialog != MainWindow() &&
+                                             !(GetWindowLongW(dialog, GWL_STYLE) & WS_CHILD)) {
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+    } else if (HWND main = MainWindow()) {
+        PostMessageW(main, WM_CLOSE, 0, 0);
+    }
+}
+
+void Win32Operator::Click(int id) {
+    if (HWND item = Reachable(id, "click")) {
+        PostMessageW(item, BM_CLICK, 0, 0);
+        Sync();
+    }
+}
+
+void Win32Operator::Pick(int id, int index) {
+    if (HWND item = Reachable(id, "pick")) {
+        const bool exists = index >= 0 && index < int(SendMessageW(item, CB_GETCOUNT, 0, 0));
+        EXPECT_TRUE(exists) << "no entry " << index << " in list " << id;
+        if (!exists)
+            return;
+        // Setting the selection raises nothing: send what the list sends on a choice.
+        SendMessageW(item, CB_SETCURSEL, WPARAM(index), 0);
+        PostMessageW(GetParent(item), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(item));
+        Sync();
+    }
+}
+
+void Win32Operator::Type(int id, std::u16string_view text) {
+    if (HWND item = Reachable(id, "type into")) {
+        PostMessageW(GetParent(item), WM_NEXTDLGCTL, WPARAM(item), TRUE);
+        PostMessageW(item, EM_SETSEL, 0, -1);
+        for (char16_t c : text)
+            PostMessageW(item, WM_CHAR, WPARAM(c), 1);
+        Sync();
+    }
+}
+
+void Win32Operator::Paste(int id, std::u16string_view text) {
+    if (HWND item = Reachable(id, "paste into")) {
+        pasted_ = Wide(text);
+        PostMessageW(item, EM_SETSEL, 0, -1);
+        PostMessageW(item, EM_REPLACESEL, TRUE, LPARAM(pasted_.c_str()));
+        Sync();
+    }
+}
+
+std::u16string Win32Operator::Text(int id) {
+    return TextOf(Control(id));
+}
+
+bool Win32Operator::IsVisible(int id) {
+    HWND item = Control(id);
+    return item && (GetWindowLongW(item, GWL_STYLE) & WS_VISIBLE);
+}
+
+bool Win32Operator::IsEnabled(int id) {
+    HWND item = Control(id);
+    return item && IsWindowEnabled(item);
+}
+
+bool Win32Operator::IsChecked(int id) {
+    HWND item = Control(id);
+    return item && SendMessageW(item, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::vector<std::u16string> Win32Operator::Entries(int id) {
+    std::vector<std::u16string> entries;
+    HWND item = Control(id);
+    const int count = item ? int(SendMessageW(item, CB_GETCOUNT, 0, 0)) : 0;
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[512] = {};
+        if (SendMessageW(item, CB_GETLBTEXTLEN, WPARAM(i), 0) >= 512)
+            continue;
+        SendMessageW(item, CB_GETLBTEXT, WPARAM(i), LPARAM(text));
+        entries.push_back(Narrow16(text));
+    }
+    return entries;
+}
+
+int Win32Operator::Selection(int id) {
+    HWND item = Control(id);
+    return item ? int(SendMessageW(item, CB_GETCURSEL, 0, 0)) : -1;
+}
+
+std::vector<std::u16string> Win32Operator::ColumnTitles(int id) {
+    std::vector<std::u16string> titles;
+    HWND list = Control(id);
+    HWND header = list ? ListView_GetHeader(list) : nullptr;
+    const int count = header ? Header_GetItemCount(header) : 0;
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[260] = {};
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT;
+        column.pszText = text;
+        column.cchTextMax = 260;
+        SendMessageW(list, LVM_GETCOLUMNW, WPARAM(i), LPARAM(&column));
+        titles.push_back(Narrow16(text));
+    }
+    return titles;
+}
+
+std::vector<std::vector<std::u16string>> Win32Operator::Rows(int id) {
+    std::vector<std::vector<std::u16string>> rows;
+    HWND list = Control(id);
+    if (!list)
+        return rows;
+    HWND header = ListView_GetHeader(list);
+    const int columns = header ? Header_GetItemCount(header) : 1;
+    const int count = int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        std::vector<std::u16string> cells;
+        for (int column = 0; column < columns; ++column) {
+            wchar_t text[260] = {};
+            LVITEMW item{};
+            item.iSubItem = column;
+            item.pszText = text;
+            item.cchTextMax = 260;
+            SendMessageW(list, LVM_GETITEMTEXTW, WPARAM(row), LPARAM(&item));
+            cells.push_back(Narrow16(text));
+        }
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
+std::optional<MessageBoxSeen> Win32Operator::OpenMessageBox() {
+    HWND box = MessageBoxWindow();
+    if (!box)
+        return std::nullopt;
+    MessageBoxSeen seen;
+    HWND owner = GetWindow(box, GW_OWNER);
+    seen.ownedByDesktop = owner == nullptr || owner == GetDesktopWindow();
+    seen.ownerCaption = seen.ownedByDesktop ? std::u16string() : TextOf(owner);
+    seen.text = TextOf(GetDlgItem(box, kMessageBoxTextId));
+    seen.caption = TextOf(box);
+    seen.type = GetDlgItem(box, IDYES) ? MB_YESNO : MB_OK;
+    // The icon: the exclamation mark is the system's shared icon.
+    const HICON exclamation = LoadIconW(nullptr, IDI_EXCLAMATION);
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+            HICON(SendMessageW(child, STM_GETICON, 0, 0)) == exclamation) {
+            seen.type |= MB_ICONEXCLAMATION;
+        }
+    }
+    return seen;
+}
+
+void Win32Operator::AnswerMessageBox(int button) {
+    HWND box = MessageBoxWindow();
+    EXPECT_NE(box, nullptr) << "no message box to answer";
+    if (!box)
+        return;
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(GetDlgItem(box, button)));
+    Sync();
+}
+
+}  // namespace testsupport

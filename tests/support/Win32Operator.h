@@ -1,0 +1,79 @@
+// The operator of real windows: a driver thread that acts on the dialogs of the UI thread the
+// way a person's input arrives there. Actions that may open a message box are posted; each
+// action is followed by a marker message to a window of the UI thread, and the action counts
+// as done once the marker was handled, that is, once that thread waits for input again.
+#pragma once
+
+#include "ui/win32/WinApi.h"
+
+#include <atomic>
+#include <string>
+
+#include "tests/support/Operator.h"
+
+namespace testsupport {
+
+// A message-only window of the UI thread that counts the markers it handled.
+class MarkerWindow {
+  public:
+    MarkerWindow();
+    ~MarkerWindow();
+    HWND hwnd() const { return hwnd_; }
+    long Handled() const { return handled_; }
+
+  private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+    std::atomic<long> handled_{0};
+};
+
+class Win32Operator : public Operator {
+  public:
+    Win32Operator(DWORD uiThread, MarkerWindow& marker) : uiThread_(uiThread), marker_(marker) {}
+
+    // Waits until the configuration window is up; false after the timeout.
+    bool WaitForMainWindow(DWORD milliseconds);
+    // Ends whatever is left open: message boxes, sub-dialogs, the main window.
+    void CloseEverything();
+    // The open message box, or null.
+    HWND MessageBoxWindow() const;
+
+    std::u16string WindowCaption() override;
+    std::vector<TreeNodeSeen> TreeNodes() override;
+    std::u16string SelectedTreeItem() override;
+    void SelectTreeItem(std::u16string_view text) override;
+    std::vector<std::u16string> VisiblePages() override;
+    void Close() override;
+
+    void Click(int id) override;
+    void Pick(int id, int index) override;
+    void Type(int id, std::u16string_view text) override;
+    void Paste(int id, std::u16string_view text) override;
+    std::u16string Text(int id) override;
+    bool IsVisible(int id) override;
+    bool IsEnabled(int id) override;
+    bool IsChecked(int id) override;
+    std::vector<std::u16string> Entries(int id) override;
+    int Selection(int id) override;
+    std::vector<std::u16string> ColumnTitles(int id) override;
+    std::vector<std::vector<std::u16string>> Rows(int id) override;
+
+    std::optional<MessageBoxSeen> OpenMessageBox() override;
+    void AnswerMessageBox(int button) override;
+
+  private:
+    HWND MainWindow() const;
+    HWND ActiveDialog() const;
+    // The control of the active dialog that an operator can reach, or null (a test failure).
+    HWND Reachable(int id, const char* what) const;
+    HWND Control(int id) const;
+    // Posts the marker and waits until the UI thread has handled it.
+    void Sync();
+
+    DWORD uiThread_;
+    MarkerWindow& marker_;
+    long posted_ = 0;
+    std::wstring pasted_;  // kept alive until the paste was handled
+};
+
+}  // namespace testsupport

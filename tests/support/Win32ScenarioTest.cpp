@@ -1,0 +1,42 @@
+// Scenario sessions on real windows: the entry runs the window on this thread, the operator
+// drives it from a thread of its own.
+#include "ui/win32/WinApi.h"
+
+#include <atomic>
+#include <thread>
+
+#include "tests/support/ScenarioTest.h"
+#include "tests/support/Win32Operator.h"
+#include "ui/Backend.h"
+#include "ui/win32/Win32Backend.h"
+
+namespace testsupport {
+
+void ScenarioTest::RunSession(const std::function<void()>& entry,
+                              const std::function<void(Operator&)>& scenario) {
+    // The resources of this test program hold the templates and bitmaps.
+    static ui::win32::Win32Backend backend(GetModuleHandleW(nullptr));
+    ui::SetBackend(&backend);
+    MarkerWindow marker;
+    Win32Operator op(GetCurrentThreadId(), marker);
+    std::atomic<bool> entryReturned{false};
+    std::thread driver([&] {
+        if (op.WaitForMainWindow(20000)) {
+            scenario(op);
+        } else {
+            ADD_FAILURE() << "the configuration window did not open";
+        }
+        // Whatever the scenario left open ends as if nobody answered.
+        while (!entryReturned) {
+            op.CloseEverything();
+            Sleep(20);
+        }
+    });
+    entry();
+    entryReturned = true;
+    driver.join();
+    windowsLeft = ui::win32::Win32Backend::LiveWindowCount();
+    ui::SetBackend(nullptr);
+}
+
+}  // namespace testsupport
