@@ -1,0 +1,86 @@
+// RavelinHost.exe: plays the monitoring client. Loads Ravelin.dll, opens a simulated recorder
+// and calls an entry on the main thread, while a driver thread does what the options ask of
+// the window.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "host/HostOptions.h"
+#include "host/RavelinLibrary.h"
+#include "host/SimulatedRecorder.h"
+#include "host/WideText.h"
+#include "host/WindowDriver.h"
+#include "sim/SimApi.h"
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "RavelinHost: %s\n", message.c_str());
+    return kExitFailure;
+}
+
+std::filesystem::path PathFromUtf8(const std::string& text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    SetConsoleOutputCP(CP_UTF8);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(host::Utf8FromWide(argv[i]));
+    const auto knownUser = [](const std::string& name) { return zsimUserId(name.c_str()) >= 0; };
+    const host::HostOptions options = host::HostOptions::Parse(args, knownUser);
+    if (options.action() == host::HostOptions::Action::ShowHelp) {
+        std::fputs(host::HostOptions::HelpText().c_str(), stdout);
+        return kExitOk;
+    }
+    if (options.action() == host::HostOptions::Action::Refuse) {
+        std::fprintf(stderr, "RavelinHost: %s (try --help)\n", options.error().c_str());
+        return kExitUsage;
+    }
+
+    host::RavelinLibrary library;
+    host::SimulatedRecorder recorder;
+    std::string error;
+    if (!library.Load(error) || !recorder.Open(options.statePath(), error))
+        return Fail(error);
+    if (options.channels() && !recorder.SetChannels(*options.channels(), error))
+        return Fail(error);
+    if (options.latencyMs() && !recorder.SetLatency(*options.latencyMs(), error))
+        return Fail(error);
+
+    host::WindowDriver::Plan plan;
+    if (options.page())
+        plan.page = host::WideFromUtf8(*options.page());
+    plan.closeAfterMs = options.closeAfterMs();
+    if (options.screenshot())
+        plan.screenshot = PathFromUtf8(*options.screenshot());
+    host::WindowDriver driver(plan);
+
+    if (options.user()) {
+        library.initConfigEx()(recorder.handle(), options.language(), 0,
+                               zsimUserId(options.user()->c_str()));
+    } else {
+        library.initConfig()(recorder.handle(), options.language());
+    }
+    driver.Stop();
+
+    if (options.screenshot() && driver.screenshotSaved())
+        std::printf("%s\n", options.screenshot()->c_str());
+    if (driver.failed())
+        return kExitFailure;
+    // A window that never came up left the page, the screenshot or the close undone.
+    if (!driver.windowSeen() && (plan.page || plan.closeAfterMs))
+        return Fail("the configuration window did not come up");
+    if (options.screenshot() && !driver.screenshotSaved())
+        return Fail("the window closed before the screenshot");
+    return kExitOk;
+}

@@ -1,0 +1,187 @@
+// Reading the demo host's command line.
+#include "host/HostOptions.h"
+
+#include <charconv>
+#include <set>
+
+namespace host {
+namespace {
+
+struct OptionInfo {
+    const char* name;
+    bool takesValue;
+};
+
+constexpr OptionInfo kOptions[] = {
+    {"--lang", true},       {"--user", true},           {"--channels", true},
+    {"--state", true},      {"--latency", true},        {"--page", true},
+    {"--screenshot", true}, {"--close-after-ms", true}, {"--help", false},
+};
+
+const OptionInfo* FindOption(const std::string& name) {
+    for (const OptionInfo& option : kOptions) {
+        if (name == option.name)
+            return &option;
+    }
+    return nullptr;
+}
+
+// A whole decimal number within [low, high]; an explaining message otherwise.
+std::optional<int> ParseNumber(const std::string& name, const std::string& value, int low, int high,
+                               std::string& message) {
+    long long number = 0;
+    const char* end = value.data() + value.size();
+    const auto [stop, failure] = std::from_chars(value.data(), end, number);
+    const std::string range = std::to_string(low) + " to " + std::to_string(high);
+    if (failure == std::errc::result_out_of_range) {
+        message = name + " " + value + " is outside " + range;
+        return std::nullopt;
+    }
+    if (failure != std::errc() || stop != end) {
+        message = name + " wants a whole number from " + range + ", not \"" + value + "\"";
+        return std::nullopt;
+    }
+    if (number < low || number > high) {
+        message = name + " " + value + " is outside " + range;
+        return std::nullopt;
+    }
+    return static_cast<int>(number);
+}
+
+}  // namespace
+
+const char* const HostOptions::kUserNames = "admin, no-network, no-info, guest";
+
+HostOptions HostOptions::Parse(const std::vector<std::string>& args, const UserCheck& knownUser) {
+    HostOptions options;
+    std::set<std::string> seen;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> value;
+        if (name == "-h")
+            name = "--help";
+        // --name=value is the same as --name value.
+        const std::size_t equals = name.find('=');
+        if (name.rfind("--", 0) == 0 && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        }
+        const OptionInfo* option = FindOption(name);
+        if (!option) {
+            const bool looksLikeOption = !name.empty() && name[0] == '-';
+            options.Refuse(looksLikeOption ? "unknown option " + name
+                                           : "unexpected argument \"" + name + "\"");
+            return options;
+        }
+        if (!option->takesValue) {
+            if (value) {
+                options.Refuse(name + " takes no value");
+                return options;
+            }
+            options.action_ = Action::ShowHelp;
+            return options;
+        }
+        if (!value) {
+            // A following option is not taken for a value: "--page --lang en" lacks the caption.
+            if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0)
+                value = args[++i];
+        }
+        if (!value || value->empty()) {
+            options.Refuse(name + " needs a value");
+            return options;
+        }
+        if (!seen.insert(name).second) {
+            options.Refuse(name + " is given twice");
+            return options;
+        }
+        if (!options.Apply(name, *value, knownUser))
+            return options;
+    }
+    return options;
+}
+
+bool HostOptions::Apply(const std::string& name, const std::string& value,
+                        const UserCheck& knownUser) {
+    std::string message;
+    if (name == "--lang") {
+        if (value == "zh")
+            language_ = 0;
+        else if (value == "en")
+            language_ = 2;
+        else if (value == "pt")
+            language_ = 3;
+        else
+            return Refuse("--lang wants zh, en or pt, not \"" + value + "\"");
+    } else if (name == "--user") {
+        if (!knownUser || !knownUser(value))
+            return Refuse("--user: no rights profile \"" + value + "\"; the profiles are " +
+                          kUserNames);
+        user_ = value;
+    } else if (name == "--channels") {
+        channels_ = ParseNumber(name, value, 0, 16, message);
+        if (!channels_)
+            return Refuse(message);
+    } else if (name == "--state") {
+        statePath_ = value;
+    } else if (name == "--latency") {
+        latencyMs_ = ParseNumber(name, value, 0, 10000, message);
+        if (!latencyMs_)
+            return Refuse(message);
+    } else if (name == "--page") {
+        page_ = value;
+    } else if (name == "--screenshot") {
+        screenshot_ = value;
+    } else if (name == "--close-after-ms") {
+        closeAfterMs_ = ParseNumber(name, value, 0, 3600000, message);
+        if (!closeAfterMs_)
+            return Refuse(message);
+    }
+    return true;
+}
+
+bool HostOptions::Refuse(std::string message) {
+    action_ = Action::Refuse;
+    error_ = std::move(message);
+    return false;
+}
+
+std::optional<int> HostOptions::closeAfterMs() const {
+    if (closeAfterMs_)
+        return closeAfterMs_;
+    if (screenshot_)
+        return kDefaultScreenshotDelayMs;
+    return std::nullopt;
+}
+
+std::string HostOptions::HelpText() {
+    return std::string(
+               "Usage: RavelinHost [options]\n"
+               "\n"
+               "Plays the monitoring client: loads Ravelin.dll from this program's folder,\n"
+               "opens a simulated recorder and shows its configuration window.\n"
+               "\n"
+               "Options:\n"
+               "  --lang zh|en|pt        language of the window (default en)\n"
+               "  --user NAME            log in with a rights profile: ") +
+           kUserNames +
+           ";\n"
+           "                         without it the window grants every right\n"
+           "  --channels N           give the recorder N video channels (0 to 16)\n"
+           "  --state FILE           keep the recorder in FILE (created with the defaults\n"
+           "                         when missing); without it the recorder lives in memory\n"
+           "  --latency MS           every device call takes MS milliseconds (0 to 10000)\n"
+           "  --page CAPTION         select the navigation node with this caption\n"
+           "  --screenshot PNG       save a picture of the window in PNG, then close it\n"
+           "                         (after 1500 ms unless --close-after-ms says otherwise)\n"
+           "  --close-after-ms N     close the window N ms after it is up (0 to 3600000)\n"
+           "  --help                 show this text\n"
+           "\n"
+           "Example:\n"
+           "  RavelinHost --lang pt --page \"Informações do HD\" --screenshot hdd.png "
+           "--close-after-ms 800\n"
+           "\n"
+           "Exit status: 0 done, 1 the library, the recorder, the page or the screenshot\n"
+           "failed, 2 bad options.\n";
+}
+
+}  // namespace host

@@ -1,0 +1,61 @@
+// The demo host's command line: what to open, how to shape the recorder and what to do with
+// the configuration window once it is up. Portable, so that it is tested natively.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace host {
+
+class HostOptions {
+  public:
+    enum class Action { Run, ShowHelp, Refuse };
+
+    // Tells whether the simulator knows a rights profile by this name.
+    using UserCheck = std::function<bool(const std::string& name)>;
+
+    // The names the simulator's rights profiles go by, as the help and the messages list them.
+    static const char* const kUserNames;
+    // What the window waits before the screenshot when only --screenshot is given.
+    static constexpr int kDefaultScreenshotDelayMs = 1500;
+
+    // Reads the arguments after the program name (UTF-8). The first bad one stops the reading:
+    // action() is then Refuse and error() says why in one line.
+    static HostOptions Parse(const std::vector<std::string>& args, const UserCheck& knownUser);
+    static std::string HelpText();
+
+    Action action() const { return action_; }
+    const std::string& error() const { return error_; }
+
+    // The entries' language number: 0 Simplified Chinese, 2 English, 3 Portuguese.
+    std::uint32_t language() const { return language_; }
+    const std::optional<std::string>& user() const { return user_; }
+    const std::optional<int>& channels() const { return channels_; }
+    // Empty: the default recorder, kept in memory only.
+    const std::string& statePath() const { return statePath_; }
+    const std::optional<int>& latencyMs() const { return latencyMs_; }
+    const std::optional<std::string>& page() const { return page_; }
+    const std::optional<std::string>& screenshot() const { return screenshot_; }
+    // When the host closes the window after it is up; empty: the operator closes it.
+    std::optional<int> closeAfterMs() const;
+
+  private:
+    bool Apply(const std::string& name, const std::string& value, const UserCheck& knownUser);
+    bool Refuse(std::string message);
+
+    Action action_ = Action::Run;
+    std::string error_;
+    std::uint32_t language_ = 2;
+    std::optional<std::string> user_;
+    std::optional<int> channels_;
+    std::string statePath_;
+    std::optional<int> latencyMs_;
+    std::optional<std::string> page_;
+    std::optional<std::string> screenshot_;
+    std::optional<int> closeAfterMs_;
+};
+
+}  // namespace host

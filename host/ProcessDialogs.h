@@ -1,0 +1,23 @@
+// The dialog windows of this process as the driver thread sees them: the configuration window
+// (the top-level dialog that holds the navigation tree) and any box or dialog over it.
+#pragma once
+
+#include <windows.h>
+
+namespace host {
+
+class ProcessDialogs {
+  public:
+    // The control id of the navigation tree in the configuration window.
+    static constexpr int kTreeId = 1000;
+
+    // The visible configuration window of this process, or null.
+    static HWND MainWindow();
+    // Another visible top-level dialog of this process (a message box, a sub-dialog), or null.
+    static HWND OtherDialog(HWND main);
+    // Answers a message box or dismisses a dialog with the most cautious of its buttons:
+    // No, else Cancel, else OK. Posted, since the answer may open another box.
+    static void Dismiss(HWND dialog);
+};
+
+}  // namespace host

@@ -1,0 +1,162 @@
+// The demo host's command line: accepted values, the refusals and their messages, help.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/HostOptions.h"
+
+namespace {
+
+using host::HostOptions;
+using Args = std::vector<std::string>;
+
+HostOptions Parse(const Args& args) {
+    return HostOptions::Parse(args, [](const std::string& name) {
+        return name == "admin" || name == "no-network" || name == "no-info" || name == "guest";
+    });
+}
+
+TEST(HostOptions, test_options_no_arguments_run_in_english_with_every_right) {
+    const HostOptions options = Parse({});
+    EXPECT_EQ(options.action(), HostOptions::Action::Run);
+    EXPECT_EQ(options.language(), 2u);
+    EXPECT_FALSE(options.user());
+    EXPECT_FALSE(options.channels());
+    EXPECT_EQ(options.statePath(), "");
+    EXPECT_FALSE(options.latencyMs());
+    EXPECT_FALSE(options.page());
+    EXPECT_FALSE(options.screenshot());
+    EXPECT_FALSE(options.closeAfterMs()) << "the operator closes the window";
+}
+
+TEST(HostOptions, test_options_language_names_give_the_entry_numbers) {
+    const struct {
+        Args args;
+        std::uint32_t language;
+    } rows[] = {
+        {{"--lang", "zh"}, 0}, {{"--lang", "en"}, 2}, {{"--lang", "pt"}, 3}, {{"--lang=pt"}, 3}};
+    for (const auto& row : rows) {
+        const HostOptions options = Parse(row.args);
+        EXPECT_EQ(options.action(), HostOptions::Action::Run) << options.error();
+        EXPECT_EQ(options.language(), row.language) << row.args[0];
+    }
+}
+
+TEST(HostOptions, test_options_values_are_kept_as_given) {
+    const HostOptions options = Parse(
+        {"--user", "guest", "--channels", "16", "--state", "/tmp/rec ö.bin", "--latency", "10000",
+         "--page", "Informações do HD", "--screenshot", "shot.png", "--close-after-ms=0"});
+    ASSERT_EQ(options.action(), HostOptions::Action::Run) << options.error();
+    EXPECT_EQ(options.user().value_or(""), "guest");
+    EXPECT_EQ(options.channels().value_or(-1), 16);
+    EXPECT_EQ(options.statePath(), "/tmp/rec ö.bin");
+    EXPECT_EQ(options.latencyMs().value_or(-1), 10000);
+    EXPECT_EQ(options.page().value_or(""), "Informações do HD");
+    EXPECT_EQ(options.screenshot().value_or(""), "shot.png");
+    EXPECT_EQ(options.closeAfterMs().value_or(-1), 0);
+}
+
+TEST(HostOptions, test_options_range_ends_are_accepted) {
+    const Args rows[] = {{"--channels", "0"},       {"--channels", "16"},
+                         {"--latency", "0"},        {"--latency", "10000"},
+                         {"--close-after-ms", "0"}, {"--close-after-ms", "3600000"},
+                         {"--channels", "007"}};
+    for (const Args& row : rows) {
+        const HostOptions options = Parse(row);
+        EXPECT_EQ(options.action(), HostOptions::Action::Run)
+            << row[0] << " " << row[1] << ": " << options.error();
+    }
+}
+
+TEST(HostOptions, test_options_close_time_follows_screenshot_and_close_options) {
+    const struct {
+        Args args;
+        std::optional<int> closeAfterMs;
+    } rows[] = {
+        {{}, std::nullopt},
+        {{"--page", "Hdd Info"}, std::nullopt},
+        {{"--screenshot", "a.png"}, HostOptions::kDefaultScreenshotDelayMs},
+        {{"--screenshot", "a.png", "--close-after-ms", "800"}, 800},
+        {{"--close-after-ms", "300"}, 300},
+    };
+    for (const auto& row : rows) {
+        const HostOptions options = Parse(row.args);
+        EXPECT_EQ(options.closeAfterMs(), row.closeAfterMs) << testing::PrintToString(row.args);
+    }
+}
+
+TEST(HostOptions, test_options_bad_arguments_are_refused_with_one_line) {
+    const struct {
+        Args args;
+        std::string message;
+    } rows[] = {
+        {{"--bogus"}, "unknown option --bogus"},
+        {{"-x"}, "unknown option -x"},
+        {{"stray"}, "unexpected argument \"stray\""},
+        {{"--lang"}, "--lang needs a value"},
+        {{"--lang", "fr"}, "--lang wants zh, en or pt, not \"fr\""},
+        {{"--lang", "EN"}, "--lang wants zh, en or pt, not \"EN\""},
+        {{"--page", "--lang", "en"}, "--page needs a value"},
+        {{"--state="}, "--state needs a value"},
+        {{"--screenshot", ""}, "--screenshot needs a value"},
+        {{"--channels", "17"}, "--channels 17 is outside 0 to 16"},
+        {{"--channels", "-1"}, "--channels -1 is outside 0 to 16"},
+        {{"--channels", "3x"}, "--channels wants a whole number from 0 to 16, not \"3x\""},
+        {{"--channels", "+3"}, "--channels wants a whole number from 0 to 16, not \"+3\""},
+        {{"--channels", " 3"}, "--channels wants a whole number from 0 to 16, not \" 3\""},
+        {{"--latency", "10001"}, "--latency 10001 is outside 0 to 10000"},
+        {{"--latency", "1.5"}, "--latency wants a whole number from 0 to 10000, not \"1.5\""},
+        {{"--close-after-ms", "-5"}, "--close-after-ms -5 is outside 0 to 3600000"},
+        {{"--close-after-ms", "99999999999999999999"},
+         "--close-after-ms 99999999999999999999 is outside 0 to 3600000"},
+        {{"--lang", "en", "--lang", "pt"}, "--lang is given twice"},
+        {{"--screenshot", "a.png", "--screenshot=b.png"}, "--screenshot is given twice"},
+        {{"--user", "root"},
+         "--user: no rights profile \"root\"; the profiles are admin, no-network, no-info, "
+         "guest"},
+        {{"--help=yes"}, "--help takes no value"},
+        {{"--channels", "4", "--bogus", "--help"}, "unknown option --bogus"},
+    };
+    for (const auto& row : rows) {
+        const HostOptions options = Parse(row.args);
+        EXPECT_EQ(options.action(), HostOptions::Action::Refuse)
+            << testing::PrintToString(row.args);
+        EXPECT_EQ(options.error(), row.message) << testing::PrintToString(row.args);
+        EXPECT_EQ(options.error().find('\n'), std::string::npos);
+    }
+}
+
+TEST(HostOptions, test_options_user_names_are_checked_by_the_given_check) {
+    std::vector<std::string> asked;
+    const auto check = [&](const std::string& name) {
+        asked.push_back(name);
+        return name == "operator";
+    };
+    EXPECT_EQ(HostOptions::Parse({"--user", "operator"}, check).action(), HostOptions::Action::Run);
+    EXPECT_EQ(HostOptions::Parse({"--user", "guest"}, check).action(), HostOptions::Action::Refuse);
+    EXPECT_EQ(asked, (std::vector<std::string>{"operator", "guest"}));
+    EXPECT_EQ(HostOptions::Parse({"--user", "guest"}, nullptr).action(),
+              HostOptions::Action::Refuse);
+}
+
+TEST(HostOptions, test_options_help_is_shown_wherever_it_comes_before_an_error) {
+    const Args rows[] = {{"--help"}, {"-h"}, {"--lang", "pt", "--help"}, {"--help", "--bogus"}};
+    for (const Args& row : rows)
+        EXPECT_EQ(Parse(row).action(), HostOptions::Action::ShowHelp)
+            << testing::PrintToString(row);
+}
+
+TEST(HostOptions, test_options_help_explains_every_option_with_an_example) {
+    const std::string help = HostOptions::HelpText();
+    for (const char* option :
+         {"--lang zh|en|pt", "--user NAME", "--channels N", "--state FILE", "--latency MS",
+          "--page CAPTION", "--screenshot PNG", "--close-after-ms N", "--help"}) {
+        EXPECT_NE(help.find(option), std::string::npos) << option;
+    }
+    EXPECT_NE(help.find(HostOptions::kUserNames), std::string::npos);
+    EXPECT_NE(help.find("Example:\n  RavelinHost --"), std::string::npos);
+    EXPECT_NE(help.find("Exit status"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+# RavelinHost.exe run under Wine as a user runs it: included by tests/CMakeLists.txt in
+# Windows builds with tests.
+
+# host_run(name EXIT status [ARGS args...] [STDOUT regex] [STDERR regex] [DEFINES k=v...])
+function(host_run name)
+    cmake_parse_arguments(arg "" "EXIT;STDOUT;STDERR" "ARGS;DEFINES" ${ARGN})
+    list(JOIN arg_ARGS "|" joined)
+    set(defines
+        -DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR}
+        -DHOST=$<TARGET_FILE:ravelin_host>
+        "-DHOST_ARGS=${joined}"
+        -DEXPECT_EXIT=${arg_EXIT})
+    if(DEFINED arg_STDOUT)
+        list(APPEND defines "-DEXPECT_STDOUT=${arg_STDOUT}")
+    endif()
+    if(DEFINED arg_STDERR)
+        list(APPEND defines "-DEXPECT_STDERR=${arg_STDERR}")
+    endif()
+    foreach(define IN LISTS arg_DEFINES)
+        list(APPEND defines "-D${define}")
+    endforeach()
+    add_test(NAME ${name}
+        COMMAND ${CMAKE_COMMAND} ${defines} -P ${CMAKE_CURRENT_SOURCE_DIR}/host/RunHost.cmake)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+endfunction()
+
+set(host_out ${CMAKE_BINARY_DIR}/host-tests)
+file(MAKE_DIRECTORY ${host_out})
+
+host_run(host_help EXIT 0 ARGS --help STDOUT "^Usage: RavelinHost .*--close-after-ms N")
+host_run(host_bad_option EXIT 2 ARGS --channels 17
+    STDERR "^RavelinHost: --channels 17 is outside 0 to 16 \\(try --help\\)")
+host_run(host_unknown_user EXIT 2 ARGS --user root
+    STDERR "no rights profile \"root\". the profiles are admin, no-network, no-info, guest")
+host_run(host_corrupt_state EXIT 1 ARGS --state ${host_out}/corrupt.bin --close-after-ms 0
+    STDERR "RavelinHost: .*corrupt.bin: [a-z]"
+    DEFINES WRITE_FILE=${host_out}/corrupt.bin "WRITE_TEXT=not a recorder")
+host_run(host_missing_library EXIT 1 ARGS --close-after-ms 0
+    STDERR "RavelinHost: cannot load .*Ravelin.dll"
+    DEFINES COPY_TO=${host_out}/alone COPY_FILES=$<TARGET_FILE:zelDisp>)
+host_run(host_unknown_page EXIT 1 ARGS --page Nowhere --close-after-ms 200
+    STDERR "no page \"Nowhere\" in the tree. it has .*Hdd Info")
+# Every other option at once, with the rights entry; the state file is made from the defaults.
+host_run(host_guest_session EXIT 0
+    ARGS --user guest --lang zh --channels 4 --latency 5 --state ${host_out}/guest.bin
+         --close-after-ms 200
+    DEFINES REMOVE=${host_out}/guest.bin EXPECT_FILE=${host_out}/guest.bin)
+# Runs that show the window do so alone, so that they take no focus from another test's window.
+set_tests_properties(host_unknown_page host_guest_session PROPERTIES RUN_SERIAL TRUE)
+
+# A picture of the Portuguese window on its disk page; alone on the desktop too, so that no
+# other test's window covers it.
+set(host_png ${CMAKE_BINARY_DIR}/host-check.png)
+host_run(host_screenshot EXIT 0
+    ARGS --lang pt --page "Informações do HD" --screenshot ${host_png} --close-after-ms 800
+    STDOUT "^${host_png}\n"
+    DEFINES REMOVE=${host_png})
+set_tests_properties(host_screenshot PROPERTIES RUN_SERIAL TRUE FIXTURES_SETUP host_png)
+add_test(NAME host_screenshot_png
+    COMMAND ${CMAKE_COMMAND} -DFILE=${host_png} -DMIN_SIZE=200
+        -P ${CMAKE_CURRENT_SOURCE_DIR}/host/CheckPng.cmake)
+set_tests_properties(host_screenshot_png PROPERTIES FIXTURES_REQUIRED host_png)
