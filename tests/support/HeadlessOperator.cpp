@@ -178,6 +178,17 @@ void HeadlessOperator::Paste(int id, std::u16string_view text) {
         [id, text = std::u16string(text)](HeadlessWindow& w) { w.UserPaste(id, text); });
 }
 
+void HeadlessOperator::EnterAddress(int id, std::uint32_t address) {
+    Act(id, "enter an address into",
+        [id, address](HeadlessWindow& w) { w.UserSetAddress(id, address); });
+}
+
+std::uint32_t HeadlessOperator::Address(int id) {
+    std::uint32_t address = 0;
+    Read(id, [&](HeadlessWindow& w) { address = w.Address(id); });
+    return address;
+}
+
 std::u16string HeadlessOperator::Text(int id) {
     std::u16string text;
     Read(id, [&](HeadlessWindow& w) { text = w.ControlText(id); });

@@ -3,6 +3,7 @@
 // Actions on controls address the open sub-dialog when there is one, else the visible page.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,7 +44,9 @@ class Operator {
     virtual void Pick(int id, int index) = 0;
     virtual void Type(int id, std::u16string_view text) = 0;
     virtual void Paste(int id, std::u16string_view text) = 0;
+    virtual void EnterAddress(int id, std::uint32_t address) = 0;  // an IP-address control
     virtual std::u16string Text(int id) = 0;
+    virtual std::uint32_t Address(int id) = 0;
     virtual bool IsVisible(int id) = 0;
     virtual bool IsEnabled(int id) = 0;
     virtual bool IsChecked(int id) = 0;

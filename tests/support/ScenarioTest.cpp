@@ -31,4 +31,22 @@ int ScenarioTest::CallCount(const std::string& function) const {
     return count;
 }
 
+std::vector<LoggedCall> ScenarioTest::Calls(const std::string& function) const {
+    std::vector<LoggedCall> calls;
+    for (LoggedCall& call : recorder.Log()) {
+        if (call.function == function)
+            calls.push_back(std::move(call));
+    }
+    return calls;
+}
+
+void ExpectMessage(Operator& op, std::u16string_view text, int answer) {
+    const std::optional<MessageBoxSeen> box = op.OpenMessageBox();
+    ASSERT_TRUE(box.has_value()) << "no message box";
+    EXPECT_TRUE(box->text == text) << "another message";
+    EXPECT_TRUE(box->caption == u"Info");
+    EXPECT_EQ(box->type, 0x30u | (answer == 6 || answer == 7 ? 4u : 0u));
+    op.AnswerMessageBox(answer);
+}
+
 }  // namespace testsupport

@@ -24,9 +24,15 @@ class ScenarioTest : public testing::Test {
     void RunSession(const std::function<void(Operator&)>& scenario);
 
     int CallCount(const std::string& function) const;
+    // The calls of one device function, in order.
+    std::vector<LoggedCall> Calls(const std::string& function) const;
 
     SimRecorder recorder;
     int windowsLeft = 0;  // dialog windows still alive after the last session
 };
+
+// Checks that the open message box shows text under the caption "Info" with the exclamation
+// icon (Yes/No when the answer is one of them), and answers it.
+void ExpectMessage(Operator& op, std::u16string_view text, int answer = 1);
 
 }  // namespace testsupport

@@ -303,15 +303,31 @@ void Win32Operator::Type(int id, std::u16string_view text) {
 
 void Win32Operator::Paste(int id, std::u16string_view text) {
     if (HWND item = Reachable(id, "paste into")) {
-        pasted_ = Wide(text);
-        PostMessageW(item, EM_SETSEL, 0, -1);
-        PostMessageW(item, EM_REPLACESEL, TRUE, LPARAM(pasted_.c_str()));
+        // A message carrying a pointer cannot be posted; a paste opens no message box, so it
+        // can be sent.
+        const std::wstring pasted = Wide(text);
+        SendMessageW(item, EM_SETSEL, 0, -1);
+        SendMessageW(item, EM_REPLACESEL, TRUE, LPARAM(pasted.c_str()));
+        Sync();
+    }
+}
+
+void Win32Operator::EnterAddress(int id, std::uint32_t address) {
+    if (HWND item = Reachable(id, "enter an address into")) {
+        PostMessageW(item, IPM_SETADDRESS, 0, LPARAM(address));
         Sync();
     }
 }
 
 std::u16string Win32Operator::Text(int id) {
     return TextOf(Control(id));
+}
+
+std::uint32_t Win32Operator::Address(int id) {
+    DWORD address = 0;
+    if (HWND item = Control(id))
+        SendMessageW(item, IPM_GETADDRESS, 0, LPARAM(&address));
+    return address;
 }
 
 bool Win32Operator::IsVisible(int id) {

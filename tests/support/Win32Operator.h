@@ -49,7 +49,9 @@ class Win32Operator : public Operator {
     void Pick(int id, int index) override;
     void Type(int id, std::u16string_view text) override;
     void Paste(int id, std::u16string_view text) override;
+    void EnterAddress(int id, std::uint32_t address) override;
     std::u16string Text(int id) override;
+    std::uint32_t Address(int id) override;
     bool IsVisible(int id) override;
     bool IsEnabled(int id) override;
     bool IsChecked(int id) override;
@@ -73,7 +75,6 @@ class Win32Operator : public Operator {
     DWORD uiThread_;
     MarkerWindow& marker_;
     long posted_ = 0;
-    std::wstring pasted_;  // kept alive until the paste was handled
 };
 
 }  // namespace testsupport

@@ -1,0 +1,97 @@
+// An edit control that keeps its content acceptable as the operator types.
+#include "ui/CMyEdit.h"
+
+#include <string>
+
+#include "device/Utf8Field.h"
+#include "ui/Dialog.h"
+#include "ui/Format.h"
+#include "ui/Styles.h"
+
+namespace ui {
+namespace {
+
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// The leading decimal number of the text, saturated far beyond any edit's range.
+long long LeadingNumber(const std::u16string& text) {
+    long long value = 0;
+    for (char16_t c : text) {
+        if (!IsDigit(c))
+            break;
+        value = value * 10 + (c - u'0');
+        if (value > 100000000000LL)
+            break;
+    }
+    return value;
+}
+
+}  // namespace
+
+void CMyEdit::Attach(Dialog& dialog, int id) {
+    dialog.SubclassControl(id, *this);
+}
+
+void CMyEdit::SetNumeric(std::int32_t minimum, std::int32_t maximum) {
+    numericMode = 1;
+    minimumValue = minimum;
+    maximumValue = maximum;
+}
+
+void CMyEdit::SetTextLimit(std::int32_t maximumBytes) {
+    numericMode = 0;
+    maximumSize = maximumBytes;
+}
+
+bool CMyEdit::OnReflectedCommand(Dialog& parent, int id, int code) {
+    if (code != kEnChange)
+        return false;
+    if (numericMode) {
+        if (!CheckNumber(parent, id))
+            return true;
+    } else {
+        CheckText(parent, id);
+    }
+    parent.ForwardCommand(id, code);
+    return true;
+}
+
+bool CMyEdit::CheckNumber(Dialog& parent, int id) {
+    Window& window = parent.GetWindow();
+    const std::u16string text = window.ControlText(id);
+    if (text.empty()) {
+        // The replacement raises a change of its own, which reaches the dialog.
+        window.SetControlText(id, u"0");
+        return false;
+    }
+    if (!IsDigit(text[0])) {
+        // Only pasting puts such a text into a number edit.
+        window.SetControlText(id, Format("%d", minimumValue));
+        return false;
+    }
+    const long long value = LeadingNumber(text);
+    if (value > maximumValue) {
+        window.SetControlText(id, Format("%d", maximumValue));
+    } else if (value < minimumValue) {
+        window.SetControlText(id, Format("%d", minimumValue));
+    }
+    return true;
+}
+
+void CMyEdit::CheckText(Dialog& parent, int id) {
+    Window& window = parent.GetWindow();
+    std::u16string text = window.ControlText(id);
+    const std::size_t original = text.size();
+    while (!text.empty() && std::int64_t(device::Utf8Size(text)) + 1 > maximumSize) {
+        // Drop one whole character: both halves of a surrogate pair go together.
+        const bool pair = text.size() >= 2 && text.back() >= 0xDC00 && text.back() <= 0xDFFF &&
+                          text[text.size() - 2] >= 0xD800 && text[text.size() - 2] <= 0xDBFF;
+        text.resize(text.size() - (pair ? 2 : 1));
+    }
+    if (text.size() != original)
+        window.SetControlText(id, text);
+}
+
+}  // namespace ui
