@@ -1,9 +1,46 @@
 #!/usr/bin/env bash
-# Installs what is missing and builds Ravelin.dll for both Windows targets.
+# The main job: builds Ravelin.dll, the simulated recorder and the demo host, and opens the
+# configuration window under Wine against the simulated recorder. With a display the window
+# opens there; without one it runs on Xvfb and writes a screenshot of the window.
+# Options after the command go to the host (see: bash scripts/demo.sh --help), for example
+#   bash scripts/demo.sh --lang pt --page Rede
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-bash scripts/build.sh mingw64 mingw32
-echo
+mkdir -p build
+bash scripts/build.sh mingw64 mingw32 >build/demo-build.log 2>&1 || {
+    mkdir -p build
+    cat build/demo-build.log
+    exit 1
+}
 echo "Ravelin.dll (x86_64): $PWD/build/mingw64/bin/Ravelin.dll"
 echo "Ravelin.dll (i686):   $PWD/build/mingw32/bin/Ravelin.dll"
+
+host="$PWD/build/mingw64/bin/RavelinHost.exe"
+mkdir -p build/demo
+log="$PWD/build/demo/host.log"
+state="$PWD/build/demo/recorder.state"
+export WINEPREFIX="${RAVELIN_WINEPREFIX:-$HOME/.cache/ravelin-wine}" WINEDEBUG=-all
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    bash scripts/wine-prefix.sh
+    echo "Opening the configuration window; close it to end the demo."
+    status=0
+    wine "$host" --state "$state" "$@" >"$log" 2>&1 </dev/null || status=$?
+    cat "$log"
+    exit $status
+fi
+
+Xvfb :99 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+trap 'kill $xvfb_pid 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
+export DISPLAY=:99
+sleep 1
+bash scripts/wine-prefix.sh
+shot="$PWD/build/demo/ravelin.png"
+status=0
+wine "$host" --state "$state" --screenshot "$shot" --close-after-ms 2500 "$@" >"$log" 2>&1 \
+    </dev/null || status=$?
+cat "$log"
+[ $status -eq 0 ] || exit $status
+echo "No display: the window ran on Xvfb. Screenshot: $shot"

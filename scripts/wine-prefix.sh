@@ -12,6 +12,16 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1 </dev/null || true
     wineserver -w
 fi
+if [ ! -f "$WINEPREFIX/.ravelin-fonts" ]; then
+    # Chinese glyphs for the fonts the window's frame and dialogs use.
+    link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+    for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" Arial; do
+        wine reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' \
+            /f >/dev/null 2>&1 </dev/null
+    done
+    wineserver -w
+    touch "$WINEPREFIX/.ravelin-fonts"
+fi
 if [ ! -f "$WINEPREFIX/.ravelin-desktop" ]; then
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f \

@@ -356,7 +356,7 @@ void FillChanName(ChanNameRecord& r) {
 
 void FillVersion(VersionRecord& r) {
     SetText(r.model, "DVR-8108");
-    SetText(r.mainBoard, "HB3520-V2.1");
+    SetText(r.mainBoard, "MB-R8-V2.1");
     r.systemVersion = 1005;  // shows 1.5
     r.buildDate = PackDateTime({2011, 3, 7});
     r.modelNumber = 8108;
