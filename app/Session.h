@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "device/Limits.h"
-#include "device/Records.h"
+#include "device/RecordSet.h"
 
 using ZelHandle = std::uint32_t;
 
@@ -26,31 +26,7 @@ inline constexpr int kRightPtz = 22;
 inline constexpr int kRightDisplay = 23;
 
 // One buffer per device record, filled at entry and updated after each successful Set or Get.
-struct ConfigCacheRecords {
-    device::NormalRecord normal;
-    device::CodeRecord code;
-    device::RecTimerRecord recTimer;
-    device::SerialsRecord serials;
-    device::NetRecord net;
-    device::NtpRecord ntp;
-    device::DialRecord dial;
-    device::DdnsRecord ddns;
-    device::SmtpRecord smtp;
-    device::AlarmInRecord alarmIn;
-    device::VideoLostRecord videoLost;
-    device::VideoCoverRecord videoCover;
-    device::VideoMotionRecord videoMotion;
-    device::PtzRecord ptz;
-    device::VideoOutRecord videoOut;
-    device::ChanNameRecord chanName;
-    device::VersionRecord version;
-    device::HddInfoRecord hddInfo;
-    device::EventRecord event;
-    device::RecAdminRecord recAdmin;
-    device::AlarmOutRecord alarmOut;
-    device::PtzPointRecord ptzPoint[device::kMaxChannels];
-    device::PtzCruiseRecord ptzCruise[device::kMaxChannels];
-};
+using ConfigCacheRecords = device::RecordSet;
 
 extern std::uint32_t LanguageIndex;  // 0 Simplified Chinese, 2 English, 3 Portuguese
 extern ZelHandle DeviceHandle;

@@ -303,7 +303,7 @@ void AddPreset(PtzPointRecord& r, int slot, std::string_view name) {
     SetText(r.slots[slot].name, name);
 }
 
-void FillPtzPoints(std::array<PtzPointRecord, kMaxChannels>& points) {
+void FillPtzPoints(PtzPointRecord (&points)[kMaxChannels]) {
     AddPreset(points[0], 1, "Gate");
     AddPreset(points[0], 2, "Parking lot");
     AddPreset(points[0], 3, "Loading dock");
@@ -321,7 +321,7 @@ void SetPatrol(CruisePatrol& patrol, bool used, int interval, std::initializer_l
         patrol.slots[j++] = {1, std::uint8_t(preset)};
 }
 
-void FillPtzCruises(std::array<PtzCruiseRecord, kMaxChannels>& cruises) {
+void FillPtzCruises(PtzCruiseRecord (&cruises)[kMaxChannels]) {
     for (PtzCruiseRecord& record : cruises) {
         for (CruisePatrol& patrol : record.patrols)
             patrol.intervalSeconds = 5;
@@ -416,8 +416,8 @@ void Defaults::Fill(RecorderState& state) {
     FillEvent(state.event);
     FillRecAdmin(state.recAdmin);
     FillAlarmOut(state.alarmOut);
-    FillPtzPoints(state.ptzPoints);
-    FillPtzCruises(state.ptzCruises);
+    FillPtzPoints(state.ptzPoint);
+    FillPtzCruises(state.ptzCruise);
 }
 
 std::string Defaults::PtzProtocolList() {

@@ -58,7 +58,7 @@ std::int32_t Set(ZelHandle handle, const char* function, const Record* in) {
 
 template <auto Member, typename Record>
 std::int32_t GetSlot(ZelHandle handle, const char* function, std::int32_t channel, Record* out) {
-    static_assert(std::is_same_v<typename RecordOf<Member>::value_type, Record>);
+    static_assert(std::is_same_v<std::remove_extent_t<RecordOf<Member>>, Record>);
     const auto recorder = Find(handle);
     return recorder ? recorder->Get(PerChannel<Member>(function), channel, out) : -1;
 }
@@ -66,7 +66,7 @@ std::int32_t GetSlot(ZelHandle handle, const char* function, std::int32_t channe
 template <auto Member, typename Record>
 std::int32_t SetSlot(ZelHandle handle, const char* function, std::int32_t channel,
                      const Record* in) {
-    static_assert(std::is_same_v<typename RecordOf<Member>::value_type, Record>);
+    static_assert(std::is_same_v<std::remove_extent_t<RecordOf<Member>>, Record>);
     const auto recorder = Find(handle);
     return recorder ? recorder->Set(PerChannel<Member>(function), channel, in) : -1;
 }
@@ -230,19 +230,19 @@ std::int32_t ZEL_CALL zelDispHisiNewMenuPTZProtocolGet(ZelHandle handle, char* b
 
 std::int32_t ZEL_CALL zelDispHisiNewMenuPTZPointGet(ZelHandle handle, std::int32_t channel,
                                                     device::PtzPointRecord* record) {
-    return GetSlot<&RecorderState::ptzPoints>(handle, __func__, channel, record);
+    return GetSlot<&RecorderState::ptzPoint>(handle, __func__, channel, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuPTZPointSet(ZelHandle handle, std::int32_t channel,
                                                     const device::PtzPointRecord* record) {
-    return SetSlot<&RecorderState::ptzPoints>(handle, __func__, channel, record);
+    return SetSlot<&RecorderState::ptzPoint>(handle, __func__, channel, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuPTZCruiseGet(ZelHandle handle, std::int32_t channel,
                                                      device::PtzCruiseRecord* record) {
-    return GetSlot<&RecorderState::ptzCruises>(handle, __func__, channel, record);
+    return GetSlot<&RecorderState::ptzCruise>(handle, __func__, channel, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuPTZCruiseSet(ZelHandle handle, std::int32_t channel,
                                                      const device::PtzCruiseRecord* record) {
-    return SetSlot<&RecorderState::ptzCruises>(handle, __func__, channel, record);
+    return SetSlot<&RecorderState::ptzCruise>(handle, __func__, channel, record);
 }
 
 std::int32_t ZEL_CALL zelDispHisiNewMenuUserListGet(ZelHandle handle, std::int32_t user,

@@ -34,8 +34,8 @@ std::array<RecordSection, kRecordSectionCount> RecordSections(RecorderState& sta
         Section(19, "Event", state.event),
         Section(20, "RecAdmin", state.recAdmin),
         Section(21, "AlarmOut", state.alarmOut),
-        Section(22, "PTZPoint", state.ptzPoints),
-        Section(23, "PTZCruise", state.ptzCruises),
+        Section(22, "PTZPoint", state.ptzPoint),
+        Section(23, "PTZCruise", state.ptzCruise),
     };
 }
 

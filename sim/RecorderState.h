@@ -7,35 +7,11 @@
 #include <cstdint>
 
 #include "device/Limits.h"
-#include "device/Records.h"
+#include "device/RecordSet.h"
 
 namespace sim {
 
-struct RecorderState {
-    device::NormalRecord normal;
-    device::CodeRecord code;
-    device::RecTimerRecord recTimer;
-    device::SerialsRecord serials;
-    device::NetRecord net;
-    device::NtpRecord ntp;
-    device::DialRecord dial;
-    device::DdnsRecord ddns;
-    device::SmtpRecord smtp;
-    device::AlarmInRecord alarmIn;
-    device::VideoLostRecord videoLost;
-    device::VideoCoverRecord videoCover;
-    device::VideoMotionRecord videoMotion;
-    device::PtzRecord ptz;
-    device::VideoOutRecord videoOut;
-    device::ChanNameRecord chanName;
-    device::VersionRecord version;
-    device::HddInfoRecord hddInfo;
-    device::EventRecord event;
-    device::RecAdminRecord recAdmin;
-    device::AlarmOutRecord alarmOut;
-    std::array<device::PtzPointRecord, device::kMaxChannels> ptzPoints;
-    std::array<device::PtzCruiseRecord, device::kMaxChannels> ptzCruises;
-};
+using RecorderState = device::RecordSet;
 
 // One record image of the state, as the state file stores it.
 struct RecordSection {
