@@ -9,7 +9,7 @@
 #include "res/resource.h"
 #include "text/TextIds.h"
 #include "ui/Format.h"
-#include "ui/PortText.h"
+#include "ui/NumberText.h"
 #include "ui/Styles.h"
 #include "ui/Texts.h"
 

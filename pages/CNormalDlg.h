@@ -1,11 +1,48 @@
-// The General settings page. Its settings are not editable yet: it shows its title and frame.
+// The General page: the recorder's clock, date and time formats, menu language, disk-full
+// policy, video standard, pack length, DVR number and auto logout. A change of the language
+// or of the video standard needs a restart of the recorder.
 #pragma once
 
-#include "res/resource.h"
-#include "text/TextIds.h"
-#include "ui/PageDialog.h"
+#include <string>
 
-class CNormalDlg : public ui::PageDialog {
+#include "device/RecordingRecords.h"
+#include "ui/CMyEdit.h"
+#include "ui/SettingsPage.h"
+
+class CNormalDlg : public ui::SettingsPage {
   public:
-    CNormalDlg() : PageDialog(IDD_NORMAL, text::kTextGeneral) {}
+    static constexpr int kClockTimer = 1;
+    static constexpr unsigned kClockPeriod = 990;  // milliseconds
+
+    CNormalDlg();
+
+  protected:
+    void SetUpControls() override;
+    void LoadControls(int record, std::span<const std::uint8_t> bytes) override;
+    void StoreControls(int record, std::span<std::uint8_t> bytes) override;
+    bool KeySettingsChanged(int record, std::span<const std::uint8_t> sent,
+                            std::span<const std::uint8_t> cached) override;
+    void LoadDefaults() override;
+    void DoDataExchange(ui::DataExchange& dx) override;
+    bool OnCommand(int id, int code) override;
+    bool OnNotify(int id, int code) override;
+    void OnTimer(int timerId) override;
+
+  private:
+    void FillLists();
+    // Shows a clock read from the recorder; values the pickers cannot show leave them.
+    void ShowClock(std::uint32_t dateWord, std::uint32_t timeWord);
+    // Called when the clock's Save button is clicked: writes the pickers' clock.
+    void SaveClock();
+    // Called when "Syn" is clicked: sets the recorder's clock to the PC's.
+    void SynchroniseClock();
+    void SelectLanguage(int code);
+
+    ui::CachedRecord<device::NormalRecord> normal_;
+    ui::CMyEdit packEdit_;
+    ui::CMyEdit dvrNumberEdit_;
+    ui::CMyEdit logoutEdit_;
+    std::u16string pack_;
+    std::u16string dvrNumber_;
+    std::u16string logout_;
 };

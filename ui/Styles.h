@@ -30,6 +30,7 @@ inline constexpr std::uint32_t kCbsDropDownList = 0x0003;
 inline constexpr std::uint32_t kLvsReport = 0x0001;
 inline constexpr std::uint32_t kDtsUpDown = 0x0001;
 inline constexpr std::uint32_t kDtsTimeFormat = 0x0009;
+inline constexpr std::uint32_t kEsAutoHScroll = 0x0080;
 
 // Message boxes.
 inline constexpr unsigned kMbOk = 0x0;
@@ -47,5 +48,7 @@ inline constexpr int kEnChange = 0x0300;
 inline constexpr int kTvnSelChanged = -451;      // TVN_SELCHANGEDW
 inline constexpr int kDtnDateTimeChange = -759;  // DTN_DATETIMECHANGE
 inline constexpr int kIpnFieldChanged = -860;    // IPN_FIELDCHANGED
+inline constexpr int kNmSetFocus = -7;           // a common control took the focus
+inline constexpr int kNmKillFocus = -8;          // a common control lost the focus
 
 }  // namespace ui

@@ -183,6 +183,32 @@ void HeadlessOperator::EnterAddress(int id, std::uint32_t address) {
         [id, address](HeadlessWindow& w) { w.UserSetAddress(id, address); });
 }
 
+void HeadlessOperator::EnterDateTime(int id, const ui::DateTimeValue& value) {
+    Act(id, "enter a date or time into", [id, value](HeadlessWindow& w) {
+        w.UserSetDateTime(id, value);
+    });
+}
+
+void HeadlessOperator::Focus(int id) {
+    Act(id, "focus", [id](HeadlessWindow& w) { w.SetFocus(id); });
+}
+
+ui::DateTimeValue HeadlessOperator::DateTime(int id) {
+    ui::DateTimeValue value;
+    Read(id, [&](HeadlessWindow& w) { value = w.GetDateTime(id); });
+    return value;
+}
+
+bool HeadlessOperator::TickTimer(int timerId) {
+    bool ticked = false;
+    backend_.Execute([&] {
+        HeadlessWindow* dialog = ActiveDialog();
+        ticked = dialog && dialog->Timers().count(timerId);
+        if (ticked) backend_.FireTimer(*dialog, timerId);
+    });
+    return ticked;
+}
+
 std::uint32_t HeadlessOperator::Address(int id) {
     std::uint32_t address = 0;
     Read(id, [&](HeadlessWindow& w) { address = w.Address(id); });

@@ -22,8 +22,12 @@ class HeadlessOperator : public Operator {
     void Type(int id, std::u16string_view text) override;
     void Paste(int id, std::u16string_view text) override;
     void EnterAddress(int id, std::uint32_t address) override;
+    void EnterDateTime(int id, const ui::DateTimeValue& value) override;
+    void Focus(int id) override;
     std::u16string Text(int id) override;
     std::uint32_t Address(int id) override;
+    ui::DateTimeValue DateTime(int id) override;
+    bool TickTimer(int timerId) override;
     bool IsVisible(int id) override;
     bool IsEnabled(int id) override;
     bool IsChecked(int id) override;

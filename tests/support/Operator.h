@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/DateTimeValue.h"
+
 namespace testsupport {
 
 struct MessageBoxSeen {
@@ -45,8 +47,13 @@ class Operator {
     virtual void Type(int id, std::u16string_view text) = 0;
     virtual void Paste(int id, std::u16string_view text) = 0;
     virtual void EnterAddress(int id, std::uint32_t address) = 0;  // an IP-address control
+    virtual void EnterDateTime(int id, const ui::DateTimeValue& value) = 0;  // a picker
+    virtual void Focus(int id) = 0;  // moves the input focus to the control
     virtual std::u16string Text(int id) = 0;
     virtual std::uint32_t Address(int id) = 0;
+    virtual ui::DateTimeValue DateTime(int id) = 0;
+    // Delivers one tick of a timer of the dialog; false when that timer is not running.
+    virtual bool TickTimer(int timerId) = 0;
     virtual bool IsVisible(int id) = 0;
     virtual bool IsEnabled(int id) = 0;
     virtual bool IsChecked(int id) = 0;

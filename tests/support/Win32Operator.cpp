@@ -319,6 +319,50 @@ void Win32Operator::EnterAddress(int id, std::uint32_t address) {
     }
 }
 
+void Win32Operator::EnterDateTime(int id, const ui::DateTimeValue& value) {
+    if (HWND item = Reachable(id, "enter a date or time into")) {
+        PostMessageW(GetParent(item), WM_NEXTDLGCTL, WPARAM(item), TRUE);
+        Sync();
+        // As the picker does on the operator's change: take the value, tell the dialog.
+        NMDATETIMECHANGE change{};
+        change.nmhdr.hwndFrom = item;
+        change.nmhdr.idFrom = UINT_PTR(id);
+        change.nmhdr.code = DTN_DATETIMECHANGE;
+        change.dwFlags = GDT_VALID;
+        change.st.wYear = WORD(value.year);
+        change.st.wMonth = WORD(value.month);
+        change.st.wDay = WORD(value.day);
+        change.st.wHour = WORD(value.hour);
+        change.st.wMinute = WORD(value.minute);
+        change.st.wSecond = WORD(value.second);
+        SendMessageW(item, DTM_SETSYSTEMTIME, GDT_VALID, LPARAM(&change.st));
+        SendMessageW(GetParent(item), WM_NOTIFY, WPARAM(id), LPARAM(&change));
+        Sync();
+    }
+}
+
+void Win32Operator::Focus(int id) {
+    if (HWND item = Reachable(id, "focus")) {
+        PostMessageW(GetParent(item), WM_NEXTDLGCTL, WPARAM(item), TRUE);
+        Sync();
+    }
+}
+
+ui::DateTimeValue Win32Operator::DateTime(int id) {
+    SYSTEMTIME time{};
+    if (HWND item = Control(id)) SendMessageW(item, DTM_GETSYSTEMTIME, 0, LPARAM(&time));
+    return ui::DateTimeValue{time.wYear, time.wMonth, time.wDay,
+                             time.wHour, time.wMinute, time.wSecond};
+}
+
+bool Win32Operator::TickTimer(int timerId) {
+    HWND dialog = ActiveDialog();
+    if (!dialog || !Win32Backend::IsTimerRunning(dialog, timerId)) return false;
+    PostMessageW(dialog, WM_TIMER, WPARAM(timerId), 0);
+    Sync();
+    return true;
+}
+
 std::u16string Win32Operator::Text(int id) {
     return TextOf(Control(id));
 }

@@ -17,6 +17,8 @@ void ScenarioTest::RunSession(const std::function<void()>& entry,
     // The resources of this test program hold the templates and bitmaps.
     static ui::win32::Win32Backend backend(GetModuleHandleW(nullptr));
     ui::SetBackend(&backend);
+    // Each timer tick comes from the operator, as on the headless backend.
+    ui::win32::Win32Backend::HoldTimersForTests(true);
     MarkerWindow marker;
     Win32Operator op(GetCurrentThreadId(), marker);
     std::atomic<bool> entryReturned{false};

@@ -60,7 +60,10 @@ class HeadlessBackend : public Backend {
     MessageBoxRecord* OpenMessageBox() const;
     const std::vector<MessageBoxRecord>& MessageBoxLog() const { return messageBoxLog_; }
     void AnswerMessageBox(int answer);
+    // Delivers a running timer's tick; false when the timer does not run.
     bool FireTimer(HeadlessWindow& window, int timerId);
+    // Every running timer of every window ticks as often as its period fits.
+    void LetTimePass(unsigned milliseconds);
 
     // Controls a dialog addressed that its template lacks, or of the wrong kind.
     struct Misuse {

@@ -104,8 +104,8 @@ void HeadlessWindow::Destroy() {
     backend_->DestroyWindow(*this);
 }
 
-void HeadlessWindow::SetTimer(int timerId, unsigned) {
-    timers_.insert(timerId);
+void HeadlessWindow::SetTimer(int timerId, unsigned milliseconds) {
+    timers_[timerId] = milliseconds;
 }
 
 int HeadlessWindow::MessageBox(std::u16string_view text, std::u16string_view caption,
@@ -396,6 +396,20 @@ HeadlessControl* HeadlessWindow::Usable(int id) {
     return control;
 }
 
+void HeadlessWindow::MoveFocus(int id) {
+    if (id == focus_)
+        return;
+    const HeadlessControl* losing = FindControl(focus_);
+    const bool losingPicker = losing && losing->kind == ControlKind::DateTimePicker;
+    const int lost = focus_;
+    focus_ = id;
+    if (losingPicker)
+        NotifyOther(lost, kNmKillFocus);
+    const HeadlessControl* taking = FindControl(id);
+    if (taking && taking->kind == ControlKind::DateTimePicker)
+        NotifyOther(id, kNmSetFocus);
+}
+
 void HeadlessWindow::NotifyCommand(int id, int code) {
     dialog_->HandleCommand(id, code);
 }
@@ -408,7 +422,7 @@ void HeadlessWindow::FocusFirstTabStop() {
     for (HeadlessControl& control : controls_) {
         if (!(control.style & kWsTabStop) || !control.visible || !control.enabled)
             continue;
-        focus_ = control.id;
+        MoveFocus(control.id);
         // A tree taking the focus without a selection selects its first item.
         if (control.kind == ControlKind::TreeView && control.selection == 0) {
             for (const TreeNode& node : control.nodes) {
@@ -427,7 +441,7 @@ bool HeadlessWindow::UserClick(int id) {
     HeadlessControl* control = Usable(id);
     if (!control)
         return false;
-    focus_ = id;
+    MoveFocus(id);
     const std::uint32_t type = control->style & kBsTypeMask;
     if (control->kind == ControlKind::CheckBox && type == kBsAutoCheckBox) {
         control->checked = !control->checked;
@@ -455,7 +469,7 @@ bool HeadlessWindow::UserPick(int id, int index) {
         return false;
     if (index < 0 || index >= int(control->items.size()))
         return false;
-    focus_ = id;
+    MoveFocus(id);
     control->curSel = index;
     NotifyCommand(id, kCbnSelChange);
     return true;
@@ -465,7 +479,7 @@ bool HeadlessWindow::UserType(int id, std::u16string_view text) {
     HeadlessControl* control = Usable(id);
     if (!control || control->kind != ControlKind::Edit)
         return false;
-    focus_ = id;
+    MoveFocus(id);
     control->selectAll = true;
     for (char16_t c : text) {
         control = FindControl(id);
@@ -490,7 +504,7 @@ bool HeadlessWindow::UserPaste(int id, std::u16string_view text) {
     HeadlessControl* control = Usable(id);
     if (!control || control->kind != ControlKind::Edit)
         return false;
-    focus_ = id;
+    MoveFocus(id);
     control->text = text;
     control->caret = control->text.size();
     control->selectAll = false;
@@ -502,7 +516,7 @@ bool HeadlessWindow::UserSetDateTime(int id, const DateTimeValue& value) {
     HeadlessControl* control = Usable(id);
     if (!control || control->kind != ControlKind::DateTimePicker)
         return false;
-    focus_ = id;
+    MoveFocus(id);
     control->dateTime = value;
     NotifyOther(id, kDtnDateTimeChange);
     return true;
@@ -512,7 +526,7 @@ bool HeadlessWindow::UserSetAddress(int id, std::uint32_t address) {
     HeadlessControl* control = Usable(id);
     if (!control || control->kind != ControlKind::IpAddress)
         return false;
-    focus_ = id;
+    MoveFocus(id);
     control->address = address;
     NotifyOther(id, kIpnFieldChanged);
     return true;
@@ -523,7 +537,7 @@ bool HeadlessWindow::UserSelectTreeItem(int id, TreeItem item) {
     if (!control || control->kind != ControlKind::TreeView || !FindNode(*control, item)) {
         return false;
     }
-    focus_ = id;
+    MoveFocus(id);
     control->selection = item;
     NotifyOther(id, kTvnSelChanged);
     return true;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -31,7 +32,8 @@ class HeadlessWindow : public Window {
     bool Destroyed() const { return destroyed_; }
     int TemplateId() const { return templateId_; }
     const FontHandle* Font() const { return font_; }
-    const std::set<int>& Timers() const { return timers_; }
+    // Running timers and their periods in milliseconds.
+    const std::map<int, unsigned>& Timers() const { return timers_; }
     const std::vector<HeadlessControl>& Controls() const { return controls_; }
 
     HeadlessControl* FindControl(int id);
@@ -62,7 +64,7 @@ class HeadlessWindow : public Window {
     bool IsControlShown(int id) const override;
     void EnableControl(int id, bool enabled) override;
     bool IsControlEnabled(int id) const override;
-    void SetFocus(int id) override { focus_ = id; }
+    void SetFocus(int id) override { MoveFocus(id); }
     void Invalidate(int id) override { invalidated_.insert(id); }
 
     void SetCheck(int id, bool checked) override;
@@ -122,6 +124,8 @@ class HeadlessWindow : public Window {
     HeadlessControl* Used(int id, const char* operation,
                           std::initializer_list<ControlKind> kinds = {}) const;
     void NotifyCommand(int id, int code);
+    // Moves the focus, telling the common controls that lose and take it, as they do.
+    void MoveFocus(int id);
     void NotifyOther(int id, int code);
     const TreeNode* FindNode(const HeadlessControl& tree, TreeItem item) const;
 
@@ -135,7 +139,7 @@ class HeadlessWindow : public Window {
     Rect rect_;
     const FontHandle* font_ = nullptr;
     std::vector<HeadlessControl> controls_;
-    std::set<int> timers_;
+    std::map<int, unsigned> timers_;
     std::set<int> invalidated_;
     int focus_ = -1;
     bool ended_ = false;

@@ -1,8 +1,10 @@
 // The Win32 backend.
 #include "ui/win32/Win32Backend.h"
 
+#include <map>
 #include <mutex>
 #include <set>
+#include <utility>
 
 #include "ui/Dialog.h"
 #include "ui/win32/Win32Graphics.h"
@@ -13,6 +15,8 @@ namespace {
 // Live dialog windows, read by test drivers on other threads.
 std::mutex liveMutex;
 std::set<HWND> liveWindows;
+bool timersHeld = false;
+std::set<std::pair<HWND, int>> runningTimers;
 
 void Register(HWND hwnd) {
     std::lock_guard lock(liveMutex);
@@ -22,6 +26,9 @@ void Register(HWND hwnd) {
 void Unregister(HWND hwnd) {
     std::lock_guard lock(liveMutex);
     liveWindows.erase(hwnd);
+    for (auto it = runningTimers.begin(); it != runningTimers.end();) {
+        it = it->first == hwnd ? runningTimers.erase(it) : std::next(it);
+    }
 }
 
 }  // namespace
@@ -34,6 +41,30 @@ bool Win32Backend::IsOurs(HWND hwnd) {
 int Win32Backend::LiveWindowCount() {
     std::lock_guard lock(liveMutex);
     return int(liveWindows.size());
+}
+
+void Win32Backend::HoldTimersForTests(bool held) {
+    std::lock_guard lock(liveMutex);
+    timersHeld = held;
+}
+
+bool Win32Backend::TimersHeld() {
+    std::lock_guard lock(liveMutex);
+    return timersHeld;
+}
+
+void Win32Backend::RecordTimer(HWND hwnd, int timerId, bool running) {
+    std::lock_guard lock(liveMutex);
+    if (running) {
+        runningTimers.insert({hwnd, timerId});
+    } else {
+        runningTimers.erase({hwnd, timerId});
+    }
+}
+
+bool Win32Backend::IsTimerRunning(HWND hwnd, int timerId) {
+    std::lock_guard lock(liveMutex);
+    return runningTimers.count({hwnd, timerId}) != 0;
 }
 
 Win32Backend::Win32Backend(HINSTANCE module) : module_(module) {

@@ -31,6 +31,13 @@ class Win32Backend : public Backend {
     // Dialog windows made by this backend and not yet destroyed.
     static int LiveWindowCount();
 
+    // Timers of dialogs: armed for real, or, for tests that deliver each tick themselves,
+    // only recorded. Callable from any thread.
+    static void HoldTimersForTests(bool held);
+    static bool TimersHeld();
+    static void RecordTimer(HWND hwnd, int timerId, bool running);
+    static bool IsTimerRunning(HWND hwnd, int timerId);
+
   private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static INT_PTR HandleMessage(Win32Window& window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "ui/Styles.h"
+#include "ui/win32/Win32Backend.h"
 #include "ui/win32/Win32Graphics.h"
 
 namespace ui::win32 {
@@ -81,10 +82,13 @@ void Win32Window::Destroy() {
 }
 
 void Win32Window::SetTimer(int timerId, unsigned milliseconds) {
-    ::SetTimer(hwnd_, UINT_PTR(timerId), milliseconds, nullptr);
+    Win32Backend::RecordTimer(hwnd_, timerId, true);
+    if (!Win32Backend::TimersHeld())
+        ::SetTimer(hwnd_, UINT_PTR(timerId), milliseconds, nullptr);
 }
 
 void Win32Window::KillTimer(int timerId) {
+    Win32Backend::RecordTimer(hwnd_, timerId, false);
     ::KillTimer(hwnd_, UINT_PTR(timerId));
 }
 

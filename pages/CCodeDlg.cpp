@@ -1,0 +1,353 @@
+// The Encode page.
+#include "pages/CCodeDlg.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+#include "app/Session.h"
+#include "device/ZelDisp.h"
+#include "pages/BitrateRange.h"
+#include "res/resource.h"
+#include "text/TextIds.h"
+#include "ui/Format.h"
+#include "ui/Styles.h"
+#include "ui/Texts.h"
+
+using device::CodeChannel;
+using device::StreamSettings;
+
+const CCodeDlg::StreamIds CCodeDlg::kMain = {
+    .resolution = IDC_CODE_MAIN_RESOLUTION,
+    .frameRate = IDC_CODE_MAIN_FRAME_RATE,
+    .bitrateType = IDC_CODE_MAIN_BITRATE_TYPE,
+    .quality = IDC_CODE_MAIN_QUALITY,
+    .bitrate = IDC_CODE_MAIN_BITRATE,
+    .custom = IDC_CODE_MAIN_CUSTOM,
+    .reference = IDC_CODE_MAIN_REF,
+    .audio = IDC_CODE_MAIN_AUDIO,
+    .video = IDC_CODE_MAIN_VIDEO,
+    .resolutionByItemData = false,
+};
+const CCodeDlg::StreamIds CCodeDlg::kExtra = {
+    .resolution = IDC_CODE_EXTRA_RESOLUTION,
+    .frameRate = IDC_CODE_EXTRA_FRAME_RATE,
+    .bitrateType = IDC_CODE_EXTRA_BITRATE_TYPE,
+    .quality = IDC_CODE_EXTRA_QUALITY,
+    .bitrate = IDC_CODE_EXTRA_BITRATE,
+    .custom = IDC_CODE_EXTRA_CUSTOM,
+    .reference = IDC_CODE_EXTRA_REF,
+    .audio = IDC_CODE_EXTRA_AUDIO,
+    .video = IDC_CODE_EXTRA_VIDEO,
+    .resolutionByItemData = true,
+};
+
+namespace {
+
+constexpr std::uint8_t kQcif = 3;
+constexpr int kQualities = 6;
+
+// The leading decimal digits of a list entry or an edit, as an i16 field holds them.
+std::int16_t NumberFromText(std::u16string_view text) {
+    int value = 0;
+    for (char16_t c : text) {
+        if (c < u'0' || c > u'9')
+            break;
+        value = std::min(value * 10 + (c - u'0'), int{std::numeric_limits<std::int16_t>::max()});
+    }
+    return static_cast<std::int16_t>(value);
+}
+
+std::u16string Decimal(int value) {
+    return ui::Format("%d", value);
+}
+
+// The built-in settings of a stream; the byte the page does not use keeps its value.
+void SetDefaults(StreamSettings& stream, std::uint8_t resolution, std::int16_t bitrate) {
+    stream.resolution = resolution;
+    stream.bitrateControl = 0;  // CBR
+    stream.frameRateTimes10 = 250;
+    stream.bitrate = bitrate;
+    stream.customBitrate = bitrate;
+    stream.quality = 0;
+    stream.audio = 0;
+    stream.video = 1;
+}
+
+}  // namespace
+
+CCodeDlg::CCodeDlg()
+    : SettingsPage(IDD_CODE, text::kTextEncode),
+      code_(app::ConfigCache.code, zelDispHisiNewMenuCodeGet, zelDispHisiNewMenuCodeSet) {
+    AddRecord(code_);
+}
+
+void CCodeDlg::SetUpControls() {
+    const struct {
+        int id;
+        std::uint32_t text;
+    } labels[] = {
+        {IDC_CODE_CHANNEL_LABEL, text::kTextCam},
+        {IDC_CODE_ENCODE_LABEL, text::kTextEncodeMode},
+        {IDC_CODE_RESOLUTION_LABEL, text::kTextResolution},
+        {IDC_CODE_FRAME_RATE_LABEL, text::kTextFrameRate},
+        {IDC_CODE_BITRATE_TYPE_LABEL, text::kTextBitrateType},
+        {IDC_CODE_QUALITY_LABEL, text::kTextImageQuality},
+        {IDC_CODE_BITRATE_LABEL, text::kTextBitrate},
+        {IDC_CODE_REF_LABEL, text::kTextRefBitrate},
+        {IDC_CODE_OVERLAY, text::kTextOverlay},
+    };
+    for (const auto& label : labels)
+        SetDlgItemText(label.id, ui::Text(label.text));
+    SetDlgItemText(IDC_CODE_AUDIO_VIDEO_LABEL, std::u16string(ui::Text(text::kTextAudio)) + u"/" +
+                                                   std::u16string(ui::Text(text::kTextVideo)));
+
+    mainCustomEdit_.SetNumeric(0, 9999);
+    mainCustomEdit_.Attach(*this, IDC_CODE_MAIN_CUSTOM);
+    extraCustomEdit_.SetNumeric(0, 9999);
+    extraCustomEdit_.Attach(*this, IDC_CODE_EXTRA_CUSTOM);
+
+    // The record's own count is the recorder's word; the record holds 16 blocks.
+    channels_ =
+        std::clamp(std::int32_t{app::ConfigCache.code.channelCount}, 0, device::kMaxChannels);
+    ui::ComboBox channels = GetComboBox(IDC_CODE_CHANNEL);
+    for (int c = 1; c <= channels_; ++c)
+        channels.AddString(std::u16string(ui::Text(text::kTextCam)) + Decimal(c));
+    channels.SetCurSel(0);
+
+    GetComboBox(IDC_CODE_MAIN_ENCODING).AddString(u"H.264");
+    ui::ComboBox heading = GetComboBox(IDC_CODE_EXTRA_HEADING);
+    heading.AddString(ui::Text(text::kTextExtraStream));
+    heading.SetCurSel(0);
+
+    ui::ComboBox mainResolution = GetComboBox(IDC_CODE_MAIN_RESOLUTION);
+    for (const char16_t* name : {u"CIF", u"HD1", u"D1", u"QCIF"})
+        mainResolution.AddString(name);
+    ui::ComboBox extraResolution = GetComboBox(IDC_CODE_EXTRA_RESOLUTION);
+    extraResolution.AddString(u"CIF", 0);
+    extraResolution.AddString(u"QCIF", kQcif);
+
+    const int fullRate = BitrateRange::FullRate(app::ConfigCache.normal.videoStandard);
+    for (const StreamIds* ids : {&kMain, &kExtra}) {
+        ui::ComboBox frameRate = GetComboBox(ids->frameRate);
+        for (int fps = 1; fps <= fullRate; ++fps)
+            frameRate.AddString(Decimal(fps));
+        ui::ComboBox bitrateType = GetComboBox(ids->bitrateType);
+        bitrateType.AddString(ui::Text(text::kTextCbr));
+        bitrateType.AddString(ui::Text(text::kTextVbr));
+        ui::ComboBox quality = GetComboBox(ids->quality);
+        for (int q = 1; q <= kQualities; ++q)
+            quality.AddString(Decimal(q));
+        GetComboBox(ids->bitrate).AddString(ui::Text(text::kTextCustomized));
+    }
+}
+
+void CCodeDlg::LoadControls(int, std::span<const std::uint8_t> bytes) {
+    std::memcpy(&working_, bytes.data(), sizeof working_);
+    if (!HasChannel())
+        return;
+    // A Refresh shows the channel picked in the list, which is not rebuilt.
+    const int picked = GetComboBox(IDC_CODE_CHANNEL).GetCurSel();
+    if (picked >= 0 && picked < channels_)
+        shown_ = picked;
+    ShowChannel(shown_);
+}
+
+void CCodeDlg::StoreControls(int, std::span<std::uint8_t> bytes) {
+    if (HasChannel())
+        TakeChannel(shown_);
+    std::memcpy(bytes.data(), &working_, sizeof working_);
+}
+
+void CCodeDlg::LoadDefaults() {
+    if (!HasChannel())
+        return;
+    CodeChannel& block = Block(shown_);
+    SetDefaults(block.main, 0, 640);  // CIF
+    SetDefaults(block.extra, kQcif, 160);
+    ShowChannel(shown_);
+}
+
+std::span<std::uint8_t> CCodeDlg::ShownEntry() {
+    if (!HasChannel())
+        return {};
+    return {reinterpret_cast<std::uint8_t*>(&Block(shown_)), sizeof(CodeChannel)};
+}
+
+void CCodeDlg::StoreShownEntry() {
+    if (HasChannel())
+        TakeChannel(shown_);
+}
+
+void CCodeDlg::LoadShownEntry() {
+    if (HasChannel())
+        ShowChannel(shown_);
+}
+
+void CCodeDlg::DoDataExchange(ui::DataExchange& dx) {
+    dx.Text(IDC_CODE_MAIN_CUSTOM, mainCustom_);
+    dx.Text(IDC_CODE_EXTRA_CUSTOM, extraCustom_);
+}
+
+bool CCodeDlg::OnCommand(int id, int code) {
+    if (code != ui::kCbnSelChange)
+        return SettingsPage::OnCommand(id, code);
+    switch (id) {
+        case IDC_CODE_CHANNEL:
+            OnChannelPicked();
+            return true;
+        case IDC_CODE_MAIN_RESOLUTION:
+        case IDC_CODE_MAIN_FRAME_RATE:
+            OnStreamRateChanged(kMain, HasChannel() ? Block(shown_).main : StreamSettings{});
+            return true;
+        case IDC_CODE_EXTRA_RESOLUTION:
+        case IDC_CODE_EXTRA_FRAME_RATE:
+            OnStreamRateChanged(kExtra, HasChannel() ? Block(shown_).extra : StreamSettings{});
+            return true;
+        case IDC_CODE_MAIN_BITRATE_TYPE:
+        case IDC_CODE_EXTRA_BITRATE_TYPE:
+            ShowQuality(GetComboBox(IDC_CODE_MAIN_BITRATE_TYPE).GetCurSel() != 0,
+                        GetComboBox(IDC_CODE_EXTRA_BITRATE_TYPE).GetCurSel() != 0);
+            return true;
+        case IDC_CODE_MAIN_BITRATE:
+        case IDC_CODE_EXTRA_BITRATE: {
+            const StreamIds& ids = id == IDC_CODE_MAIN_BITRATE ? kMain : kExtra;
+            GetEdit(ids.custom).Show(GetComboBox(ids.bitrate).GetCurSel() == 0);
+            return true;
+        }
+        default:
+            return SettingsPage::OnCommand(id, code);
+    }
+}
+
+void CCodeDlg::OnChannelPicked() {
+    const int picked = GetComboBox(IDC_CODE_CHANNEL).GetCurSel();
+    if (!HasChannel() || picked < 0 || picked >= channels_)
+        return;
+    // The shown channel is taken in also when it is picked again, so nothing typed is lost.
+    UpdateData(ui::Direction::FromControls);
+    TakeChannel(shown_);
+    shown_ = picked;
+    ShowChannel(shown_);
+    UpdateData(ui::Direction::ToControls);
+}
+
+void CCodeDlg::OnStreamRateChanged(const StreamIds& ids, StreamSettings shown) {
+    // A list without a selection stands for the value of the block it shows.
+    const int resolution = SelectedResolution(ids).value_or(shown.resolution);
+    const std::optional<int> rate = Selected(ids.frameRate);
+    FillBitrates(ids, resolution, rate ? *rate + 1 : shown.frameRateTimes10 / 10);
+}
+
+void CCodeDlg::ShowChannel(int channel) {
+    const CodeChannel& block = Block(channel);
+    SelectIndex(IDC_CODE_MAIN_ENCODING, block.encoding);
+    ShowStream(kMain, block.main, mainCustom_);
+    ShowStream(kExtra, block.extra, extraCustom_);
+    ShowQuality(block.main.bitrateControl != 0, block.extra.bitrateControl != 0);
+}
+
+void CCodeDlg::ShowStream(const StreamIds& ids, StreamSettings stream, std::u16string& custom) {
+    // Values a list does not hold leave it without a selection.
+    const int resolution = stream.resolution;
+    SelectIndex(ids.resolution,
+                ids.resolutionByItemData ? IndexOfData(ids.resolution, resolution) : resolution);
+    const int framesPerSecond = stream.frameRateTimes10 / 10;
+    SelectIndex(ids.frameRate, framesPerSecond - 1);
+    SelectIndex(ids.bitrateType, stream.bitrateControl);
+    SelectIndex(ids.quality, stream.quality);
+
+    FillBitrates(ids, resolution, framesPerSecond);
+    custom = Decimal(stream.customBitrate);
+    ui::ComboBox bitrate = GetComboBox(ids.bitrate);
+    if (stream.bitrate == 0) {
+        bitrate.SetCurSel(0);
+        GetEdit(ids.custom).Show(true);
+    } else {
+        // A bitrate the list does not offer leaves it without a selection, so that it is kept;
+        // the list ascends, so the first entry starting with an offered value is that value.
+        const std::u16string text = Decimal(stream.bitrate);
+        const int found = bitrate.SelectString(0, text);
+        if (found < 0 || bitrate.GetItemText(found) != text)
+            bitrate.SetCurSel(-1);
+        GetEdit(ids.custom).Show(false);
+    }
+    GetButton(ids.audio).SetCheck(stream.audio != 0);
+    GetButton(ids.video).SetCheck(stream.video != 0);
+}
+
+void CCodeDlg::TakeChannel(int channel) {
+    CodeChannel& block = Block(channel);
+    block.main = TakeStream(kMain, block.main, mainCustom_);
+    block.extra = TakeStream(kExtra, block.extra, extraCustom_);
+}
+
+StreamSettings CCodeDlg::TakeStream(const StreamIds& ids, StreamSettings stream,
+                                    const std::u16string& custom) {
+    // A list without a selection keeps the block's value.
+    if (const auto resolution = SelectedResolution(ids))
+        stream.resolution = static_cast<std::uint8_t>(*resolution);
+    if (const auto rate = Selected(ids.frameRate))
+        stream.frameRateTimes10 = static_cast<std::int16_t>((*rate + 1) * 10);
+    if (const auto control = Selected(ids.bitrateType))
+        stream.bitrateControl = static_cast<std::uint8_t>(*control);
+    if (const auto quality = Selected(ids.quality))
+        stream.quality = static_cast<std::uint8_t>(*quality);
+    if (const auto entry = Selected(ids.bitrate)) {
+        if (*entry == 0) {
+            stream.bitrate = 0;
+            stream.customBitrate = NumberFromText(custom);
+        } else {
+            stream.bitrate = NumberFromText(GetComboBox(ids.bitrate).GetItemText(*entry));
+        }
+    }
+    stream.audio = GetButton(ids.audio).IsChecked() ? 1 : 0;
+    stream.video = GetButton(ids.video).IsChecked() ? 1 : 0;
+    return stream;
+}
+
+void CCodeDlg::FillBitrates(const StreamIds& ids, int resolution, int framesPerSecond) {
+    const BitrateRange range(resolution, framesPerSecond,
+                             BitrateRange::FullRate(app::ConfigCache.normal.videoStandard));
+    ui::ComboBox list = GetComboBox(ids.bitrate);
+    const int kept = list.GetCurSel();
+    list.ResetContent();
+    list.AddString(ui::Text(text::kTextCustomized));
+    for (int bitrate : range.Offered())
+        list.AddString(Decimal(bitrate));
+    list.SetCurSel(kept < list.GetCount() ? kept : list.GetCount() - 1);
+    SetDlgItemText(ids.reference, ui::Format("%d~%dKb/s", range.Lower(), range.Upper()));
+}
+
+void CCodeDlg::ShowQuality(bool mainVariable, bool extraVariable) {
+    GetStatic(IDC_CODE_QUALITY_LABEL).Show(mainVariable || extraVariable);
+    GetComboBox(IDC_CODE_MAIN_QUALITY).Show(mainVariable);
+    GetComboBox(IDC_CODE_EXTRA_QUALITY).Show(extraVariable);
+}
+
+void CCodeDlg::SelectIndex(int id, int index) {
+    // Out of range means no selection; some list implementations keep the old one instead.
+    ui::ComboBox list = GetComboBox(id);
+    list.SetCurSel(index >= 0 && index < list.GetCount() ? index : -1);
+}
+
+int CCodeDlg::IndexOfData(int id, ui::ItemData data) const {
+    const ui::ComboBox list = GetComboBox(id);
+    for (int i = 0; i < list.GetCount(); ++i) {
+        if (list.GetItemData(i) == data)
+            return i;
+    }
+    return -1;
+}
+
+std::optional<int> CCodeDlg::Selected(int id) const {
+    const int index = GetComboBox(id).GetCurSel();
+    return index >= 0 ? std::optional<int>(index) : std::nullopt;
+}
+
+std::optional<int> CCodeDlg::SelectedResolution(const StreamIds& ids) const {
+    const std::optional<int> index = Selected(ids.resolution);
+    if (index && ids.resolutionByItemData)
+        return int(GetComboBox(ids.resolution).GetItemData(*index));
+    return index;
+}

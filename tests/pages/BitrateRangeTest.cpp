@@ -1,0 +1,127 @@
+// The reference range and the offered bitrates of a stream, for the settings an operator can
+// pick and for frame rates only a damaged record holds.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "pages/BitrateRange.h"
+
+namespace {
+
+enum Resolution { kCif = 0, kHd1 = 1, kD1 = 2, kQcif = 3 };
+constexpr int kPal = 25;
+constexpr int kNtsc = 30;
+
+struct RangeCase {
+    const char* name;
+    int resolution;
+    int framesPerSecond;
+    int fullRate;
+    int lower;
+    int upper;
+    std::vector<int> offered;
+};
+
+class BitrateRanges : public testing::TestWithParam<RangeCase> {};
+
+TEST_P(BitrateRanges, test_reference_and_offered_bitrates) {
+    const RangeCase& c = GetParam();
+    const BitrateRange range(c.resolution, c.framesPerSecond, c.fullRate);
+    EXPECT_EQ(range.Lower(), c.lower);
+    EXPECT_EQ(range.Upper(), c.upper);
+    EXPECT_EQ(range.Offered(), c.offered);
+}
+
+const std::vector<int> kCifFull = {160, 192, 224, 320, 384, 448, 512, 640, 768, 896, 1024};
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, BitrateRanges,
+    testing::Values(
+        RangeCase{"cif_full_pal", kCif, 25, kPal, 192, 1024, kCifFull},
+        RangeCase{"cif_full_ntsc", kCif, 30, kNtsc, 192, 1024, kCifFull},
+        RangeCase{"hd1_full",
+                  kHd1,
+                  25,
+                  kPal,
+                  384,
+                  2048,
+                  {320, 384, 448, 512, 640, 768, 896, 1024, 1280, 1536, 1792, 2048}},
+        RangeCase{
+            "d1_full", kD1, 30, kNtsc, 768, 4096, {640, 768, 896, 1024, 1280, 1536, 1792, 2048}},
+        RangeCase{
+            "qcif_full", kQcif, 25, kPal, 48, 256, {32, 48, 64, 80, 96, 128, 160, 192, 224, 320}},
+        RangeCase{"cif_12_pal",
+                  kCif,
+                  12,
+                  kPal,
+                  92,
+                  492,
+                  {80, 96, 128, 160, 192, 224, 320, 384, 448, 512}},
+        RangeCase{"d1_6_ntsc",
+                  kD1,
+                  6,
+                  kNtsc,
+                  152,
+                  816,
+                  {128, 160, 192, 224, 320, 384, 448, 512, 640, 768, 896}},
+        RangeCase{"cif_1_pal", kCif, 1, kPal, 8, 40, {32, 48}},
+        RangeCase{"cif_1_ntsc", kCif, 1, kNtsc, 4, 32, {}},
+        RangeCase{"qcif_1_pal", kQcif, 1, kPal, 1, 8, {}},
+        RangeCase{"qcif_1_ntsc", kQcif, 1, kNtsc, 1, 8, {}},
+        // Frame rates of a damaged record: the arithmetic neither overflows nor goes negative.
+        RangeCase{"d1_largest_field", kD1, 0x7FFF / 10, kPal, 100636, 536740, {}},
+        RangeCase{"qcif_largest_field", kQcif, 0x7FFF / 10, kPal, 6288, 33544, {}},
+        RangeCase{"d1_smallest_field", kD1, -32768 / 10, kNtsc, 1, 1, {}},
+        RangeCase{"cif_zero", kCif, 0, kPal, 1, 1, {}},
+        // A code no list knows counts as CIF.
+        RangeCase{"unknown_code", 0xFF, 25, kPal, 192, 1024, kCifFull},
+        RangeCase{"no_selection", -1, 25, kPal, 192, 1024, kCifFull}),
+    [](const testing::TestParamInfo<RangeCase>& info) { return std::string(info.param.name); });
+
+// The arithmetic in 32 bits, which suffices for every setting the lists offer.
+int Reference32(std::int32_t load, std::int32_t scale, std::int32_t fullRate) {
+    const std::int32_t kbps = ((load * scale / fullRate) + 512) >> 10;
+    return kbps / 4 * 4 < 1 ? 1 : kbps / 4 * 4;
+}
+
+TEST(BitrateRange, test_every_listed_setting_matches_32_bit_arithmetic) {
+    for (int fullRate : {kPal, kNtsc}) {
+        for (int resolution : {kCif, kHd1, kD1, kQcif}) {
+            for (int fps = 1; fps <= fullRate; ++fps) {
+                const BitrateRange range(resolution, fps, fullRate);
+                const std::int32_t load = BitrateRange::Factor(resolution) * fps;
+                EXPECT_EQ(range.Lower(), Reference32(load, 49152, fullRate))
+                    << resolution << " at " << fps << " of " << fullRate;
+                EXPECT_EQ(range.Upper(), Reference32(load, 262144, fullRate))
+                    << resolution << " at " << fps << " of " << fullRate;
+            }
+        }
+    }
+}
+
+TEST(BitrateRange, test_offered_bitrates_bracket_the_reference_range) {
+    const auto table = BitrateRange::StandardBitrates();
+    for (int resolution : {kCif, kHd1, kD1, kQcif}) {
+        for (int fps = 1; fps <= kNtsc; ++fps) {
+            const BitrateRange range(resolution, fps, kNtsc);
+            const std::vector<int>& offered = range.Offered();
+            if (offered.empty())
+                continue;
+            // From the largest standard bitrate below the lower reference (or the first) ...
+            EXPECT_TRUE(offered.front() == table.front() || offered.front() < range.Lower());
+            EXPECT_TRUE(offered.size() < 2 || offered[1] >= range.Lower());
+            // ... up to the first at or above the upper reference (or the last offerable).
+            EXPECT_TRUE(offered.back() == 2048 || offered.back() >= range.Upper());
+            EXPECT_TRUE(offered.size() < 2 || offered[offered.size() - 2] < range.Upper());
+        }
+    }
+}
+
+TEST(BitrateRange, test_full_rate_follows_the_video_standard) {
+    EXPECT_EQ(BitrateRange::FullRate(0), 25);
+    EXPECT_EQ(BitrateRange::FullRate(1), 30);
+    EXPECT_EQ(BitrateRange::FullRate(0xFF), 30);
+}
+
+}  // namespace
