@@ -184,9 +184,8 @@ void HeadlessOperator::EnterAddress(int id, std::uint32_t address) {
 }
 
 void HeadlessOperator::EnterDateTime(int id, const ui::DateTimeValue& value) {
-    Act(id, "enter a date or time into", [id, value](HeadlessWindow& w) {
-        w.UserSetDateTime(id, value);
-    });
+    Act(id, "enter a date or time into",
+        [id, value](HeadlessWindow& w) { w.UserSetDateTime(id, value); });
 }
 
 void HeadlessOperator::Focus(int id) {
@@ -204,7 +203,8 @@ bool HeadlessOperator::TickTimer(int timerId) {
     backend_.Execute([&] {
         HeadlessWindow* dialog = ActiveDialog();
         ticked = dialog && dialog->Timers().count(timerId);
-        if (ticked) backend_.FireTimer(*dialog, timerId);
+        if (ticked)
+            backend_.FireTimer(*dialog, timerId);
     });
     return ticked;
 }

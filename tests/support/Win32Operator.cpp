@@ -350,14 +350,16 @@ void Win32Operator::Focus(int id) {
 
 ui::DateTimeValue Win32Operator::DateTime(int id) {
     SYSTEMTIME time{};
-    if (HWND item = Control(id)) SendMessageW(item, DTM_GETSYSTEMTIME, 0, LPARAM(&time));
-    return ui::DateTimeValue{time.wYear, time.wMonth, time.wDay,
+    if (HWND item = Control(id))
+        SendMessageW(item, DTM_GETSYSTEMTIME, 0, LPARAM(&time));
+    return ui::DateTimeValue{time.wYear, time.wMonth,  time.wDay,
                              time.wHour, time.wMinute, time.wSecond};
 }
 
 bool Win32Operator::TickTimer(int timerId) {
     HWND dialog = ActiveDialog();
-    if (!dialog || !Win32Backend::IsTimerRunning(dialog, timerId)) return false;
+    if (!dialog || !Win32Backend::IsTimerRunning(dialog, timerId))
+        return false;
     PostMessageW(dialog, WM_TIMER, WPARAM(timerId), 0);
     Sync();
     return true;
