@@ -114,9 +114,14 @@ TEST_F(GeneralPage, test_language_change_asks_to_restart_after_sending) {
         op.Click(IDC_SAVE);
         ExpectMessage(op, kRebootQuestion, ui::kIdNo);
         ExpectMessage(op, u"Succeed");
+        op.Pick(IDC_NORMAL_LANGUAGE, 1);  // English, code 2
+        op.Click(IDC_SAVE);
+        ExpectMessage(op, kRebootQuestion, ui::kIdNo);
+        ExpectMessage(op, u"Succeed");
     });
-    ASSERT_EQ(Sent().size(), 1u);
+    ASSERT_EQ(Sent().size(), 2u);
     EXPECT_EQ(Sent()[0].language, 1);
+    EXPECT_EQ(Sent()[1].language, 2);
     std::vector<std::string> sends;
     for (const std::string& name : recorder.LoggedFunctions()) {
         if (!name.ends_with("Get"))
@@ -164,18 +169,21 @@ TEST_F(GeneralPage, test_default_then_save_stores_the_default_record) {
     EXPECT_EQ(std::memcmp(&sent, &expected, sizeof expected), 0);
 }
 
-TEST_F(GeneralPage, test_unknown_language_code_is_kept) {
+TEST_F(GeneralPage, test_values_the_lists_cannot_show_are_kept) {
     stored.language = 99;
+    stored.dateFormat = 7;
     ASSERT_EQ(zsimSetRecord(recorder.handle(), "Normal", &stored, sizeof stored), 0);
     RunSession([](Operator& op) {
         op.SelectTreeItem(u"General");
         EXPECT_EQ(op.Selection(IDC_NORMAL_LANGUAGE), -1);
+        EXPECT_EQ(op.Selection(IDC_NORMAL_DATE_FORMAT), -1);
         op.Type(IDC_NORMAL_PACK, u"90");
         op.Click(IDC_SAVE);
         ExpectMessage(op, u"Succeed");
     });
     ASSERT_EQ(Sent().size(), 1u);
     EXPECT_EQ(Sent()[0].language, 99) << "no selection keeps the recorder's code";
+    EXPECT_EQ(Sent()[0].dateFormat, 7);
 }
 
 DateTimeValue PinnedPcClock() {
