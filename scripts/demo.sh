@@ -31,11 +31,9 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     exit $status
 fi
 
-Xvfb :99 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-trap 'kill $xvfb_pid 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
-export DISPLAY=:99
-sleep 1
+source scripts/xvfb.sh
+trap 'stop_xvfb; wineserver -k 2>/dev/null || true' EXIT
+start_xvfb
 bash scripts/wine-prefix.sh
 shot="$PWD/build/demo/ravelin.png"
 status=0

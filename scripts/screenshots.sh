@@ -27,16 +27,10 @@ done
 bash scripts/install-deps.sh
 bash scripts/build.sh mingw64 >/dev/null
 
-xvfb_pid=""
-cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
+source scripts/xvfb.sh
+trap stop_xvfb EXIT
 if [ -z "${DISPLAY:-}" ]; then
-    Xvfb :98 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=:98
-    sleep 1
+    start_xvfb
 fi
 bash scripts/wine-prefix.sh
 export WINEPREFIX="${RAVELIN_WINEPREFIX:-$HOME/.cache/ravelin-wine}" WINEDEBUG=-all

@@ -7,16 +7,14 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh native asan mingw64 mingw32
 
-xvfb_pid=""
+source scripts/xvfb.sh
 cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    stop_xvfb
     WINEPREFIX="${RAVELIN_WINEPREFIX:-$HOME/.cache/ravelin-wine}" wineserver -k 2>/dev/null || true
 }
 trap cleanup EXIT
 if [ -z "${DISPLAY:-}" ]; then
-    Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=:97
+    start_xvfb
 fi
 bash scripts/wine-prefix.sh
 
