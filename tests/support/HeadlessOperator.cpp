@@ -233,6 +233,18 @@ bool HeadlessOperator::IsEnabled(int id) {
     return enabled;
 }
 
+std::vector<PaintedRect> HeadlessOperator::Painted(int id) {
+    std::vector<PaintedRect> painted;
+    Read(id, [&](HeadlessWindow& w) {
+        const ui::Rect client = w.ControlClientRect(id);
+        for (const ui::headless::PaintOp& op : backend_.PaintControl(w, id)) {
+            if (op.kind == ui::headless::PaintOp::Kind::Draw && op.brush == ui::Rgb(255, 0, 0))
+                painted.push_back({op.rect, client});
+        }
+    });
+    return painted;
+}
+
 bool HeadlessOperator::IsChecked(int id) {
     bool checked = false;
     Read(id, [&](HeadlessWindow& w) { checked = w.IsChecked(id); });

@@ -35,6 +35,7 @@ class HeadlessOperator : public Operator {
     int Selection(int id) override;
     std::vector<std::u16string> ColumnTitles(int id) override;
     std::vector<std::vector<std::u16string>> Rows(int id) override;
+    std::vector<PaintedRect> Painted(int id) override;
 
     std::optional<MessageBoxSeen> OpenMessageBox() override;
     void AnswerMessageBox(int button) override;

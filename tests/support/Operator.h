@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/DateTimeValue.h"
+#include "ui/Geometry.h"
 
 namespace testsupport {
 
@@ -19,6 +20,12 @@ struct MessageBoxSeen {
     std::u16string text;
     std::u16string caption;
     unsigned type = 0;
+};
+
+// A rectangle drawn in red on a control, with the control's client area.
+struct PaintedRect {
+    ui::Rect rect;
+    ui::Rect client;
 };
 
 struct TreeNodeSeen {
@@ -61,6 +68,8 @@ class Operator {
     virtual int Selection(int id) = 0;                             // of a drop-down list
     virtual std::vector<std::u16string> ColumnTitles(int id) = 0;  // of a list view
     virtual std::vector<std::vector<std::u16string>> Rows(int id) = 0;
+    // Has the control painted afresh and returns what it drew in red, in drawing order.
+    virtual std::vector<PaintedRect> Painted(int id) = 0;
 
     // Message boxes.
     virtual std::optional<MessageBoxSeen> OpenMessageBox() = 0;

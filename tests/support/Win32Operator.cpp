@@ -386,6 +386,31 @@ bool Win32Operator::IsEnabled(int id) {
     return item && IsWindowEnabled(item);
 }
 
+std::vector<PaintedRect> Win32Operator::Painted(int id) {
+    std::vector<PaintedRect> painted;
+    HWND item = Control(id);
+    if (!item) {
+        ADD_FAILURE() << "no control " << id << " to paint";
+        return painted;
+    }
+    // The redraw is sent to the UI thread and done when RedrawWindow returns; the backend
+    // keeps what the dialog drew for the owner-drawn control.
+    HWND dialog = GetParent(item);
+    Win32Backend::KeepPaintsForTests(true);
+    Win32Backend::ForgetPaint(dialog, id);
+    RedrawWindow(item, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const auto paint = Win32Backend::LastPaint(dialog, id);
+    if (!paint) {
+        ADD_FAILURE() << "control " << id << " was not painted";
+        return painted;
+    }
+    for (const auto& [rect, brush] : paint->rects) {
+        if (brush == ui::Rgb(255, 0, 0))
+            painted.push_back({rect, paint->client});
+    }
+    return painted;
+}
+
 bool Win32Operator::IsChecked(int id) {
     HWND item = Control(id);
     return item && SendMessageW(item, BM_GETCHECK, 0, 0) == BST_CHECKED;

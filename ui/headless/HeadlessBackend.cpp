@@ -216,4 +216,13 @@ void HeadlessBackend::RunLoop(const std::function<bool()>& done) {
     changed_.notify_all();
 }
 
+std::vector<PaintOp> HeadlessBackend::PaintControl(HeadlessWindow& window, int id) {
+    if (!window.HasControl(id))
+        return {};
+    RecordingPainter painter(window.ControlClientRect(id));
+    window.Validate(id);
+    window.dialog().HandlePaint(id, painter);
+    return painter.Log();
+}
+
 }  // namespace ui::headless

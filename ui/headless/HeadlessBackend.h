@@ -14,6 +14,7 @@
 
 #include "ui/Backend.h"
 #include "ui/headless/HeadlessWindow.h"
+#include "ui/headless/RecordingPainter.h"
 
 namespace ui::headless {
 
@@ -64,6 +65,9 @@ class HeadlessBackend : public Backend {
     bool FireTimer(HeadlessWindow& window, int timerId);
     // Every running timer of every window ticks as often as its period fits.
     void LetTimePass(unsigned milliseconds);
+    // Paints a control of the window as the platform does when it is due: its dialog draws
+    // on it. Returns what was drawn, in order.
+    std::vector<PaintOp> PaintControl(HeadlessWindow& window, int id);
 
     // Controls a dialog addressed that its template lacks, or of the wrong kind.
     struct Misuse {

@@ -66,6 +66,9 @@ class HeadlessWindow : public Window {
     bool IsControlEnabled(int id) const override;
     void SetFocus(int id) override { MoveFocus(id); }
     void Invalidate(int id) override { invalidated_.insert(id); }
+    // Whether the control waits for a paint since it was last painted.
+    bool IsInvalidated(int id) const { return invalidated_.count(id) != 0; }
+    void Validate(int id) { invalidated_.erase(id); }
 
     void SetCheck(int id, bool checked) override;
     bool IsChecked(int id) const override;

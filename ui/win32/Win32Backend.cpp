@@ -17,10 +17,23 @@ std::mutex liveMutex;
 std::set<HWND> liveWindows;
 bool timersHeld = false;
 std::set<std::pair<HWND, int>> runningTimers;
+bool paintsKept = false;
+std::map<std::pair<HWND, int>, Win32Backend::Paint> lastPaints;
 
 void Register(HWND hwnd) {
     std::lock_guard lock(liveMutex);
     liveWindows.insert(hwnd);
+}
+
+void KeepPaint(HWND hwnd, int id, const Win32Painter& painter) {
+    std::lock_guard lock(liveMutex);
+    if (!paintsKept)
+        return;
+    Win32Backend::Paint& paint = lastPaints[{hwnd, id}];
+    paint.client = painter.ClientRect();
+    paint.rects.clear();
+    for (const auto& drawn : painter.DrawnRects())
+        paint.rects.emplace_back(drawn.rect, drawn.brush);
 }
 
 void Unregister(HWND hwnd) {
@@ -28,6 +41,9 @@ void Unregister(HWND hwnd) {
     liveWindows.erase(hwnd);
     for (auto it = runningTimers.begin(); it != runningTimers.end();) {
         it = it->first == hwnd ? runningTimers.erase(it) : std::next(it);
+    }
+    for (auto it = lastPaints.begin(); it != lastPaints.end();) {
+        it = it->first.first == hwnd ? lastPaints.erase(it) : std::next(it);
     }
 }
 
@@ -65,6 +81,26 @@ void Win32Backend::RecordTimer(HWND hwnd, int timerId, bool running) {
 bool Win32Backend::IsTimerRunning(HWND hwnd, int timerId) {
     std::lock_guard lock(liveMutex);
     return runningTimers.count({hwnd, timerId}) != 0;
+}
+
+void Win32Backend::KeepPaintsForTests(bool kept) {
+    std::lock_guard lock(liveMutex);
+    paintsKept = kept;
+    if (!kept)
+        lastPaints.clear();
+}
+
+std::optional<Win32Backend::Paint> Win32Backend::LastPaint(HWND hwnd, int id) {
+    std::lock_guard lock(liveMutex);
+    const auto it = lastPaints.find({hwnd, id});
+    if (it == lastPaints.end())
+        return std::nullopt;
+    return it->second;
+}
+
+void Win32Backend::ForgetPaint(HWND hwnd, int id) {
+    std::lock_guard lock(liveMutex);
+    lastPaints.erase({hwnd, id});
 }
 
 Win32Backend::Win32Backend(HINSTANCE module) : module_(module) {
@@ -157,6 +193,15 @@ INT_PTR Win32Backend::HandleMessage(Win32Window& window, UINT message, WPARAM wP
         case WM_TIMER:
             dialog.HandleTimer(int(wParam));
             return TRUE;
+        case WM_DRAWITEM: {
+            const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item->CtlType != ODT_STATIC)
+                return FALSE;
+            Win32Painter painter(item->hDC, item->rcItem);
+            dialog.HandlePaint(int(item->CtlID), painter);
+            KeepPaint(window.hwnd(), int(item->CtlID), painter);
+            return TRUE;
+        }
         case WM_DESTROY:
             dialog.HandleDestroy();
             return TRUE;

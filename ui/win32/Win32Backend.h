@@ -3,8 +3,12 @@
 
 #include <map>
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "ui/Backend.h"
+#include "ui/Geometry.h"
 #include "ui/win32/WinApi.h"
 #include "ui/win32/Win32Window.h"
 
@@ -37,6 +41,16 @@ class Win32Backend : public Backend {
     static bool TimersHeld();
     static void RecordTimer(HWND hwnd, int timerId, bool running);
     static bool IsTimerRunning(HWND hwnd, int timerId);
+
+    // What the last paint of an owner-drawn control drew, kept for tests that read a paint
+    // back from another thread: the control's client area and the rectangles with their fill.
+    struct Paint {
+        Rect client;
+        std::vector<std::pair<Rect, Color>> rects;
+    };
+    static void KeepPaintsForTests(bool kept);
+    static std::optional<Paint> LastPaint(HWND hwnd, int id);
+    static void ForgetPaint(HWND hwnd, int id);
 
   private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

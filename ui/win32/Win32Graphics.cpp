@@ -39,4 +39,32 @@ int Win32ImageList::Count() const {
     return ImageList_GetImageCount(list_);
 }
 
+Win32Brush::~Win32Brush() {
+    if (brush_)
+        DeleteObject(brush_);
+}
+
+Win32Pen::~Win32Pen() {
+    if (pen_)
+        DeleteObject(pen_);
+}
+
+void Win32Painter::FillRect(const Rect& rect, Color color) {
+    const Win32Brush brush(color);
+    const RECT r{rect.left, rect.top, rect.right, rect.bottom};
+    ::FillRect(dc_, &r, brush.Get());
+    drawn_.push_back({rect, color});
+}
+
+void Win32Painter::Rectangle(const Rect& rect, Color pen, Color brush) {
+    const Win32Brush fill(brush);
+    const Win32Pen outline(pen);
+    HGDIOBJ oldBrush = SelectObject(dc_, fill.Get());
+    HGDIOBJ oldPen = SelectObject(dc_, outline.Get());
+    ::Rectangle(dc_, rect.left, rect.top, rect.right, rect.bottom);
+    SelectObject(dc_, oldPen);
+    SelectObject(dc_, oldBrush);
+    drawn_.push_back({rect, brush});
+}
+
 }  // namespace ui::win32

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "ui/GraphicsObject.h"
+#include "ui/Painter.h"
 #include "ui/win32/WinApi.h"
 
 namespace ui::win32 {
@@ -30,6 +32,51 @@ class Win32ImageList : public ImageListHandle {
   private:
     HINSTANCE module_;
     HIMAGELIST list_;
+};
+
+// A solid brush or a solid pen one pixel wide, made for one drawing.
+class Win32Brush : public GraphicsObject {
+  public:
+    explicit Win32Brush(Color color) : brush_(CreateSolidBrush(color)) {}
+    ~Win32Brush() override;
+    HBRUSH Get() const { return brush_; }
+
+  private:
+    HBRUSH brush_;
+};
+
+class Win32Pen : public GraphicsObject {
+  public:
+    explicit Win32Pen(Color color) : pen_(CreatePen(PS_SOLID, 1, color)) {}
+    ~Win32Pen() override;
+    HPEN Get() const { return pen_; }
+
+  private:
+    HPEN pen_;
+};
+
+// Draws on the device context of one owner-drawn control during its paint. Each drawing makes
+// its brush and pen, selects them, and puts back what was selected before deleting them.
+class Win32Painter : public Painter {
+  public:
+    Win32Painter(HDC dc, const RECT& client)
+        : dc_(dc), client_{client.left, client.top, client.right, client.bottom} {}
+
+    // The rectangles drawn so far with their fill colour, for tests that read a paint back.
+    struct Drawn {
+        Rect rect;
+        Color brush;
+    };
+    const std::vector<Drawn>& DrawnRects() const { return drawn_; }
+
+    Rect ClientRect() const override { return client_; }
+    void FillRect(const Rect& rect, Color color) override;
+    void Rectangle(const Rect& rect, Color pen, Color brush) override;
+
+  private:
+    HDC dc_;
+    Rect client_;
+    std::vector<Drawn> drawn_;
 };
 
 }  // namespace ui::win32

@@ -1,0 +1,288 @@
+// The recording Schedule page.
+#include "pages/CRecDlg.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/Session.h"
+#include "device/NetworkOrder.h"
+#include "device/ZelDisp.h"
+#include "res/resource.h"
+#include "text/TextIds.h"
+#include "ui/Format.h"
+#include "ui/Styles.h"
+#include "ui/Texts.h"
+
+using device::ScheduleEntry;
+
+namespace {
+
+constexpr int kDays = 7;
+constexpr int kMinutesPerDay = 24 * 60;
+constexpr ui::Color kBlack = ui::Rgb(0, 0, 0);
+constexpr ui::Color kRed = ui::Rgb(255, 0, 0);
+
+struct Row {
+    int check;
+    int start;
+    int end;
+};
+
+// In the order the page fills and reads them: left and right column alternate.
+constexpr Row kRows[] = {
+    {IDC_REC_ROW1_CHECK, IDC_REC_ROW1_START, IDC_REC_ROW1_END},
+    {IDC_REC_ROW2_CHECK, IDC_REC_ROW2_START, IDC_REC_ROW2_END},
+    {IDC_REC_ROW3_CHECK, IDC_REC_ROW3_START, IDC_REC_ROW3_END},
+    {IDC_REC_ROW4_CHECK, IDC_REC_ROW4_START, IDC_REC_ROW4_END},
+    {IDC_REC_ROW5_CHECK, IDC_REC_ROW5_START, IDC_REC_ROW5_END},
+    {IDC_REC_ROW6_CHECK, IDC_REC_ROW6_START, IDC_REC_ROW6_END},
+};
+
+constexpr std::uint32_t kDayTexts[kDays] = {
+    text::kTextMonday, text::kTextTuesday,  text::kTextWednesday, text::kTextThursday,
+    text::kTextFriday, text::kTextSaturday, text::kTextSunday,
+};
+
+bool InUse(const ScheduleEntry& entry) {
+    return entry.kind == device::kSchedulePeriodInUse;
+}
+
+int StartMinutes(const ScheduleEntry& entry) {
+    return entry.startHour * 60 + device::NetworkToHost16(entry.startMinuteBE);
+}
+
+int EndMinutes(const ScheduleEntry& entry) {
+    return entry.endHour * 60 + device::NetworkToHost16(entry.endMinuteBE);
+}
+
+bool IsTimeOfDay(int hour, int minute) {
+    return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59;
+}
+
+// Whether both ends of a period can be shown on a picker.
+bool Showable(const ScheduleEntry& entry) {
+    return IsTimeOfDay(entry.startHour, device::NetworkToHost16(entry.startMinuteBE)) &&
+           IsTimeOfDay(entry.endHour, device::NetworkToHost16(entry.endMinuteBE));
+}
+
+ui::DateTimeValue TimeOfDay(int hour, int minute) {
+    return ui::DateTimeValue{2000, 1, 1, hour, minute, 0};
+}
+
+// The leading decimal number of a text, as a wide-string conversion reads it, cut to 16 bits.
+std::int16_t NumberFromText(std::u16string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
+        negative = text[i++] == u'-';
+    long long value = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
+        value = std::min(value * 10 + (text[i] - u'0'), 0x7fffffffLL);
+    return static_cast<std::int16_t>(negative ? -value : value);
+}
+
+}  // namespace
+
+CRecDlg::CRecDlg()
+    : SettingsPage(IDD_REC, text::kTextSchedule),
+      recTimer_(app::ConfigCache.recTimer, zelDispHisiNewMenuRecTimerGet,
+                zelDispHisiNewMenuRecTimerSet) {
+    AddRecord(recTimer_);
+}
+
+void CRecDlg::SetUpControls() {
+    SetDlgItemText(IDC_GROUP, ui::Text(text::kTextSchedule));
+    SetDlgItemText(IDC_REC_CHANNEL_LABEL, ui::Text(text::kTextCam));
+    SetDlgItemText(IDC_REC_WEEK_LABEL, ui::Text(text::kTextWeek));
+    SetDlgItemText(IDC_REC_PRERECORD_LABEL, ui::Text(text::kTextPreRecord));
+    SetDlgItemText(IDC_REC_SECONDS_LABEL, ui::Text(text::kTextSeconds));
+
+    preRecordEdit_.SetNumeric(0, 60);
+    preRecordEdit_.Attach(*this, IDC_REC_PRERECORD);
+
+    // The record holds 16 schedules, whatever the recorder counts.
+    channels_ = std::clamp(std::int32_t{app::ChannelCount}, 0, device::kMaxChannels);
+    ui::ComboBox channels = GetComboBox(IDC_REC_CHANNEL);
+    for (int c = 1; c <= channels_; ++c)
+        channels.AddString(std::u16string(ui::Text(text::kTextCam)) + ui::Format("%d", c));
+    channels.SetCurSel(0);
+
+    ui::ComboBox days = GetComboBox(IDC_REC_DAY);
+    for (int d = 0; d < kDays; ++d) {
+        const std::u16string name =
+            std::u16string(ui::Text(text::kTextWeek)) + std::u16string(ui::Text(kDayTexts[d]));
+        days.AddString(name);
+        SetDlgItemText(IDC_REC_MON_LABEL + d, name);
+    }
+    days.SetCurSel(0);
+}
+
+void CRecDlg::LoadControls(int, std::span<const std::uint8_t> bytes) {
+    std::memcpy(&working_, bytes.data(), sizeof working_);
+    preRecord_ = ui::Format("%d", int{working_.preRecordSeconds});
+    ShowDay();
+}
+
+void CRecDlg::StoreControls(int, std::span<std::uint8_t> bytes) {
+    working_.preRecordSeconds = NumberFromText(preRecord_);
+    std::memcpy(bytes.data(), &working_, sizeof working_);
+}
+
+void CRecDlg::LoadDefaults() {
+    const int channel = ShownChannel();
+    const int day = ShownDay();
+    if (channel < 0 || day < 0)
+        return;
+    for (ScheduleEntry& entry : Schedule(channel).entries) {
+        if (InUse(entry) && entry.weekday == day)
+            entry.kind = 0;
+    }
+    ShowDay();
+}
+
+std::span<std::uint8_t> CRecDlg::ShownEntry() {
+    const int channel = ShownChannel();
+    if (channel < 0)
+        return {};
+    return {reinterpret_cast<std::uint8_t*>(&Schedule(channel)), sizeof(device::ChannelSchedule)};
+}
+
+void CRecDlg::LoadShownEntry() {
+    ShowDay();
+}
+
+void CRecDlg::DoDataExchange(ui::DataExchange& dx) {
+    dx.Text(IDC_REC_PRERECORD, preRecord_);
+}
+
+bool CRecDlg::OnCommand(int id, int code) {
+    if (code == ui::kCbnSelChange && (id == IDC_REC_CHANNEL || id == IDC_REC_DAY)) {
+        ShowDay();
+        return true;
+    }
+    if (code == ui::kEnChange && id == IDC_REC_PRERECORD) {
+        // Kept at once, so that a reload of the rows never puts back an older number.
+        preRecord_ = GetEdit(IDC_REC_PRERECORD).Text();
+        return true;
+    }
+    if (code == ui::kBnClicked) {
+        for (const Row& row : kRows) {
+            if (id == row.check) {
+                ApplyRows();
+                return true;
+            }
+        }
+    }
+    return SettingsPage::OnCommand(id, code);
+}
+
+bool CRecDlg::OnNotify(int id, int code) {
+    if (code != ui::kDtnDateTimeChange)
+        return false;
+    for (const Row& row : kRows) {
+        if (id == row.start || id == row.end) {
+            ApplyRows();
+            return true;
+        }
+    }
+    return false;
+}
+
+int CRecDlg::ShownChannel() const {
+    const int picked = GetComboBox(IDC_REC_CHANNEL).GetCurSel();
+    return picked >= 0 && picked < channels_ ? picked : -1;
+}
+
+int CRecDlg::ShownDay() const {
+    const int picked = GetComboBox(IDC_REC_DAY).GetCurSel();
+    return picked >= 0 && picked < kDays ? picked : -1;
+}
+
+void CRecDlg::ShowDay() {
+    for (const Row& row : kRows) {
+        GetButton(row.check).SetCheck(false);
+        GetDateTimePicker(row.start).SetTime(TimeOfDay(0, 0));
+        GetDateTimePicker(row.end).SetTime(TimeOfDay(0, 0));
+    }
+    const int channel = ShownChannel();
+    const int day = ShownDay();
+    if (channel >= 0 && day >= 0) {
+        std::size_t next = 0;
+        for (const ScheduleEntry& entry : Schedule(channel).entries) {
+            if (next == std::size(kRows))
+                break;
+            if (!InUse(entry) || entry.weekday != day)
+                continue;
+            const Row& row = kRows[next++];
+            // A time no picker can hold leaves its row unchecked, so applying the day frees it.
+            if (!Showable(entry))
+                continue;
+            GetButton(row.check).SetCheck(true);
+            GetDateTimePicker(row.start).SetTime(
+                TimeOfDay(entry.startHour, device::NetworkToHost16(entry.startMinuteBE)));
+            GetDateTimePicker(row.end).SetTime(
+                TimeOfDay(entry.endHour, device::NetworkToHost16(entry.endMinuteBE)));
+        }
+    }
+    ApplyRows();
+}
+
+void CRecDlg::ApplyRows() {
+    const int channel = ShownChannel();
+    const int day = ShownDay();
+    if (channel >= 0 && day >= 0) {
+        auto& entries = Schedule(channel).entries;
+        for (ScheduleEntry& entry : entries) {
+            if (InUse(entry) && entry.weekday == day)
+                entry.kind = 0;
+        }
+        for (const Row& row : kRows) {
+            if (!GetButton(row.check).IsChecked())
+                continue;
+            const auto free = std::find_if(std::begin(entries), std::end(entries),
+                                           [](const ScheduleEntry& e) { return !InUse(e); });
+            if (free == std::end(entries))
+                break;  // no room: the row is not stored
+            const ui::DateTimeValue start = GetDateTimePicker(row.start).GetTime();
+            const ui::DateTimeValue end = GetDateTimePicker(row.end).GetTime();
+            free->kind = device::kSchedulePeriodInUse;
+            free->weekday = static_cast<std::int8_t>(day);
+            free->startMinuteBE = device::HostToNetwork16(static_cast<std::uint16_t>(start.minute));
+            free->startHour = static_cast<std::int16_t>(start.hour);
+            free->endMinuteBE = device::HostToNetwork16(static_cast<std::uint16_t>(end.minute));
+            free->endHour = static_cast<std::int16_t>(end.hour);
+        }
+    }
+    InvalidateTimeline();
+}
+
+void CRecDlg::InvalidateTimeline() {
+    for (int d = 0; d < kDays; ++d)
+        GetWindow().Invalidate(IDC_REC_MON_BAR + d);
+}
+
+void CRecDlg::OnPaint(int id, ui::Painter& painter) {
+    const int day = id - IDC_REC_MON_BAR;
+    if (day < 0 || day >= kDays)
+        return;
+    const ui::Rect bar = painter.ClientRect();
+    const int w = bar.Width();
+    const int h = bar.Height();
+    painter.Rectangle({0, 0, w, h}, kBlack, kBlack);
+    const int channel = ShownChannel();
+    if (channel < 0)
+        return;
+    for (const ScheduleEntry& entry : Schedule(channel).entries) {
+        if (!InUse(entry) || entry.weekday != day)
+            continue;
+        const int start = StartMinutes(entry);
+        const int end = EndMinutes(entry);
+        if (end <= start)
+            continue;  // also a period across midnight: kept, not drawn
+        const int x1 = static_cast<int>(double(start) * w / kMinutesPerDay);
+        const int x2 = static_cast<int>(double(end) * w / kMinutesPerDay);
+        painter.Rectangle({x1, 0, x2, h}, kRed, kRed);
+    }
+}
