@@ -11,6 +11,7 @@
 #include "text/TextIds.h"
 #include "ui/Format.h"
 #include "ui/Styles.h"
+#include "ui/NumberText.h"
 #include "ui/Texts.h"
 
 using device::ScheduleEntry;
@@ -69,20 +70,6 @@ ui::DateTimeValue TimeOfDay(int hour, int minute) {
     return ui::DateTimeValue{2000, 1, 1, hour, minute, 0};
 }
 
-// The leading decimal number of a text, as a wide-string conversion reads it, cut to 16 bits.
-std::int16_t NumberFromText(std::u16string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
-        negative = text[i++] == u'-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
-        value = std::min(value * 10 + (text[i] - u'0'), 0x7fffffffLL);
-    return static_cast<std::int16_t>(negative ? -value : value);
-}
-
 }  // namespace
 
 CRecDlg::CRecDlg()
@@ -126,7 +113,7 @@ void CRecDlg::LoadControls(int, std::span<const std::uint8_t> bytes) {
 }
 
 void CRecDlg::StoreControls(int, std::span<std::uint8_t> bytes) {
-    working_.preRecordSeconds = NumberFromText(preRecord_);
+    working_.preRecordSeconds = std::int16_t(ui::IntegerFromText(preRecord_));
     std::memcpy(bytes.data(), &working_, sizeof working_);
 }
 

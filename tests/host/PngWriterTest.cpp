@@ -155,21 +155,6 @@ TEST(Checksums, test_checksums_adler32_of_known_texts) {
     }
 }
 
-TEST(Checksums, test_checksums_continue_across_pieces) {
-    const Bytes bytes = Pattern(50, 50);
-    for (std::size_t split :
-         {std::size_t(0), std::size_t(1), std::size_t(5552), std::size_t(6000), bytes.size()}) {
-        const std::uint32_t crc = host::Crc32(bytes.data(), split);
-        EXPECT_EQ(host::Crc32(bytes.data() + split, bytes.size() - split, crc),
-                  host::Crc32(bytes.data(), bytes.size()))
-            << split;
-        const std::uint32_t adler = host::Adler32(bytes.data(), split);
-        EXPECT_EQ(host::Adler32(bytes.data() + split, bytes.size() - split, adler),
-                  host::Adler32(bytes.data(), bytes.size()))
-            << split;
-    }
-}
-
 TEST(PngWriter, test_png_starts_with_signature_and_rgb_header) {
     const Bytes file = host::PngWriter::Encode(300, 2, Pattern(300, 2));
     const Bytes signature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};

@@ -29,8 +29,6 @@ constexpr std::uint32_t kWsSysMenu = 0x00080000;
 constexpr std::uint32_t kDsSetFont = 0x0040;
 constexpr std::uint32_t kDsModalFrame = 0x0080;
 constexpr std::uint32_t kDsControl = 0x0400;
-constexpr std::uint32_t kSsTypeMask = 0x001F;
-constexpr std::uint32_t kSsLeft = 0x0000;
 constexpr std::uint32_t kTvsHasButtons = 0x0001;
 constexpr std::uint32_t kTvsHasLines = 0x0002;
 constexpr std::uint32_t kTvsLinesAtRoot = 0x0004;
@@ -43,7 +41,6 @@ static_assert(kWsPopup == WS_POPUP && kWsCaption == WS_CAPTION && kWsBorder == W
               kWsSysMenu == WS_SYSMENU);
 static_assert(kDsSetFont == DS_SETFONT && kDsModalFrame == DS_MODALFRAME &&
               kDsControl == DS_CONTROL);
-static_assert(kSsTypeMask == SS_TYPEMASK && kSsLeft == SS_LEFT);
 static_assert(kTvsHasButtons == TVS_HASBUTTONS && kTvsHasLines == TVS_HASLINES &&
               kTvsLinesAtRoot == TVS_LINESATROOT);
 static_assert(kLvsTypeMask == LVS_TYPEMASK && kLvsSingleSel == LVS_SINGLESEL &&
@@ -168,34 +165,6 @@ constexpr Field kHddFields[] = {
     {IDC_HDD_END_LABEL, IDC_HDD_END, Column::kRight},
 };
 
-// Every label and value is a visible left-aligned static, the label left of its value.
-void ExpectLabelledStatics(const ui::DialogTemplate& page, std::span<const Field> fields) {
-    for (const Field& field : fields) {
-        for (int id : {field.label, field.value}) {
-            const ui::ControlTemplate* control = FindControl(page, id);
-            ASSERT_NE(control, nullptr) << "control " << id;
-            EXPECT_EQ(control->className, u"Static") << "control " << id;
-            EXPECT_EQ(control->style & kSsTypeMask, kSsLeft) << "control " << id;
-            EXPECT_TRUE(HasAll(control->style, ui::kWsChild | ui::kWsVisible)) << "control " << id;
-        }
-        const ui::ControlTemplate& label = *FindControl(page, field.label);
-        const ui::ControlTemplate& value = *FindControl(page, field.value);
-        EXPECT_EQ(label.y, value.y) << "label " << field.label;
-        EXPECT_LE(label.x + label.cx, value.x) << "label " << field.label;
-    }
-}
-
-TEST(VersionTemplate, test_thirteen_labels_and_values_are_statics) {
-    const ui::DialogTemplate* page = ui::FindDialogTemplate(IDD_VERSION);
-    ASSERT_NE(page, nullptr);
-    EXPECT_EQ(page->controls.size(), 1u + 2 * std::size(kVersionFields));
-    ExpectLabelledStatics(*page, kVersionFields);
-    for (int i = 0; i < 13; ++i) {
-        EXPECT_EQ(kVersionFields[i].label, 1018 + i);
-        EXPECT_EQ(kVersionFields[i].value, 1032 + i);
-    }
-}
-
 TEST(VersionTemplate, test_columns_run_top_down_and_serial_number_spans_both) {
     const ui::DialogTemplate* page = ui::FindDialogTemplate(IDD_VERSION);
     ASSERT_NE(page, nullptr);
@@ -221,12 +190,6 @@ TEST(VersionTemplate, test_columns_run_top_down_and_serial_number_spans_both) {
 }
 
 // ---- Disk information page ---------------------------------------------------------------------
-
-TEST(HddInfoTemplate, test_times_and_overwrite_count_are_statics) {
-    const ui::DialogTemplate* page = ui::FindDialogTemplate(IDD_HDDINFO);
-    ASSERT_NE(page, nullptr);
-    ExpectLabelledStatics(*page, kHddFields);
-}
 
 TEST(HddInfoTemplate, test_disk_list_is_single_selection_report_below_the_fields) {
     const ui::DialogTemplate* page = ui::FindDialogTemplate(IDD_HDDINFO);

@@ -17,21 +17,6 @@ namespace {
 using simtest::Fetch;
 using simtest::ScopedRecorder;
 
-TEST(Defaults, test_version_describes_an_8_channel_recorder) {
-    ScopedRecorder recorder;
-    const device::VersionRecord v = Fetch(recorder.handle(), zelDispHisiNewMenuVersionGet);
-    EXPECT_STREQ(v.model, "DVR-8108");
-    EXPECT_EQ(+v.videoInputs, 8);
-    EXPECT_EQ(+v.alarmInputs, 4);
-    EXPECT_EQ(+v.alarmOutputs, 2);
-    EXPECT_EQ(+v.audioInputs, 4);
-    EXPECT_EQ(+v.guiVersion, 0x00010002);
-    EXPECT_EQ(device::FormatBuildDate(v.buildDate), u"2011-3-7");
-    EXPECT_EQ(+v.ip, Fetch(recorder.handle(), zelDispHisiNewMenuNetGet).ip);
-    for (const char* text : {v.mainBoard, v.serialNumber, v.modelSuffix})
-        EXPECT_GT(std::strlen(text), 0u);
-}
-
 TEST(Defaults, test_encoding_uses_listed_bitrates_or_a_custom_one) {
     static const std::set<int> kBitrates = {32,  48,  64,   80,   96,   128,  160,
                                             192, 224, 320,  384,  448,  512,  640,
