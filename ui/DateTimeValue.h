@@ -1,17 +1,10 @@
-// The value of a date or time picker.
+// The value of a date or time picker: a calendar date and time of day.
 #pragma once
+
+#include "device/PackedDateTime.h"
 
 namespace ui {
 
-struct DateTimeValue {
-    int year = 2000;
-    int month = 1;
-    int day = 1;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-
-    friend bool operator==(const DateTimeValue&, const DateTimeValue&) = default;
-};
+using DateTimeValue = device::DateTime;
 
 }  // namespace ui

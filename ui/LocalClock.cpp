@@ -10,7 +10,7 @@ DateTimeValue SystemLocalNow() {
     const std::time_t now = std::time(nullptr);
     const std::tm* local = std::localtime(&now);
     if (!local)
-        return DateTimeValue{};
+        return DateTimeValue{2000, 1, 1, 0, 0, 0};
     return DateTimeValue{local->tm_year + 1900, local->tm_mon + 1, local->tm_mday,
                          local->tm_hour,        local->tm_min,     local->tm_sec};
 }

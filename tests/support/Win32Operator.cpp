@@ -54,6 +54,18 @@ std::u16string Narrow16(const wchar_t* text) {
     return std::u16string(text, text + wcslen(text));
 }
 
+// The text of a tree item.
+std::u16string ItemText(HWND tree, HTREEITEM node) {
+    wchar_t text[260] = {};
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = node;
+    item.pszText = text;
+    item.cchTextMax = 260;
+    TreeView_GetItem(tree, &item);
+    return Narrow16(text);
+}
+
 }  // namespace
 
 MarkerWindow::MarkerWindow() {
@@ -203,14 +215,7 @@ std::u16string Win32Operator::SelectedTreeItem() {
     HTREEITEM selected = tree ? TreeView_GetSelection(tree) : nullptr;
     if (!selected)
         return {};
-    wchar_t text[260] = {};
-    TVITEMW item{};
-    item.mask = TVIF_TEXT;
-    item.hItem = selected;
-    item.pszText = text;
-    item.cchTextMax = 260;
-    TreeView_GetItem(tree, &item);
-    return Narrow16(text);
+    return ItemText(tree, selected);
 }
 
 void Win32Operator::SelectTreeItem(std::u16string_view wanted) {
@@ -222,14 +227,7 @@ void Win32Operator::SelectTreeItem(std::u16string_view wanted) {
         HTREEITEM first = pending.back();
         pending.pop_back();
         for (HTREEITEM node = first; node; node = TreeView_GetNextSibling(tree, node)) {
-            wchar_t text[260] = {};
-            TVITEMW item{};
-            item.mask = TVIF_TEXT;
-            item.hItem = node;
-            item.pszText = text;
-            item.cchTextMax = 260;
-            TreeView_GetItem(tree, &item);
-            if (Narrow16(text) == wanted) {
+            if (ItemText(tree, node) == wanted) {
                 PostMessageW(tree, TVM_SELECTITEM, TVGN_CARET, LPARAM(node));
                 Sync();
                 return;

@@ -54,8 +54,8 @@ struct HeadlessControl {
     std::vector<std::pair<std::u16string, ItemData>> items;  // drop-down lists
     int curSel = -1;
 
-    std::uint32_t address = 0;  // IP-address controls
-    DateTimeValue dateTime;     // pickers
+    std::uint32_t address = 0;                    // IP-address controls
+    DateTimeValue dateTime{2000, 1, 1, 0, 0, 0};  // pickers
 
     std::vector<std::pair<std::u16string, int>> columns;  // list views: title, width
     std::vector<std::vector<std::u16string>> rows;
