@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "device/ZelDisp.h"
+#include "pages/CMainDlg.h"
 #include "ui/Backend.h"
-#include "ui/CMainDlg.h"
 
 namespace app {
 namespace {

@@ -3,18 +3,15 @@
 #pragma once
 
 #include "device/NetworkRecords.h"
-#include "ui/SettingsPage.h"
+#include "pages/common/SettingsPage.h"
 
-class CAlarmCenterDlg : public ui::SettingsPage {
+class CAlarmCenterDlg : public pages::RecordPage<device::NetRecord> {
   public:
     CAlarmCenterDlg();
 
   protected:
     void SetUpControls() override;
-    void LoadControls(int record, std::span<const std::uint8_t> bytes) override;
-    void StoreControls(int record, std::span<std::uint8_t> bytes) override;
+    void Load(const device::NetRecord& net) override;
+    void Store(device::NetRecord& net) override;
     void LoadDefaults() override;
-
-  private:
-    ui::CachedRecord<device::NetRecord> net_;
 };

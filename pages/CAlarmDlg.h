@@ -3,9 +3,9 @@
 
 #include "res/resource.h"
 #include "text/TextIds.h"
-#include "ui/PageDialog.h"
+#include "pages/common/PageDialog.h"
 
-class CAlarmDlg : public ui::PageDialog {
+class CAlarmDlg : public pages::PageDialog {
   public:
     CAlarmDlg() : PageDialog(IDD_ALARM, text::kTextAlarm) {}
 };

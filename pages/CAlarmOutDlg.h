@@ -3,9 +3,9 @@
 
 #include "res/resource.h"
 #include "text/TextIds.h"
-#include "ui/PageDialog.h"
+#include "pages/common/PageDialog.h"
 
-class CAlarmOutDlg : public ui::PageDialog {
+class CAlarmOutDlg : public pages::PageDialog {
   public:
     CAlarmOutDlg() : PageDialog(IDD_ALARMOUT, text::kTextAlarmOut) {}
 };

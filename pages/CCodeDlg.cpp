@@ -8,13 +8,15 @@
 #include "app/Session.h"
 #include "device/ZelDisp.h"
 #include "pages/BitrateRange.h"
+#include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
 #include "ui/Format.h"
+#include "ui/NumberText.h"
 #include "ui/Styles.h"
-#include "ui/Texts.h"
 
 using device::CodeChannel;
+using device::CodeRecord;
 using device::StreamSettings;
 
 const CCodeDlg::StreamIds CCodeDlg::kMain = {
@@ -47,15 +49,10 @@ namespace {
 constexpr std::uint8_t kQcif = 3;
 constexpr int kQualities = 6;
 
-// The leading decimal digits of a list entry or an edit, as an i16 field holds them.
+// A number of a list entry or an edit, as an i16 field holds it.
 std::int16_t NumberFromText(std::u16string_view text) {
-    int value = 0;
-    for (char16_t c : text) {
-        if (c < u'0' || c > u'9')
-            break;
-        value = std::min(value * 10 + (c - u'0'), int{std::numeric_limits<std::int16_t>::max()});
-    }
-    return static_cast<std::int16_t>(value);
+    return static_cast<std::int16_t>(
+        ui::IntegerFromText(text, 0, std::numeric_limits<std::int16_t>::max()));
 }
 
 std::u16string Decimal(int value) {
@@ -77,30 +74,24 @@ void SetDefaults(StreamSettings& stream, std::uint8_t resolution, std::int16_t b
 }  // namespace
 
 CCodeDlg::CCodeDlg()
-    : SettingsPage(IDD_CODE, text::kTextEncode),
-      code_(app::ConfigCache.code, zelDispHisiNewMenuCodeGet, zelDispHisiNewMenuCodeSet) {
-    AddRecord(code_);
-}
+    : RecordPage(IDD_CODE, text::kTextEncode, app::ConfigCache.code, zelDispHisiNewMenuCodeGet,
+                 zelDispHisiNewMenuCodeSet) {}
 
 void CCodeDlg::SetUpControls() {
-    const struct {
-        int id;
-        std::uint32_t text;
-    } labels[] = {
-        {IDC_CODE_CHANNEL_LABEL, text::kTextCam},
-        {IDC_CODE_ENCODE_LABEL, text::kTextEncodeMode},
-        {IDC_CODE_RESOLUTION_LABEL, text::kTextResolution},
-        {IDC_CODE_FRAME_RATE_LABEL, text::kTextFrameRate},
-        {IDC_CODE_BITRATE_TYPE_LABEL, text::kTextBitrateType},
-        {IDC_CODE_QUALITY_LABEL, text::kTextImageQuality},
-        {IDC_CODE_BITRATE_LABEL, text::kTextBitrate},
-        {IDC_CODE_REF_LABEL, text::kTextRefBitrate},
-        {IDC_CODE_OVERLAY, text::kTextOverlay},
-    };
-    for (const auto& label : labels)
-        SetDlgItemText(label.id, ui::Text(label.text));
-    SetDlgItemText(IDC_CODE_AUDIO_VIDEO_LABEL, std::u16string(ui::Text(text::kTextAudio)) + u"/" +
-                                                   std::u16string(ui::Text(text::kTextVideo)));
+    pages::SetCaptions(*this, {
+                                  {IDC_CODE_CHANNEL_LABEL, text::kTextCam},
+                                  {IDC_CODE_ENCODE_LABEL, text::kTextEncodeMode},
+                                  {IDC_CODE_RESOLUTION_LABEL, text::kTextResolution},
+                                  {IDC_CODE_FRAME_RATE_LABEL, text::kTextFrameRate},
+                                  {IDC_CODE_BITRATE_TYPE_LABEL, text::kTextBitrateType},
+                                  {IDC_CODE_QUALITY_LABEL, text::kTextImageQuality},
+                                  {IDC_CODE_BITRATE_LABEL, text::kTextBitrate},
+                                  {IDC_CODE_REF_LABEL, text::kTextRefBitrate},
+                                  {IDC_CODE_OVERLAY, text::kTextOverlay},
+                              });
+    SetDlgItemText(IDC_CODE_AUDIO_VIDEO_LABEL, std::u16string(pages::Text(text::kTextAudio)) +
+                                                   u"/" +
+                                                   std::u16string(pages::Text(text::kTextVideo)));
 
     mainCustomEdit_.SetNumeric(0, 9999);
     mainCustomEdit_.Attach(*this, IDC_CODE_MAIN_CUSTOM);
@@ -108,16 +99,17 @@ void CCodeDlg::SetUpControls() {
     extraCustomEdit_.Attach(*this, IDC_CODE_EXTRA_CUSTOM);
 
     // The record's own count is the recorder's word; the record holds 16 blocks.
-    channels_ =
+    const int channelCount =
         std::clamp(std::int32_t{app::ConfigCache.code.channelCount}, 0, device::kMaxChannels);
     ui::ComboBox channels = GetComboBox(IDC_CODE_CHANNEL);
-    for (int c = 1; c <= channels_; ++c)
-        channels.AddString(std::u16string(ui::Text(text::kTextCam)) + Decimal(c));
+    for (int c = 1; c <= channelCount; ++c)
+        channels.AddString(pages::NumberedText(text::kTextCam, c));
     channels.SetCurSel(0);
+    channels_.Reset(channelCount);
 
     GetComboBox(IDC_CODE_MAIN_ENCODING).AddString(u"H.264");
     ui::ComboBox heading = GetComboBox(IDC_CODE_EXTRA_HEADING);
-    heading.AddString(ui::Text(text::kTextExtraStream));
+    heading.AddString(pages::Text(text::kTextExtraStream));
     heading.SetCurSel(0);
 
     ui::ComboBox mainResolution = GetComboBox(IDC_CODE_MAIN_RESOLUTION);
@@ -133,55 +125,46 @@ void CCodeDlg::SetUpControls() {
         for (int fps = 1; fps <= fullRate; ++fps)
             frameRate.AddString(Decimal(fps));
         ui::ComboBox bitrateType = GetComboBox(ids->bitrateType);
-        bitrateType.AddString(ui::Text(text::kTextCbr));
-        bitrateType.AddString(ui::Text(text::kTextVbr));
+        bitrateType.AddString(pages::Text(text::kTextCbr));
+        bitrateType.AddString(pages::Text(text::kTextVbr));
         ui::ComboBox quality = GetComboBox(ids->quality);
         for (int q = 1; q <= kQualities; ++q)
             quality.AddString(Decimal(q));
-        GetComboBox(ids->bitrate).AddString(ui::Text(text::kTextCustomized));
+        GetComboBox(ids->bitrate).AddString(pages::Text(text::kTextCustomized));
     }
 }
 
-void CCodeDlg::LoadControls(int, std::span<const std::uint8_t> bytes) {
-    std::memcpy(&working_, bytes.data(), sizeof working_);
-    if (!HasChannel())
-        return;
-    // A Refresh shows the channel picked in the list, which is not rebuilt.
-    const int picked = GetComboBox(IDC_CODE_CHANNEL).GetCurSel();
-    if (picked >= 0 && picked < channels_)
-        shown_ = picked;
-    ShowChannel(shown_);
+void CCodeDlg::Load(const CodeRecord& code) {
+    working_ = code;
+    channels_.ShowCurrent();
 }
 
-void CCodeDlg::StoreControls(int, std::span<std::uint8_t> bytes) {
-    if (HasChannel())
-        TakeChannel(shown_);
-    std::memcpy(bytes.data(), &working_, sizeof working_);
+void CCodeDlg::Store(CodeRecord& code) {
+    channels_.TakeCurrent();
+    code = working_;
 }
 
 void CCodeDlg::LoadDefaults() {
-    if (!HasChannel())
+    if (!channels_.HasShown())
         return;
-    CodeChannel& block = Block(shown_);
+    CodeChannel& block = Block(channels_.Shown());
     SetDefaults(block.main, 0, 640);  // CIF
     SetDefaults(block.extra, kQcif, 160);
-    ShowChannel(shown_);
+    channels_.ShowCurrent();
 }
 
-std::span<std::uint8_t> CCodeDlg::ShownEntry() {
-    if (!HasChannel())
-        return {};
-    return {reinterpret_cast<std::uint8_t*>(&Block(shown_)), sizeof(CodeChannel)};
+void CCodeDlg::CopyEntry() {
+    if (!channels_.HasShown())
+        return;
+    channels_.TakeCurrent();
+    clipboard_.Copy(Block(channels_.Shown()));
 }
 
-void CCodeDlg::StoreShownEntry() {
-    if (HasChannel())
-        TakeChannel(shown_);
-}
-
-void CCodeDlg::LoadShownEntry() {
-    if (HasChannel())
-        ShowChannel(shown_);
+bool CCodeDlg::PasteEntry() {
+    if (!channels_.HasShown() || !clipboard_.PasteInto(Block(channels_.Shown())))
+        return false;
+    channels_.ShowCurrent();
+    return true;
 }
 
 void CCodeDlg::DoDataExchange(ui::DataExchange& dx) {
@@ -191,18 +174,18 @@ void CCodeDlg::DoDataExchange(ui::DataExchange& dx) {
 
 bool CCodeDlg::OnCommand(int id, int code) {
     if (code != ui::kCbnSelChange)
-        return SettingsPage::OnCommand(id, code);
+        return RecordPage::OnCommand(id, code);
     switch (id) {
         case IDC_CODE_CHANNEL:
-            OnChannelPicked();
+            channels_.SwitchTo(GetComboBox(IDC_CODE_CHANNEL).GetCurSel());
             return true;
         case IDC_CODE_MAIN_RESOLUTION:
         case IDC_CODE_MAIN_FRAME_RATE:
-            OnStreamRateChanged(kMain, HasChannel() ? Block(shown_).main : StreamSettings{});
+            OnStreamRateChanged(kMain, ShownBlock().main);
             return true;
         case IDC_CODE_EXTRA_RESOLUTION:
         case IDC_CODE_EXTRA_FRAME_RATE:
-            OnStreamRateChanged(kExtra, HasChannel() ? Block(shown_).extra : StreamSettings{});
+            OnStreamRateChanged(kExtra, ShownBlock().extra);
             return true;
         case IDC_CODE_MAIN_BITRATE_TYPE:
         case IDC_CODE_EXTRA_BITRATE_TYPE:
@@ -216,32 +199,20 @@ bool CCodeDlg::OnCommand(int id, int code) {
             return true;
         }
         default:
-            return SettingsPage::OnCommand(id, code);
+            return RecordPage::OnCommand(id, code);
     }
-}
-
-void CCodeDlg::OnChannelPicked() {
-    const int picked = GetComboBox(IDC_CODE_CHANNEL).GetCurSel();
-    if (!HasChannel() || picked < 0 || picked >= channels_)
-        return;
-    // The shown channel is taken in also when it is picked again, so nothing typed is lost.
-    UpdateData(ui::Direction::FromControls);
-    TakeChannel(shown_);
-    shown_ = picked;
-    ShowChannel(shown_);
-    UpdateData(ui::Direction::ToControls);
 }
 
 void CCodeDlg::OnStreamRateChanged(const StreamIds& ids, StreamSettings shown) {
     // A list without a selection stands for the value of the block it shows.
     const int resolution = SelectedResolution(ids).value_or(shown.resolution);
-    const std::optional<int> rate = Selected(ids.frameRate);
+    const std::optional<int> rate = GetComboBox(ids.frameRate).Selection();
     FillBitrates(ids, resolution, rate ? *rate + 1 : shown.frameRateTimes10 / 10);
 }
 
-void CCodeDlg::ShowChannel(int channel) {
+void CCodeDlg::ShowEntry(int channel) {
     const CodeChannel& block = Block(channel);
-    SelectIndex(IDC_CODE_MAIN_ENCODING, block.encoding);
+    GetComboBox(IDC_CODE_MAIN_ENCODING).SelectIndex(block.encoding);
     ShowStream(kMain, block.main, mainCustom_);
     ShowStream(kExtra, block.extra, extraCustom_);
     ShowQuality(block.main.bitrateControl != 0, block.extra.bitrateControl != 0);
@@ -250,12 +221,13 @@ void CCodeDlg::ShowChannel(int channel) {
 void CCodeDlg::ShowStream(const StreamIds& ids, StreamSettings stream, std::u16string& custom) {
     // Values a list does not hold leave it without a selection.
     const int resolution = stream.resolution;
-    SelectIndex(ids.resolution,
-                ids.resolutionByItemData ? IndexOfData(ids.resolution, resolution) : resolution);
+    ui::ComboBox resolutions = GetComboBox(ids.resolution);
+    resolutions.SelectIndex(ids.resolutionByItemData ? resolutions.FindData(resolution)
+                                                     : resolution);
     const int framesPerSecond = stream.frameRateTimes10 / 10;
-    SelectIndex(ids.frameRate, framesPerSecond - 1);
-    SelectIndex(ids.bitrateType, stream.bitrateControl);
-    SelectIndex(ids.quality, stream.quality);
+    GetComboBox(ids.frameRate).SelectIndex(framesPerSecond - 1);
+    GetComboBox(ids.bitrateType).SelectIndex(stream.bitrateControl);
+    GetComboBox(ids.quality).SelectIndex(stream.quality);
 
     FillBitrates(ids, resolution, framesPerSecond);
     custom = Decimal(stream.customBitrate);
@@ -276,7 +248,7 @@ void CCodeDlg::ShowStream(const StreamIds& ids, StreamSettings stream, std::u16s
     GetButton(ids.video).SetCheck(stream.video != 0);
 }
 
-void CCodeDlg::TakeChannel(int channel) {
+void CCodeDlg::TakeEntry(int channel) {
     CodeChannel& block = Block(channel);
     block.main = TakeStream(kMain, block.main, mainCustom_);
     block.extra = TakeStream(kExtra, block.extra, extraCustom_);
@@ -287,13 +259,13 @@ StreamSettings CCodeDlg::TakeStream(const StreamIds& ids, StreamSettings stream,
     // A list without a selection keeps the block's value.
     if (const auto resolution = SelectedResolution(ids))
         stream.resolution = static_cast<std::uint8_t>(*resolution);
-    if (const auto rate = Selected(ids.frameRate))
+    if (const auto rate = GetComboBox(ids.frameRate).Selection())
         stream.frameRateTimes10 = static_cast<std::int16_t>((*rate + 1) * 10);
-    if (const auto control = Selected(ids.bitrateType))
+    if (const auto control = GetComboBox(ids.bitrateType).Selection())
         stream.bitrateControl = static_cast<std::uint8_t>(*control);
-    if (const auto quality = Selected(ids.quality))
+    if (const auto quality = GetComboBox(ids.quality).Selection())
         stream.quality = static_cast<std::uint8_t>(*quality);
-    if (const auto entry = Selected(ids.bitrate)) {
+    if (const auto entry = GetComboBox(ids.bitrate).Selection()) {
         if (*entry == 0) {
             stream.bitrate = 0;
             stream.customBitrate = NumberFromText(custom);
@@ -312,7 +284,7 @@ void CCodeDlg::FillBitrates(const StreamIds& ids, int resolution, int framesPerS
     ui::ComboBox list = GetComboBox(ids.bitrate);
     const int kept = list.GetCurSel();
     list.ResetContent();
-    list.AddString(ui::Text(text::kTextCustomized));
+    list.AddString(pages::Text(text::kTextCustomized));
     for (int bitrate : range.Offered())
         list.AddString(Decimal(bitrate));
     list.SetCurSel(kept < list.GetCount() ? kept : list.GetCount() - 1);
@@ -325,28 +297,8 @@ void CCodeDlg::ShowQuality(bool mainVariable, bool extraVariable) {
     GetComboBox(IDC_CODE_EXTRA_QUALITY).Show(extraVariable);
 }
 
-void CCodeDlg::SelectIndex(int id, int index) {
-    // Out of range means no selection; some list implementations keep the old one instead.
-    ui::ComboBox list = GetComboBox(id);
-    list.SetCurSel(index >= 0 && index < list.GetCount() ? index : -1);
-}
-
-int CCodeDlg::IndexOfData(int id, ui::ItemData data) const {
-    const ui::ComboBox list = GetComboBox(id);
-    for (int i = 0; i < list.GetCount(); ++i) {
-        if (list.GetItemData(i) == data)
-            return i;
-    }
-    return -1;
-}
-
-std::optional<int> CCodeDlg::Selected(int id) const {
-    const int index = GetComboBox(id).GetCurSel();
-    return index >= 0 ? std::optional<int>(index) : std::nullopt;
-}
-
 std::optional<int> CCodeDlg::SelectedResolution(const StreamIds& ids) const {
-    const std::optional<int> index = Selected(ids.resolution);
+    const std::optional<int> index = GetComboBox(ids.resolution).Selection();
     if (index && ids.resolutionByItemData)
         return int(GetComboBox(ids.resolution).GetItemData(*index));
     return index;

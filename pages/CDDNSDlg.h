@@ -3,9 +3,9 @@
 
 #include "res/resource.h"
 #include "text/TextIds.h"
-#include "ui/PageDialog.h"
+#include "pages/common/PageDialog.h"
 
-class CDDNSDlg : public ui::PageDialog {
+class CDDNSDlg : public pages::PageDialog {
   public:
     CDDNSDlg() : PageDialog(IDD_DDNS, text::kTextDdnsServer) {}
 };

@@ -3,9 +3,9 @@
 
 #include "res/resource.h"
 #include "text/TextIds.h"
-#include "ui/PageDialog.h"
+#include "pages/common/PageDialog.h"
 
-class CExceptionDlg : public ui::PageDialog {
+class CExceptionDlg : public pages::PageDialog {
   public:
     CExceptionDlg() : PageDialog(IDD_EXCEPTION, text::kTextAbnormality) {}
 };

@@ -6,10 +6,10 @@
 
 #include "app/Session.h"
 #include "device/PackedDateTime.h"
+#include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
 #include "ui/Format.h"
-#include "ui/Texts.h"
 
 namespace {
 
@@ -38,9 +38,9 @@ std::u16string FormatBadArea(std::int32_t units) {
 CHddInfoDlg::CHddInfoDlg() : PageDialog(IDD_HDDINFO, text::kTextHddInfo) {}
 
 void CHddInfoDlg::InitPage() {
-    SetDlgItemText(IDC_HDD_START_LABEL, ui::Text(text::kTextStartTime));
-    SetDlgItemText(IDC_HDD_END_LABEL, ui::Text(text::kTextEndTime));
-    SetDlgItemText(IDC_HDD_OVERWRITTEN_LABEL, ui::Text(text::kTextOverwritten));
+    SetDlgItemText(IDC_HDD_START_LABEL, pages::Text(text::kTextStartTime));
+    SetDlgItemText(IDC_HDD_END_LABEL, pages::Text(text::kTextEndTime));
+    SetDlgItemText(IDC_HDD_OVERWRITTEN_LABEL, pages::Text(text::kTextOverwritten));
 
     const device::HddInfoRecord& hdd = app::ConfigCache.hddInfo;
     SetDlgItemText(IDC_HDD_START, FormatTime(hdd.startTime));
@@ -48,10 +48,10 @@ void CHddInfoDlg::InitPage() {
     SetDlgItemText(IDC_HDD_OVERWRITTEN, ui::Format("%d", hdd.overwritten));
 
     ui::ListView list = GetListView(IDC_HDD_LIST);
-    list.InsertColumn(0, ui::Text(text::kTextNumberColumn), 60);
-    list.InsertColumn(1, ui::Text(text::kTextTotal), 150);
-    list.InsertColumn(2, ui::Text(text::kTextFree), 150);
-    list.InsertColumn(3, ui::Text(text::kTextBad), 100);
+    list.InsertColumn(0, pages::Text(text::kTextNumberColumn), 60);
+    list.InsertColumn(1, pages::Text(text::kTextTotal), 150);
+    list.InsertColumn(2, pages::Text(text::kTextFree), 150);
+    list.InsertColumn(3, pages::Text(text::kTextBad), 100);
 
     // The record has room for eight disks, whatever its count says.
     const int disks = std::clamp(std::int32_t{hdd.diskCount}, 0, device::kMaxDisks);

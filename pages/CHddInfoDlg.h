@@ -1,9 +1,9 @@
 // The Hdd Info page: the time span of the recordings and each disk's capacities, read-only.
 #pragma once
 
-#include "ui/PageDialog.h"
+#include "pages/common/PageDialog.h"
 
-class CHddInfoDlg : public ui::PageDialog {
+class CHddInfoDlg : public pages::PageDialog {
   public:
     CHddInfoDlg();
 

@@ -3,9 +3,9 @@
 
 #include "res/resource.h"
 #include "text/TextIds.h"
-#include "ui/PageDialog.h"
+#include "pages/common/PageDialog.h"
 
-class CLogDlg : public ui::PageDialog {
+class CLogDlg : public pages::PageDialog {
   public:
     CLogDlg() : PageDialog(IDD_LOG, text::kTextLog) {}
 };

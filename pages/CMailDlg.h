@@ -3,9 +3,9 @@
 
 #include "res/resource.h"
 #include "text/TextIds.h"
-#include "ui/PageDialog.h"
+#include "pages/common/PageDialog.h"
 
-class CMailDlg : public ui::PageDialog {
+class CMailDlg : public pages::PageDialog {
   public:
     CMailDlg() : PageDialog(IDD_MAIL, text::kTextEmail) {}
 };

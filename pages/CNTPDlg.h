@@ -3,9 +3,9 @@
 
 #include "res/resource.h"
 #include "text/TextIds.h"
-#include "ui/PageDialog.h"
+#include "pages/common/PageDialog.h"
 
-class CNTPDlg : public ui::PageDialog {
+class CNTPDlg : public pages::PageDialog {
   public:
     CNTPDlg() : PageDialog(IDD_NTP, text::kTextNtpServer) {}
 };

@@ -1,51 +1,40 @@
 // The Network page.
 #include "pages/CNetDlg.h"
 
-#include <cstring>
-
 #include "app/Session.h"
 #include "device/Ipv4.h"
 #include "device/ZelDisp.h"
+#include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
 #include "ui/Format.h"
 #include "ui/NumberText.h"
 #include "ui/Styles.h"
-#include "ui/Texts.h"
 
 namespace {
 
-device::NetRecord AsNet(std::span<const std::uint8_t> bytes) {
-    device::NetRecord net;
-    std::memcpy(&net, bytes.data(), sizeof net);
-    return net;
+std::uint16_t Port(const std::u16string& text) {
+    return static_cast<std::uint16_t>(ui::IntegerFromText(text, 0, 65535));
 }
 
 }  // namespace
 
 CNetDlg::CNetDlg()
-    : SettingsPage(IDD_NET, text::kTextNetwork),
-      net_(app::ConfigCache.net, zelDispHisiNewMenuNetGet, zelDispHisiNewMenuNetSet) {
-    AddRecord(net_);
-}
+    : RecordPage(IDD_NET, text::kTextNetwork, app::ConfigCache.net, zelDispHisiNewMenuNetGet,
+                 zelDispHisiNewMenuNetSet) {}
 
 void CNetDlg::SetUpControls() {
-    const struct {
-        int id;
-        std::uint32_t text;
-    } labels[] = {
-        {IDC_NET_IP_LABEL, text::kTextIp},
-        {IDC_NET_MASK_LABEL, text::kTextSubnetMask},
-        {IDC_NET_GATEWAY_LABEL, text::kTextGateway},
-        {IDC_NET_CMD_PORT_LABEL, text::kTextCmdPort},
-        {IDC_NET_HTTP_PORT_LABEL, text::kTextHttpPort},
-        {IDC_NET_DATA_PORT_LABEL, text::kTextDataPort},
-        {IDC_NET_TALK_PORT_LABEL, text::kTextTalkPort},
-        {IDC_NET_DNS1_LABEL, text::kTextPreferredDns},
-        {IDC_NET_DNS2_LABEL, text::kTextAlternateDns},
-    };
-    for (const auto& label : labels)
-        SetDlgItemText(label.id, ui::Text(label.text));
+    pages::SetCaptions(*this, {
+                                  {IDC_NET_IP_LABEL, text::kTextIp},
+                                  {IDC_NET_MASK_LABEL, text::kTextSubnetMask},
+                                  {IDC_NET_GATEWAY_LABEL, text::kTextGateway},
+                                  {IDC_NET_CMD_PORT_LABEL, text::kTextCmdPort},
+                                  {IDC_NET_HTTP_PORT_LABEL, text::kTextHttpPort},
+                                  {IDC_NET_DATA_PORT_LABEL, text::kTextDataPort},
+                                  {IDC_NET_TALK_PORT_LABEL, text::kTextTalkPort},
+                                  {IDC_NET_DNS1_LABEL, text::kTextPreferredDns},
+                                  {IDC_NET_DNS2_LABEL, text::kTextAlternateDns},
+                              });
 
     const std::pair<ui::CMyEdit*, int> ports[] = {{&cmdPortEdit_, IDC_NET_CMD_PORT},
                                                   {&httpPortEdit_, IDC_NET_HTTP_PORT},
@@ -57,8 +46,7 @@ void CNetDlg::SetUpControls() {
     }
 }
 
-void CNetDlg::LoadControls(int, std::span<const std::uint8_t> bytes) {
-    const device::NetRecord net = AsNet(bytes);
+void CNetDlg::Load(const device::NetRecord& net) {
     GetIpAddress(IDC_NET_IP).SetAddress(net.ip);
     GetIpAddress(IDC_NET_MASK).SetAddress(net.subnetMask);
     GetIpAddress(IDC_NET_GATEWAY).SetAddress(net.gateway);
@@ -72,27 +60,22 @@ void CNetDlg::LoadControls(int, std::span<const std::uint8_t> bytes) {
     ApplyEnableRule(dhcp_ != 0);
 }
 
-void CNetDlg::StoreControls(int, std::span<std::uint8_t> bytes) {
-    device::NetRecord net = AsNet(bytes);
+void CNetDlg::Store(device::NetRecord& net) {
     net.dhcp = dhcp_ ? 1 : 0;
     net.ip = GetIpAddress(IDC_NET_IP).GetAddress();
     net.subnetMask = GetIpAddress(IDC_NET_MASK).GetAddress();
     net.gateway = GetIpAddress(IDC_NET_GATEWAY).GetAddress();
     net.preferredDns = GetIpAddress(IDC_NET_DNS1).GetAddress();
     net.alternateDns = GetIpAddress(IDC_NET_DNS2).GetAddress();
-    net.cmdPort = ui::PortFromText(cmdPort_);
-    net.httpPort = ui::PortFromText(httpPort_);
-    net.dataPort = ui::PortFromText(dataPort_);
-    net.talkPort = ui::PortFromText(talkPort_);
-    std::memcpy(bytes.data(), &net, sizeof net);
+    net.cmdPort = Port(cmdPort_);
+    net.httpPort = Port(httpPort_);
+    net.dataPort = Port(dataPort_);
+    net.talkPort = Port(talkPort_);
 }
 
-bool CNetDlg::KeySettingsChanged(int, std::span<const std::uint8_t> sent,
-                                 std::span<const std::uint8_t> cached) {
-    const device::NetRecord now = AsNet(sent);
-    const device::NetRecord before = AsNet(cached);
-    return now.cmdPort != before.cmdPort || now.dataPort != before.dataPort ||
-           now.httpPort != before.httpPort || now.talkPort != before.talkPort;
+bool CNetDlg::KeySettingsChanged(const device::NetRecord& sent, const device::NetRecord& cached) {
+    return sent.cmdPort != cached.cmdPort || sent.dataPort != cached.dataPort ||
+           sent.httpPort != cached.httpPort || sent.talkPort != cached.talkPort;
 }
 
 void CNetDlg::LoadDefaults() {
@@ -122,7 +105,7 @@ bool CNetDlg::OnCommand(int id, int code) {
         ApplyEnableRule(GetButton(IDC_NET_DHCP).IsChecked());
         return true;
     }
-    return SettingsPage::OnCommand(id, code);
+    return RecordPage::OnCommand(id, code);
 }
 
 void CNetDlg::ApplyEnableRule(bool dhcp) {

@@ -5,19 +5,19 @@
 #include <string>
 
 #include "device/NetworkRecords.h"
+#include "pages/common/SettingsPage.h"
 #include "ui/CMyEdit.h"
-#include "ui/SettingsPage.h"
 
-class CNetDlg : public ui::SettingsPage {
+class CNetDlg : public pages::RecordPage<device::NetRecord> {
   public:
     CNetDlg();
 
   protected:
     void SetUpControls() override;
-    void LoadControls(int record, std::span<const std::uint8_t> bytes) override;
-    void StoreControls(int record, std::span<std::uint8_t> bytes) override;
-    bool KeySettingsChanged(int record, std::span<const std::uint8_t> sent,
-                            std::span<const std::uint8_t> cached) override;
+    void Load(const device::NetRecord& net) override;
+    void Store(device::NetRecord& net) override;
+    bool KeySettingsChanged(const device::NetRecord& sent,
+                            const device::NetRecord& cached) override;
     void LoadDefaults() override;
     void DoDataExchange(ui::DataExchange& dx) override;
     bool OnCommand(int id, int code) override;
@@ -26,7 +26,6 @@ class CNetDlg : public ui::SettingsPage {
     // With DHCP the address, mask and gateway are the recorder's to obtain.
     void ApplyEnableRule(bool dhcp);
 
-    ui::CachedRecord<device::NetRecord> net_;
     ui::CMyEdit cmdPortEdit_;
     ui::CMyEdit httpPortEdit_;
     ui::CMyEdit dataPortEdit_;

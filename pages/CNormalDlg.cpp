@@ -7,14 +7,14 @@
 #include "device/ClockWords.h"
 #include "device/Utf8Field.h"
 #include "device/ZelDisp.h"
+#include "pages/common/PageText.h"
+#include "pages/common/RebootPrompt.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
 #include "ui/Format.h"
-#include "ui/LocalClock.h"
+#include "ui/Backend.h"
 #include "ui/NumberText.h"
-#include "ui/RebootPrompt.h"
 #include "ui/Styles.h"
-#include "ui/Texts.h"
 
 namespace {
 
@@ -53,16 +53,17 @@ constexpr MenuLanguage kMenuLanguages[] = {
     {u"Србија", 0, 23},
 };
 
-// The lists whose index is the stored byte, with the byte's offset in the record.
+// The lists whose index is the stored byte, with the byte they show and its default.
 constexpr struct {
     int id;
-    std::size_t offset;
+    std::uint8_t device::NormalRecord::*field;
+    int defaultIndex;
 } kIndexLists[] = {
-    {IDC_NORMAL_DATE_FORMAT, offsetof(device::NormalRecord, dateFormat)},
-    {IDC_NORMAL_DATE_SEP, offsetof(device::NormalRecord, dateSeparator)},
-    {IDC_NORMAL_TIME_FORMAT, offsetof(device::NormalRecord, timeFormat)},
-    {IDC_NORMAL_HDD_FULL, offsetof(device::NormalRecord, hddFull)},
-    {IDC_NORMAL_STANDARD, offsetof(device::NormalRecord, videoStandard)},
+    {IDC_NORMAL_DATE_FORMAT, &device::NormalRecord::dateFormat, 0},
+    {IDC_NORMAL_DATE_SEP, &device::NormalRecord::dateSeparator, 1},
+    {IDC_NORMAL_TIME_FORMAT, &device::NormalRecord::timeFormat, 0},
+    {IDC_NORMAL_HDD_FULL, &device::NormalRecord::hddFull, 0},
+    {IDC_NORMAL_STANDARD, &device::NormalRecord::videoStandard, 0},  // PAL
 };
 
 bool IsLeapYear(int year) {
@@ -89,35 +90,28 @@ ui::DateTimeValue TimeOnFixedDate(int hour, int minute, int second) {
 }  // namespace
 
 CNormalDlg::CNormalDlg()
-    : SettingsPage(IDD_NORMAL, text::kTextGeneral),
-      normal_(app::ConfigCache.normal, zelDispHisiNewMenuNormalGet, zelDispHisiNewMenuNormalSet) {
-    normal_.SetStartsFromZeros(true);
-    AddRecord(normal_);
-}
+    : RecordPage(IDD_NORMAL, text::kTextGeneral, app::ConfigCache.normal,
+                 zelDispHisiNewMenuNormalGet, zelDispHisiNewMenuNormalSet,
+                 pages::Build::FromZeros) {}
 
 void CNormalDlg::SetUpControls() {
-    const struct {
-        int id;
-        std::uint32_t text;
-    } labels[] = {
-        {IDC_NORMAL_TIME_LABEL, text::kTextSystemTime},
-        {IDC_NORMAL_CLOCK_SAVE, text::kTextSave},
-        {IDC_NORMAL_CLOCK_SYNC, text::kTextSync},
-        {IDC_NORMAL_DATE_FORMAT_LABEL, text::kTextDateFormat},
-        {IDC_NORMAL_DATE_SEP_LABEL, text::kTextDateSeparator},
-        {IDC_NORMAL_TIME_FORMAT_LABEL, text::kTextTimeFormat},
-        {IDC_NORMAL_LANGUAGE_LABEL, text::kTextLanguage},
-        {IDC_NORMAL_HDD_FULL_LABEL, text::kTextHddFull},
-        {IDC_NORMAL_PACK_LABEL, text::kTextPackEvery},
-        {IDC_NORMAL_PACK_UNIT, text::kTextMinutes},
-        {IDC_NORMAL_DVR_NO_LABEL, text::kTextDvrNumber},
-        {IDC_NORMAL_STANDARD_LABEL, text::kTextVideoStandard},
-        {IDC_NORMAL_LOGOUT_LABEL, text::kTextAutoLogout},
-        {IDC_NORMAL_LOGOUT_UNIT, text::kTextMinutes},
-        {IDC_NORMAL_REBOOT, text::kTextReboot},
-    };
-    for (const auto& label : labels)
-        SetDlgItemText(label.id, ui::Text(label.text));
+    pages::SetCaptions(*this, {
+                                  {IDC_NORMAL_TIME_LABEL, text::kTextSystemTime},
+                                  {IDC_NORMAL_CLOCK_SAVE, text::kTextSave},
+                                  {IDC_NORMAL_CLOCK_SYNC, text::kTextSync},
+                                  {IDC_NORMAL_DATE_FORMAT_LABEL, text::kTextDateFormat},
+                                  {IDC_NORMAL_DATE_SEP_LABEL, text::kTextDateSeparator},
+                                  {IDC_NORMAL_TIME_FORMAT_LABEL, text::kTextTimeFormat},
+                                  {IDC_NORMAL_LANGUAGE_LABEL, text::kTextLanguage},
+                                  {IDC_NORMAL_HDD_FULL_LABEL, text::kTextHddFull},
+                                  {IDC_NORMAL_PACK_LABEL, text::kTextPackEvery},
+                                  {IDC_NORMAL_PACK_UNIT, text::kTextMinutes},
+                                  {IDC_NORMAL_DVR_NO_LABEL, text::kTextDvrNumber},
+                                  {IDC_NORMAL_STANDARD_LABEL, text::kTextVideoStandard},
+                                  {IDC_NORMAL_LOGOUT_LABEL, text::kTextAutoLogout},
+                                  {IDC_NORMAL_LOGOUT_UNIT, text::kTextMinutes},
+                                  {IDC_NORMAL_REBOOT, text::kTextReboot},
+                              });
 
     packEdit_.SetNumeric(0, 1440);
     packEdit_.Attach(*this, IDC_NORMAL_PACK);
@@ -137,9 +131,9 @@ void CNormalDlg::SetUpControls() {
 }
 
 void CNormalDlg::FillLists() {
-    const std::u16string year(ui::Text(text::kTextYear));
-    const std::u16string month(ui::Text(text::kTextMonth));
-    const std::u16string day(ui::Text(text::kTextDay));
+    const std::u16string year(pages::Text(text::kTextYear));
+    const std::u16string month(pages::Text(text::kTextMonth));
+    const std::u16string day(pages::Text(text::kTextDay));
     ui::ComboBox dateFormat = GetComboBox(IDC_NORMAL_DATE_FORMAT);
     dateFormat.AddString(year + u" " + month + u" " + day);
     dateFormat.AddString(month + u" " + day + u" " + year);
@@ -149,31 +143,29 @@ void CNormalDlg::FillLists() {
     for (const char16_t* entry : {u".", u"-", u"/"})
         separator.AddString(entry);
 
-    const std::u16string hour(ui::Text(text::kTextHour));
+    const std::u16string hour(pages::Text(text::kTextHour));
     ui::ComboBox timeFormat = GetComboBox(IDC_NORMAL_TIME_FORMAT);
     timeFormat.AddString(u"24" + hour);
     timeFormat.AddString(u"12" + hour);
 
     ui::ComboBox language = GetComboBox(IDC_NORMAL_LANGUAGE);
     for (const MenuLanguage& entry : kMenuLanguages) {
-        language.AddString(entry.name ? std::u16string_view(entry.name) : ui::Text(entry.textId),
+        language.AddString(entry.name ? std::u16string_view(entry.name) : pages::Text(entry.textId),
                            entry.code);
     }
 
     ui::ComboBox hddFull = GetComboBox(IDC_NORMAL_HDD_FULL);
-    hddFull.AddString(ui::Text(text::kTextOverwrite));
-    hddFull.AddString(ui::Text(text::kTextStopHddFull));
+    hddFull.AddString(pages::Text(text::kTextOverwrite));
+    hddFull.AddString(pages::Text(text::kTextStopHddFull));
 
     ui::ComboBox standard = GetComboBox(IDC_NORMAL_STANDARD);
     standard.AddString(u"PAL");
     standard.AddString(u"NTSC");
 }
 
-void CNormalDlg::LoadControls(int, std::span<const std::uint8_t> bytes) {
-    device::NormalRecord normal;
-    std::memcpy(&normal, bytes.data(), sizeof normal);
+void CNormalDlg::Load(const device::NormalRecord& normal) {
     for (const auto& list : kIndexLists)
-        GetComboBox(list.id).SetCurSel(bytes[list.offset]);
+        GetComboBox(list.id).SelectIndex(normal.*list.field);
     SelectLanguage(normal.language);
     pack_ = ui::Format("%d", normal.packMinutes);
     logout_ = ui::Format("%d", normal.autoLogoutMinutes);
@@ -181,29 +173,18 @@ void CNormalDlg::LoadControls(int, std::span<const std::uint8_t> bytes) {
 }
 
 void CNormalDlg::SelectLanguage(int code) {
-    ui::ComboBox language = GetComboBox(IDC_NORMAL_LANGUAGE);
-    language.SetCurSel(-1);
-    for (int i = 0; i < language.GetCount(); ++i) {
-        if (language.GetItemData(i) == code) {
-            language.SetCurSel(i);
-            return;
-        }
-    }
+    GetComboBox(IDC_NORMAL_LANGUAGE).SelectData(code);
 }
 
-void CNormalDlg::StoreControls(int, std::span<std::uint8_t> bytes) {
+void CNormalDlg::Store(device::NormalRecord& normal) {
     // The record is built from zeros; a list without a selection keeps the cached byte.
-    const auto* cached = reinterpret_cast<const std::uint8_t*>(&app::ConfigCache.normal);
+    const device::NormalRecord& cached = CachedRecord();
     for (const auto& list : kIndexLists) {
-        const int index = GetComboBox(list.id).GetCurSel();
-        bytes[list.offset] = index >= 0 ? std::uint8_t(index) : cached[list.offset];
+        const std::optional<int> index = GetComboBox(list.id).Selection();
+        normal.*list.field = index ? std::uint8_t(*index) : cached.*list.field;
     }
-    device::NormalRecord normal;
-    std::memcpy(&normal, bytes.data(), sizeof normal);
-    const ui::ComboBox language = GetComboBox(IDC_NORMAL_LANGUAGE);
-    const int selected = language.GetCurSel();
-    normal.language = selected >= 0 ? std::uint8_t(language.GetItemData(selected))
-                                    : app::ConfigCache.normal.language;
+    const std::optional<ui::ItemData> language = GetComboBox(IDC_NORMAL_LANGUAGE).SelectedData();
+    normal.language = language ? std::uint8_t(*language) : cached.language;
     normal.packMinutes = std::int16_t(ui::IntegerFromText(pack_));
     normal.autoLogoutMinutes = std::int16_t(ui::IntegerFromText(logout_));
     // Whole characters only: a DVR number never ends in half a UTF-8 sequence.
@@ -211,21 +192,16 @@ void CNormalDlg::StoreControls(int, std::span<std::uint8_t> bytes) {
     std::memset(normal.dvrNumber, 0, sizeof normal.dvrNumber);
     std::memcpy(normal.dvrNumber, dvrNumber.data(), dvrNumber.size());
     normal.terminator = 0;
-    std::memcpy(bytes.data(), &normal, sizeof normal);
 }
 
-bool CNormalDlg::KeySettingsChanged(int, std::span<const std::uint8_t> sent,
-                                    std::span<const std::uint8_t> cached) {
-    const std::size_t language = offsetof(device::NormalRecord, language);
-    const std::size_t standard = offsetof(device::NormalRecord, videoStandard);
-    return sent[language] != cached[language] || sent[standard] != cached[standard];
+bool CNormalDlg::KeySettingsChanged(const device::NormalRecord& sent,
+                                    const device::NormalRecord& cached) {
+    return sent.language != cached.language || sent.videoStandard != cached.videoStandard;
 }
 
 void CNormalDlg::LoadDefaults() {
-    const std::uint8_t defaults[] = {0, 1, 0, 0, 0};  // date format, separator, time, disk, PAL
-    for (std::size_t i = 0; i < std::size(kIndexLists); ++i) {
-        GetComboBox(kIndexLists[i].id).SetCurSel(defaults[i]);
-    }
+    for (const auto& list : kIndexLists)
+        GetComboBox(list.id).SetCurSel(list.defaultIndex);
     GetComboBox(IDC_NORMAL_LANGUAGE).SetCurSel(0);
     // Whole strings moved in: GCC 12 warns wrongly on assigning short literals here.
     pack_ = std::u16string(u"60");
@@ -249,13 +225,13 @@ bool CNormalDlg::OnCommand(int id, int code) {
                 SynchroniseClock();
                 return true;
             case IDC_NORMAL_REBOOT:
-                ui::RebootPrompt();
+                pages::RebootPrompt();
                 return true;
             default:
                 break;
         }
     }
-    return SettingsPage::OnCommand(id, code);
+    return RecordPage::OnCommand(id, code);
 }
 
 bool CNormalDlg::OnNotify(int id, int code) {
@@ -306,7 +282,7 @@ void CNormalDlg::SaveClock() {
 }
 
 void CNormalDlg::SynchroniseClock() {
-    const ui::DateTimeValue now = ui::LocalNow();
+    const ui::DateTimeValue now = ui::CurrentBackend().LocalNow();
     const std::int32_t result =
         zelDispPaTimeSet(app::DeviceHandle, device::ClockDateWord(now.year, now.month, now.day),
                          device::ClockTimeWord(now.hour, now.minute, now.second));

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "device/RecordingRecords.h"
+#include "pages/common/SettingsPage.h"
 #include "ui/CMyEdit.h"
-#include "ui/SettingsPage.h"
 
-class CNormalDlg : public ui::SettingsPage {
+class CNormalDlg : public pages::RecordPage<device::NormalRecord> {
   public:
     static constexpr int kClockTimer = 1;
     static constexpr unsigned kClockPeriod = 990;  // milliseconds
@@ -18,10 +18,10 @@ class CNormalDlg : public ui::SettingsPage {
 
   protected:
     void SetUpControls() override;
-    void LoadControls(int record, std::span<const std::uint8_t> bytes) override;
-    void StoreControls(int record, std::span<std::uint8_t> bytes) override;
-    bool KeySettingsChanged(int record, std::span<const std::uint8_t> sent,
-                            std::span<const std::uint8_t> cached) override;
+    void Load(const device::NormalRecord& normal) override;
+    void Store(device::NormalRecord& normal) override;
+    bool KeySettingsChanged(const device::NormalRecord& sent,
+                            const device::NormalRecord& cached) override;
     void LoadDefaults() override;
     void DoDataExchange(ui::DataExchange& dx) override;
     bool OnCommand(int id, int code) override;
@@ -38,7 +38,6 @@ class CNormalDlg : public ui::SettingsPage {
     void SynchroniseClock();
     void SelectLanguage(int code);
 
-    ui::CachedRecord<device::NormalRecord> normal_;
     ui::CMyEdit packEdit_;
     ui::CMyEdit dvrNumberEdit_;
     ui::CMyEdit logoutEdit_;

@@ -3,9 +3,9 @@
 
 #include "res/resource.h"
 #include "text/TextIds.h"
-#include "ui/PageDialog.h"
+#include "pages/common/PageDialog.h"
 
-class CPPPOEDlg : public ui::PageDialog {
+class CPPPOEDlg : public pages::PageDialog {
   public:
     CPPPOEDlg() : PageDialog(IDD_PPPOE, text::kTextPppoe) {}
 };

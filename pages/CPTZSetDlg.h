@@ -3,9 +3,9 @@
 
 #include "res/resource.h"
 #include "text/TextIds.h"
-#include "ui/PageDialog.h"
+#include "pages/common/PageDialog.h"
 
-class CPTZSetDlg : public ui::PageDialog {
+class CPTZSetDlg : public pages::PageDialog {
   public:
     CPTZSetDlg() : PageDialog(IDD_PTZSET, text::kTextPanTiltZoom) {}
 };

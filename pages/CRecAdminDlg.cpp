@@ -3,11 +3,11 @@
 
 #include "app/Session.h"
 #include "device/ZelDisp.h"
+#include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
 #include "ui/DataExchange.h"
 #include "ui/Styles.h"
-#include "ui/Texts.h"
 
 namespace {
 
@@ -38,11 +38,6 @@ constexpr Column kColumns[device::kMaxChannels] = {
     {IDC_RECADMIN_CH16_LABEL, IDC_RECADMIN_STOP16, IDC_RECADMIN_MANUAL16, IDC_RECADMIN_AUTO16},
 };
 
-// The mode byte of channel c follows the unused first byte.
-constexpr std::size_t ModeOffset(int channel) {
-    return offsetof(device::RecAdminRecord, mode) + std::size_t(channel);
-}
-
 int ShownChannels() {
     return app::ChannelCount < 0                      ? 0
            : app::ChannelCount > device::kMaxChannels ? device::kMaxChannels
@@ -52,27 +47,19 @@ int ShownChannels() {
 }  // namespace
 
 CRecAdminDlg::CRecAdminDlg()
-    : SettingsPage(IDD_RECADMIN, text::kTextManageRecord),
-      recAdmin_(app::ConfigCache.recAdmin, zelDispHisiNewMenuRecAdminGet,
-                zelDispHisiNewMenuRecAdminSet) {
-    AddRecord(recAdmin_);
-}
+    : RecordPage(IDD_RECADMIN, text::kTextManageRecord, app::ConfigCache.recAdmin,
+                 zelDispHisiNewMenuRecAdminGet, zelDispHisiNewMenuRecAdminSet) {}
 
 void CRecAdminDlg::SetUpControls() {
-    const struct {
-        int id;
-        std::uint32_t text;
-    } labels[] = {
-        {IDC_RECADMIN_MODE_LABEL, text::kTextRecordMode},
-        {IDC_RECADMIN_AUTO_LABEL, text::kTextAuto},
-        {IDC_RECADMIN_MANUAL_LABEL, text::kTextManual},
-        {IDC_RECADMIN_STOP_LABEL, text::kTextStopRecordMode},
-        {IDC_RECADMIN_ALL_AUTO, text::kTextAllSelect},
-        {IDC_RECADMIN_ALL_MANUAL, text::kTextAllSelect},
-        {IDC_RECADMIN_ALL_STOP, text::kTextAllSelect},
-    };
-    for (const auto& label : labels)
-        SetDlgItemText(label.id, ui::Text(label.text));
+    pages::SetCaptions(*this, {
+                                  {IDC_RECADMIN_MODE_LABEL, text::kTextRecordMode},
+                                  {IDC_RECADMIN_AUTO_LABEL, text::kTextAuto},
+                                  {IDC_RECADMIN_MANUAL_LABEL, text::kTextManual},
+                                  {IDC_RECADMIN_STOP_LABEL, text::kTextStopRecordMode},
+                                  {IDC_RECADMIN_ALL_AUTO, text::kTextAllSelect},
+                                  {IDC_RECADMIN_ALL_MANUAL, text::kTextAllSelect},
+                                  {IDC_RECADMIN_ALL_STOP, text::kTextAllSelect},
+                              });
 
     ui::Window& window = GetWindow();
     for (int c = ShownChannels(); c < device::kMaxChannels; ++c) {
@@ -82,18 +69,18 @@ void CRecAdminDlg::SetUpControls() {
     }
 }
 
-void CRecAdminDlg::LoadControls(int, std::span<const std::uint8_t> bytes) {
+void CRecAdminDlg::Load(const device::RecAdminRecord& recAdmin) {
     // A byte outside 0..2 reads as a mode no button stands for: the column shows none.
     for (int c = 0; c < ShownChannels(); ++c)
-        modes_[c] = static_cast<std::int8_t>(bytes[ModeOffset(c)]);
+        modes_[c] = static_cast<std::int8_t>(recAdmin.mode[c]);
 }
 
-void CRecAdminDlg::StoreControls(int, std::span<std::uint8_t> bytes) {
+void CRecAdminDlg::Store(device::RecAdminRecord& recAdmin) {
     // The record starts as the cached one: the unused byte, the channels the recorder does not
     // have and a column without a checked button keep what was fetched.
     for (int c = 0; c < ShownChannels(); ++c) {
         if (modes_[c] >= 0)
-            bytes[ModeOffset(c)] = std::uint8_t(modes_[c]);
+            recAdmin.mode[c] = std::uint8_t(modes_[c]);
     }
 }
 
@@ -118,7 +105,7 @@ bool CRecAdminDlg::OnCommand(int id, int code) {
                 break;
         }
     }
-    return SettingsPage::OnCommand(id, code);
+    return RecordPage::OnCommand(id, code);
 }
 
 void CRecAdminDlg::SelectAll(int mode) {

@@ -4,16 +4,16 @@
 #pragma once
 
 #include "device/RecordingRecords.h"
-#include "ui/SettingsPage.h"
+#include "pages/common/SettingsPage.h"
 
-class CRecAdminDlg : public ui::SettingsPage {
+class CRecAdminDlg : public pages::RecordPage<device::RecAdminRecord> {
   public:
     CRecAdminDlg();
 
   protected:
     void SetUpControls() override;
-    void LoadControls(int record, std::span<const std::uint8_t> bytes) override;
-    void StoreControls(int record, std::span<std::uint8_t> bytes) override;
+    void Load(const device::RecAdminRecord& recAdmin) override;
+    void Store(device::RecAdminRecord& recAdmin) override;
     void DoDataExchange(ui::DataExchange& dx) override;
     bool OnCommand(int id, int code) override;
 
@@ -21,7 +21,6 @@ class CRecAdminDlg : public ui::SettingsPage {
     // Puts every shown channel into one mode (0 Stop, 1 Manual, 2 Auto).
     void SelectAll(int mode);
 
-    ui::CachedRecord<device::RecAdminRecord> recAdmin_;
     // Position of the checked button in each channel's column, from Stop; -1 for none.
     int modes_[device::kMaxChannels] = {};
 };

@@ -7,12 +7,12 @@
 #include "app/Session.h"
 #include "device/NetworkOrder.h"
 #include "device/ZelDisp.h"
+#include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
 #include "ui/Format.h"
-#include "ui/Styles.h"
 #include "ui/NumberText.h"
-#include "ui/Texts.h"
+#include "ui/Styles.h"
 
 using device::ScheduleEntry;
 
@@ -73,52 +73,51 @@ ui::DateTimeValue TimeOfDay(int hour, int minute) {
 }  // namespace
 
 CRecDlg::CRecDlg()
-    : SettingsPage(IDD_REC, text::kTextSchedule),
-      recTimer_(app::ConfigCache.recTimer, zelDispHisiNewMenuRecTimerGet,
-                zelDispHisiNewMenuRecTimerSet) {
-    AddRecord(recTimer_);
-}
+    : RecordPage(IDD_REC, text::kTextSchedule, app::ConfigCache.recTimer,
+                 zelDispHisiNewMenuRecTimerGet, zelDispHisiNewMenuRecTimerSet) {}
 
 void CRecDlg::SetUpControls() {
-    SetDlgItemText(IDC_GROUP, ui::Text(text::kTextSchedule));
-    SetDlgItemText(IDC_REC_CHANNEL_LABEL, ui::Text(text::kTextCam));
-    SetDlgItemText(IDC_REC_WEEK_LABEL, ui::Text(text::kTextWeek));
-    SetDlgItemText(IDC_REC_PRERECORD_LABEL, ui::Text(text::kTextPreRecord));
-    SetDlgItemText(IDC_REC_SECONDS_LABEL, ui::Text(text::kTextSeconds));
+    pages::SetCaptions(*this, {
+                                  {IDC_REC_CHANNEL_LABEL, text::kTextCam},
+                                  {IDC_REC_WEEK_LABEL, text::kTextWeek},
+                                  {IDC_REC_PRERECORD_LABEL, text::kTextPreRecord},
+                                  {IDC_REC_SECONDS_LABEL, text::kTextSeconds},
+                              });
 
     preRecordEdit_.SetNumeric(0, 60);
     preRecordEdit_.Attach(*this, IDC_REC_PRERECORD);
 
     // The record holds 16 schedules, whatever the recorder counts.
-    channels_ = std::clamp(std::int32_t{app::ChannelCount}, 0, device::kMaxChannels);
+    const int channelCount = std::clamp(std::int32_t{app::ChannelCount}, 0, device::kMaxChannels);
     ui::ComboBox channels = GetComboBox(IDC_REC_CHANNEL);
-    for (int c = 1; c <= channels_; ++c)
-        channels.AddString(std::u16string(ui::Text(text::kTextCam)) + ui::Format("%d", c));
+    for (int c = 1; c <= channelCount; ++c)
+        channels.AddString(pages::NumberedText(text::kTextCam, c));
     channels.SetCurSel(0);
+    channels_.Reset(channelCount);
 
     ui::ComboBox days = GetComboBox(IDC_REC_DAY);
     for (int d = 0; d < kDays; ++d) {
-        const std::u16string name =
-            std::u16string(ui::Text(text::kTextWeek)) + std::u16string(ui::Text(kDayTexts[d]));
+        const std::u16string name = std::u16string(pages::Text(text::kTextWeek)) +
+                                    std::u16string(pages::Text(kDayTexts[d]));
         days.AddString(name);
         SetDlgItemText(IDC_REC_MON_LABEL + d, name);
     }
     days.SetCurSel(0);
 }
 
-void CRecDlg::LoadControls(int, std::span<const std::uint8_t> bytes) {
-    std::memcpy(&working_, bytes.data(), sizeof working_);
+void CRecDlg::Load(const device::RecTimerRecord& recTimer) {
+    working_ = recTimer;
     preRecord_ = ui::Format("%d", int{working_.preRecordSeconds});
     ShowDay();
 }
 
-void CRecDlg::StoreControls(int, std::span<std::uint8_t> bytes) {
+void CRecDlg::Store(device::RecTimerRecord& recTimer) {
     working_.preRecordSeconds = std::int16_t(ui::IntegerFromText(preRecord_));
-    std::memcpy(bytes.data(), &working_, sizeof working_);
+    recTimer = working_;
 }
 
 void CRecDlg::LoadDefaults() {
-    const int channel = ShownChannel();
+    const int channel = channels_.Shown();
     const int day = ShownDay();
     if (channel < 0 || day < 0)
         return;
@@ -129,15 +128,16 @@ void CRecDlg::LoadDefaults() {
     ShowDay();
 }
 
-std::span<std::uint8_t> CRecDlg::ShownEntry() {
-    const int channel = ShownChannel();
-    if (channel < 0)
-        return {};
-    return {reinterpret_cast<std::uint8_t*>(&Schedule(channel)), sizeof(device::ChannelSchedule)};
+void CRecDlg::CopyEntry() {
+    if (channels_.HasShown())
+        clipboard_.Copy(Schedule(channels_.Shown()));
 }
 
-void CRecDlg::LoadShownEntry() {
+bool CRecDlg::PasteEntry() {
+    if (!channels_.HasShown() || !clipboard_.PasteInto(Schedule(channels_.Shown())))
+        return false;
     ShowDay();
+    return true;
 }
 
 void CRecDlg::DoDataExchange(ui::DataExchange& dx) {
@@ -145,7 +145,11 @@ void CRecDlg::DoDataExchange(ui::DataExchange& dx) {
 }
 
 bool CRecDlg::OnCommand(int id, int code) {
-    if (code == ui::kCbnSelChange && (id == IDC_REC_CHANNEL || id == IDC_REC_DAY)) {
+    if (code == ui::kCbnSelChange && id == IDC_REC_CHANNEL) {
+        channels_.SwitchTo(GetComboBox(IDC_REC_CHANNEL).GetCurSel());
+        return true;
+    }
+    if (code == ui::kCbnSelChange && id == IDC_REC_DAY) {
         ShowDay();
         return true;
     }
@@ -162,7 +166,7 @@ bool CRecDlg::OnCommand(int id, int code) {
             }
         }
     }
-    return SettingsPage::OnCommand(id, code);
+    return RecordPage::OnCommand(id, code);
 }
 
 bool CRecDlg::OnNotify(int id, int code) {
@@ -177,11 +181,6 @@ bool CRecDlg::OnNotify(int id, int code) {
     return false;
 }
 
-int CRecDlg::ShownChannel() const {
-    const int picked = GetComboBox(IDC_REC_CHANNEL).GetCurSel();
-    return picked >= 0 && picked < channels_ ? picked : -1;
-}
-
 int CRecDlg::ShownDay() const {
     const int picked = GetComboBox(IDC_REC_DAY).GetCurSel();
     return picked >= 0 && picked < kDays ? picked : -1;
@@ -193,7 +192,7 @@ void CRecDlg::ShowDay() {
         GetDateTimePicker(row.start).SetTime(TimeOfDay(0, 0));
         GetDateTimePicker(row.end).SetTime(TimeOfDay(0, 0));
     }
-    const int channel = ShownChannel();
+    const int channel = channels_.Shown();
     const int day = ShownDay();
     if (channel >= 0 && day >= 0) {
         std::size_t next = 0;
@@ -217,7 +216,7 @@ void CRecDlg::ShowDay() {
 }
 
 void CRecDlg::ApplyRows() {
-    const int channel = ShownChannel();
+    const int channel = channels_.Shown();
     const int day = ShownDay();
     if (channel >= 0 && day >= 0) {
         auto& entries = Schedule(channel).entries;
@@ -258,7 +257,7 @@ void CRecDlg::OnPaint(int id, ui::Painter& painter) {
     const int w = bar.Width();
     const int h = bar.Height();
     painter.Rectangle({0, 0, w, h}, kBlack, kBlack);
-    const int channel = ShownChannel();
+    const int channel = channels_.Shown();
     if (channel < 0)
         return;
     for (const ScheduleEntry& entry : Schedule(channel).entries) {

@@ -6,29 +6,32 @@
 #include <string>
 
 #include "device/RecordingRecords.h"
+#include "pages/common/EntrySwitch.h"
+#include "pages/common/SettingsPage.h"
 #include "ui/CMyEdit.h"
-#include "ui/SettingsPage.h"
 
-class CRecDlg : public ui::SettingsPage {
+class CRecDlg : public pages::RecordPage<device::RecTimerRecord>, private pages::EntryView {
   public:
     CRecDlg();
 
   protected:
     void SetUpControls() override;
-    void LoadControls(int record, std::span<const std::uint8_t> bytes) override;
-    void StoreControls(int record, std::span<std::uint8_t> bytes) override;
+    void Load(const device::RecTimerRecord& recTimer) override;
+    void Store(device::RecTimerRecord& recTimer) override;
     void LoadDefaults() override;
-    std::span<std::uint8_t> ShownEntry() override;
-    void StoreShownEntry() override {}  // the rows are in the working copy at every change
-    void LoadShownEntry() override;
+    void CopyEntry() override;
+    bool PasteEntry() override;
     void DoDataExchange(ui::DataExchange& dx) override;
     bool OnCommand(int id, int code) override;
     bool OnNotify(int id, int code) override;
     void OnPaint(int id, ui::Painter& painter) override;
 
   private:
-    // The channel and weekday picked in the lists; -1 when there is none.
-    int ShownChannel() const;
+    // The channel's schedule on the rows; the rows are in the working copy at every change.
+    void ShowEntry(int) override { ShowDay(); }
+    void TakeEntry(int) override {}
+
+    // The weekday picked in the list; -1 when there is none.
     int ShownDay() const;
     device::ChannelSchedule& Schedule(int channel) { return working_.channels[channel]; }
 
@@ -38,9 +41,9 @@ class CRecDlg : public ui::SettingsPage {
     void ApplyRows();
     void InvalidateTimeline();
 
-    ui::CachedRecord<device::RecTimerRecord> recTimer_;
     device::RecTimerRecord working_{};
-    int channels_ = 0;
+    pages::EntrySwitch channels_{*this, *this};
+    pages::Clipboard<device::ChannelSchedule> clipboard_;
     ui::CMyEdit preRecordEdit_;
     std::u16string preRecord_;
 };

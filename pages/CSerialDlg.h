@@ -3,9 +3,9 @@
 
 #include "res/resource.h"
 #include "text/TextIds.h"
-#include "ui/PageDialog.h"
+#include "pages/common/PageDialog.h"
 
-class CSerialDlg : public ui::PageDialog {
+class CSerialDlg : public pages::PageDialog {
   public:
     CSerialDlg() : PageDialog(IDD_SERIAL, text::kTextRs232) {}
 };

@@ -5,34 +5,29 @@
 #include "device/Ipv4.h"
 #include "device/PackedDateTime.h"
 #include "device/Utf8Field.h"
+#include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
 #include "ui/Format.h"
-#include "ui/Texts.h"
 
 CVersionDlg::CVersionDlg() : PageDialog(IDD_VERSION, text::kTextVersion) {}
 
 void CVersionDlg::InitPage() {
-    const struct {
-        int id;
-        std::uint32_t text;
-    } labels[] = {
-        {IDC_VERSION_MODEL_LABEL, text::kTextDvrModel},
-        {IDC_VERSION_SYSTEM_LABEL, text::kTextSystemVersion},
-        {IDC_VERSION_MODEL_NO_LABEL, text::kTextModelNumber},
-        {IDC_VERSION_VIDEO_IN_LABEL, text::kTextVideoInput},
-        {IDC_VERSION_ALARM_IN_LABEL, text::kTextAlarmIn},
-        {IDC_VERSION_IP_LABEL, text::kTextIp},
-        {IDC_VERSION_SERIAL_LABEL, text::kTextSerialNumber},
-        {IDC_VERSION_BOARD_LABEL, text::kTextMainBoard},
-        {IDC_VERSION_BUILD_DATE_LABEL, text::kTextBuildDate},
-        {IDC_VERSION_GUI_LABEL, text::kTextGuiVersion},
-        {IDC_VERSION_AUDIO_IN_LABEL, text::kTextAudioInput},
-        {IDC_VERSION_ALARM_OUT_LABEL, text::kTextAlarmOut},
-        {IDC_VERSION_MAC_LABEL, text::kTextMac},
-    };
-    for (const auto& label : labels)
-        SetDlgItemText(label.id, ui::Text(label.text));
+    pages::SetCaptions(*this, {
+                                  {IDC_VERSION_MODEL_LABEL, text::kTextDvrModel},
+                                  {IDC_VERSION_SYSTEM_LABEL, text::kTextSystemVersion},
+                                  {IDC_VERSION_MODEL_NO_LABEL, text::kTextModelNumber},
+                                  {IDC_VERSION_VIDEO_IN_LABEL, text::kTextVideoInput},
+                                  {IDC_VERSION_ALARM_IN_LABEL, text::kTextAlarmIn},
+                                  {IDC_VERSION_IP_LABEL, text::kTextIp},
+                                  {IDC_VERSION_SERIAL_LABEL, text::kTextSerialNumber},
+                                  {IDC_VERSION_BOARD_LABEL, text::kTextMainBoard},
+                                  {IDC_VERSION_BUILD_DATE_LABEL, text::kTextBuildDate},
+                                  {IDC_VERSION_GUI_LABEL, text::kTextGuiVersion},
+                                  {IDC_VERSION_AUDIO_IN_LABEL, text::kTextAudioInput},
+                                  {IDC_VERSION_ALARM_OUT_LABEL, text::kTextAlarmOut},
+                                  {IDC_VERSION_MAC_LABEL, text::kTextMac},
+                              });
 
     const device::VersionRecord& v = app::ConfigCache.version;
     // Divisions truncate toward zero and remainders keep the dividend's sign.

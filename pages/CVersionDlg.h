@@ -1,9 +1,9 @@
 // The Version page: the recorder's identity and capacities, read-only.
 #pragma once
 
-#include "ui/PageDialog.h"
+#include "pages/common/PageDialog.h"
 
-class CVersionDlg : public ui::PageDialog {
+class CVersionDlg : public pages::PageDialog {
   public:
     CVersionDlg();
 

@@ -3,9 +3,9 @@
 
 #include "res/resource.h"
 #include "text/TextIds.h"
-#include "ui/PageDialog.h"
+#include "pages/common/PageDialog.h"
 
-class CVideoDetectDlg : public ui::PageDialog {
+class CVideoDetectDlg : public pages::PageDialog {
   public:
     CVideoDetectDlg() : PageDialog(IDD_VIDEODETECT, text::kTextDetect) {}
 };

@@ -3,9 +3,9 @@
 
 #include "res/resource.h"
 #include "text/TextIds.h"
-#include "ui/PageDialog.h"
+#include "pages/common/PageDialog.h"
 
-class CVideoOutDlg : public ui::PageDialog {
+class CVideoOutDlg : public pages::PageDialog {
   public:
     CVideoOutDlg() : PageDialog(IDD_VIDEOOUT, text::kTextDisplay) {}
 };

@@ -1,9 +1,12 @@
 // What a backend of the dialog framework provides: windows made from the dialog templates,
-// the modal loop, message boxes owned by the desktop, fonts and image lists.
+// the modal loop, message boxes owned by the desktop, fonts and image lists, and the PC's
+// clock.
 #pragma once
 
 #include <memory>
 #include <string_view>
+
+#include "ui/DateTimeValue.h"
 
 namespace ui {
 
@@ -28,6 +31,8 @@ class Backend {
     virtual std::unique_ptr<FontHandle> CreateFont(std::u16string_view face, int height) = 0;
     virtual std::unique_ptr<ImageListHandle> CreateImageList(int width, int height, int initial,
                                                              int grow) = 0;
+    // The PC's local date and time.
+    virtual DateTimeValue LocalNow() = 0;
 };
 
 // The backend in use. The library installs one before any dialog is made.

@@ -2,6 +2,8 @@
 // operator's choice does.
 #pragma once
 
+#include <optional>
+
 #include "ui/Control.h"
 
 namespace ui {
@@ -27,6 +29,30 @@ class ComboBox : public Control {
         return window().ComboSelectString(Id(), startAfter, prefix);
     }
     void ResetContent() { window().ComboResetContent(Id()); }
+
+    // Selects the entry at index; an index outside the list clears the selection (some list
+    // implementations would keep the old one).
+    void SelectIndex(int index) { SetCurSel(index >= 0 && index < GetCount() ? index : -1); }
+    // The first entry carrying the item data, or -1.
+    int FindData(ItemData data) const {
+        for (int i = 0; i < GetCount(); ++i) {
+            if (GetItemData(i) == data)
+                return i;
+        }
+        return -1;
+    }
+    // Selects the first entry carrying the item data; none carries it: no selection.
+    void SelectData(ItemData data) { SetCurSel(FindData(data)); }
+    // The selected index; none when nothing is selected.
+    std::optional<int> Selection() const {
+        const int index = GetCurSel();
+        return index >= 0 ? std::optional<int>(index) : std::nullopt;
+    }
+    // The item data of the selected entry; none when nothing is selected.
+    std::optional<ItemData> SelectedData() const {
+        const int index = GetCurSel();
+        return index >= 0 ? std::optional<ItemData>(GetItemData(index)) : std::nullopt;
+    }
 };
 
 }  // namespace ui

@@ -1,21 +1,10 @@
-// Numbers read from edit texts.
+// The one reader of numbers in edit and list texts.
 #include "ui/NumberText.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace ui {
-
-std::uint16_t PortFromText(std::u16string_view text) {
-    std::uint32_t value = 0;
-    for (char16_t c : text) {
-        if (c < u'0' || c > u'9')
-            break;
-        value = value * 10 + std::uint32_t(c - u'0');
-        if (value > 65535)
-            return 65535;
-    }
-    return static_cast<std::uint16_t>(value);
-}
 
 std::int32_t IntegerFromText(std::u16string_view text) {
     std::size_t i = 0;
@@ -33,6 +22,10 @@ std::int32_t IntegerFromText(std::u16string_view text) {
         }
     }
     return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+std::int32_t IntegerFromText(std::u16string_view text, std::int32_t minimum, std::int32_t maximum) {
+    return std::clamp(IntegerFromText(text), minimum, maximum);
 }
 
 }  // namespace ui

@@ -95,8 +95,9 @@ TEST(MainTemplate, test_main_holds_only_the_tree_along_its_left_edge) {
     EXPECT_EQ(tree.y, 0);
     EXPECT_EQ(tree.cx, 105);
     EXPECT_EQ(tree.cy, 280);
-    EXPECT_TRUE(HasAll(tree.style, ui::kWsChild | ui::kWsVisible | ui::kWsTabStop | kWsBorder |
-                                       kTvsHasButtons | kTvsHasLines | kTvsLinesAtRoot));
+    // Border, buttons and lines, and no lines at the root.
+    EXPECT_EQ(tree.style,
+              ui::kWsChild | ui::kWsVisible | kWsBorder | kTvsHasButtons | kTvsHasLines);
 }
 
 // ---- Hosted pages ------------------------------------------------------------------------------

@@ -421,18 +421,6 @@ TEST_F(EncodingPage, test_edits_on_two_channels_reach_the_recorder_in_one_set) {
     EXPECT_EQ(CallCount("zelDispSaveMenu"), 2) << "after the Set and on closing";
 }
 
-TEST_F(EncodingPage, test_save_without_change_sends_nothing_and_succeeds) {
-    Open([](Operator& op) {
-        op.Pick(IDC_CODE_CHANNEL, 5);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
-    });
-    EXPECT_EQ(CallCount("zelDispHisiNewMenuCodeSet"), 0);
-    EXPECT_EQ(CallCount("zelDispSaveMenu"), 1) << "only the one when the window closes";
-}
-
 TEST_F(EncodingPage, test_copy_of_channel_2_pasted_on_channel_5) {
     code.channels[1].main.bitrate = 0;  // customized: the same whatever the resolution
     code.channels[1].main.customBitrate = 700;
@@ -461,22 +449,6 @@ TEST_F(EncodingPage, test_copy_of_channel_2_pasted_on_channel_5) {
     EXPECT_EQ(Differences(sent[0].channels[1], second), "") << "channel 2 keeps its own edits";
     for (int c : {0, 2, 3, 5, 6, 7})
         EXPECT_EQ(Differences(sent[0].channels[c], code.channels[c]), "") << c;
-}
-
-TEST_F(EncodingPage, test_paste_before_copy_does_nothing) {
-    Open([this](Operator& op) {
-        op.Click(IDC_CODE_MAIN_AUDIO);
-        op.Click(IDC_PASTE);
-        EXPECT_EQ(op.IsChecked(IDC_CODE_MAIN_AUDIO), code.channels[0].main.audio == 0)
-            << "the edit stays";
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
-    });
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    CodeRecord expected = code;
-    expected.channels[0].main.audio = code.channels[0].main.audio != 0 ? 0 : 1;
-    EXPECT_EQ(Differences(sent[0], expected), "");
 }
 
 TEST_F(EncodingPage, test_default_resets_the_shown_channel_only) {
@@ -524,24 +496,6 @@ TEST_F(EncodingPage, test_default_resets_the_shown_channel_only) {
 // ---- Failures and Refresh
 // -------------------------------------------------------------------------
 
-TEST_F(EncodingPage, test_save_after_failed_set_sends_again) {
-    zsimFail(recorder.handle(), "zelDispHisiNewMenuCodeSet", 1, -1);
-    Open([](Operator& op) {
-        op.Pick(IDC_CODE_MAIN_BITRATE_TYPE, 1);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Failed");
-        EXPECT_EQ(op.Selection(IDC_CODE_MAIN_BITRATE_TYPE), 1) << "the edit stays";
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
-    });
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 2u);
-    EXPECT_EQ(Differences(sent[0], sent[1]), "");
-    EXPECT_EQ(int{sent[1].channels[0].main.bitrateControl}, 1);
-    EXPECT_EQ(Differences(app::ConfigCache.code, sent[1]), "");
-    EXPECT_EQ(CallCount("zelDispSaveMenu"), 2) << "once after the Set that worked, once closing";
-}
-
 TEST_F(EncodingPage, test_refresh_shows_the_recorder_values_on_the_picked_channel) {
     CodeRecord changed = code;
     changed.channelCount = 2;
@@ -560,21 +514,6 @@ TEST_F(EncodingPage, test_refresh_shows_the_recorder_values_on_the_picked_channe
     });
     EXPECT_EQ(CallCount("zelDispHisiNewMenuCodeSet"), 1) << "only the recorder's own change";
     EXPECT_EQ(Differences(app::ConfigCache.code, changed), "");
-}
-
-TEST_F(EncodingPage, test_failed_refresh_keeps_edits_and_cache) {
-    Open([this](Operator& op) {
-        op.Pick(IDC_CODE_MAIN_RESOLUTION, kQcif);
-        zsimFail(recorder.handle(), "zelDispHisiNewMenuCodeGet", 1, 0x00);
-        op.Click(IDC_REFRESH);
-        ExpectMessage(op, u"Failed");
-        EXPECT_EQ(op.Selection(IDC_CODE_MAIN_RESOLUTION), int{kQcif});
-        op.Pick(IDC_CODE_CHANNEL, 1);
-        EXPECT_EQ(op.Entries(IDC_CODE_CHANNEL).size(), 8u);
-        EXPECT_EQ(op.Selection(IDC_CODE_MAIN_RESOLUTION), int{code.channels[1].main.resolution})
-            << "nothing of the scribbled record was loaded";
-    });
-    EXPECT_EQ(Differences(app::ConfigCache.code, code), "");
 }
 
 // ---- Records no list can show -------------------------------------------------------------------

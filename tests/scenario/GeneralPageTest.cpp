@@ -13,7 +13,6 @@
 #include "text/LangText.h"
 #include "text/TextIds.h"
 #include "tests/support/ScenarioTest.h"
-#include "ui/LocalClock.h"
 #include "ui/Styles.h"
 
 namespace {
@@ -44,10 +43,6 @@ class GeneralPage : public ScenarioTest {
         zsimSetClock(recorder.handle(), device::ClockDateWord(2010, 12, 31),
                      device::ClockTimeWord(23, 59, 59), 0);
         recorder.ClearLog();
-    }
-    void TearDown() override {
-        ui::SetLocalClockForTests(nullptr);
-        ScenarioTest::TearDown();
     }
 
     std::vector<device::NormalRecord> Sent() const {
@@ -186,12 +181,8 @@ TEST_F(GeneralPage, test_values_the_lists_cannot_show_are_kept) {
     EXPECT_EQ(Sent()[0].dateFormat, 7);
 }
 
-DateTimeValue PinnedPcClock() {
-    return DateTimeValue{2024, 2, 29, 13, 14, 15};
-}
-
 TEST_F(GeneralPage, test_synchronisation_sends_the_pc_clock) {
-    ui::SetLocalClockForTests(PinnedPcClock);
+    pcClock = DateTimeValue{2024, 2, 29, 13, 14, 15};
     RunSession([](Operator& op) {
         op.SelectTreeItem(u"General");
         op.Click(IDC_NORMAL_CLOCK_SYNC);

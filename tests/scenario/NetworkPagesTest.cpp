@@ -50,19 +50,6 @@ class NetworkPages : public ScenarioTest {
 
 const std::u16string kRebootQuestion = text::LongText(2, text::kTextRebootQuestion);
 
-TEST_F(NetworkPages, test_save_without_edits_sends_nothing_and_succeeds) {
-    RunSession([](Operator& op) {
-        op.SelectTreeItem(u"Network");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
-        op.SelectTreeItem(u"Alarm Center");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
-    });
-    EXPECT_EQ(CallCount("zelDispHisiNewMenuNetSet"), 0);
-    EXPECT_EQ(CallCount("zelDispSaveMenu"), 1) << "only the one when the window closes";
-}
-
 TEST_F(NetworkPages, test_gateway_change_is_sent_without_restart_question) {
     RunSession([](Operator& op) {
         op.SelectTreeItem(u"Network");
@@ -122,36 +109,6 @@ TEST_F(NetworkPages, test_port_change_answered_yes_restarts_and_skips_later_save
     recorder.ClearLog();
     RunSession([](Operator& op) { op.Close(); });
     EXPECT_EQ(CallCount("zelDispSaveMenu"), 0) << "nor in a later session of the library";
-}
-
-TEST_F(NetworkPages, test_save_after_failed_set_sends_again) {
-    zsimFail(recorder.handle(), "zelDispHisiNewMenuNetSet", 1, -1);
-    RunSession([](Operator& op) {
-        op.SelectTreeItem(u"Network");
-        op.EnterAddress(IDC_NET_DNS1, Ipv4FromOctets(1, 1, 1, 1));
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Failed");
-        EXPECT_EQ(op.Address(IDC_NET_DNS1), Ipv4FromOctets(1, 1, 1, 1)) << "the edit stays";
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
-    });
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 2u);
-    EXPECT_EQ(std::memcmp(&sent[0], &sent[1], sizeof sent[0]), 0);
-    EXPECT_EQ(app::ConfigCache.net.preferredDns, Ipv4FromOctets(1, 1, 1, 1));
-}
-
-TEST_F(NetworkPages, test_failed_refresh_keeps_edits_and_cache_even_when_scribbled) {
-    RunSession([this](Operator& op) {
-        op.SelectTreeItem(u"Network");
-        op.Type(IDC_NET_CMD_PORT, u"1234");
-        zsimFail(recorder.handle(), "zelDispHisiNewMenuNetGet", 1, 0x5A);
-        op.Click(IDC_REFRESH);
-        ExpectMessage(op, u"Failed");
-        EXPECT_TRUE(op.Text(IDC_NET_CMD_PORT) == u"1234") << "the edits stay";
-        EXPECT_TRUE(op.IsEnabled(IDC_NET_IP)) << "nothing of the scribbled record was loaded";
-    });
-    EXPECT_EQ(std::memcmp(&app::ConfigCache.net, &fetched, sizeof fetched), 0);
 }
 
 TEST_F(NetworkPages, test_refresh_replaces_edits_with_the_recorder_values) {

@@ -219,15 +219,6 @@ TEST_F(SchedulePage, test_picker_of_unchecked_row_leaves_the_day_as_it_was) {
               (std::vector<std::pair<int, int>>{{480, 540}, {600, 660}}));
 }
 
-TEST_F(SchedulePage, test_save_without_changes_sends_nothing_and_succeeds) {
-    Put(rec.channels[0], 0, kMon, 8, 0, 9, 0);
-    Open([](Operator& op) {
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
-    });
-    EXPECT_EQ(CallCount("zelDispHisiNewMenuRecTimerSet"), 0);
-}
-
 TEST_F(SchedulePage, test_period_no_picker_can_show_is_unchecked_and_freed) {
     Put(rec.channels[0], 0, kMon, 25, 0, 26, 0);
     Put(rec.channels[0], 1, kMon, 7, 70, 8, 0);

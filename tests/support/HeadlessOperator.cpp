@@ -310,4 +310,8 @@ void HeadlessOperator::AnswerMessageBox(int button) {
     EXPECT_TRUE(answered) << "no message box to answer";
 }
 
+void HeadlessOperator::OnDialogThread(const std::function<void()>& action) {
+    EXPECT_TRUE(backend_.Execute(action)) << "no dialog waits for input";
+}
+
 }  // namespace testsupport

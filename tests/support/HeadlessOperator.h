@@ -39,6 +39,7 @@ class HeadlessOperator : public Operator {
 
     std::optional<MessageBoxSeen> OpenMessageBox() override;
     void AnswerMessageBox(int button) override;
+    void OnDialogThread(const std::function<void()>& action) override;
 
   private:
     ui::headless::HeadlessWindow* MainWindow() const;

@@ -10,6 +10,7 @@ namespace testsupport {
 void ScenarioTest::RunSession(const std::function<void()>& entry,
                               const std::function<void(Operator&)>& scenario) {
     ui::headless::HeadlessBackend backend;
+    backend.PinLocalNow(pcClock);
     ui::SetBackend(&backend);
     backend.AttachOperator();
     HeadlessOperator op(backend);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -74,6 +75,10 @@ class Operator {
     // Message boxes.
     virtual std::optional<MessageBoxSeen> OpenMessageBox() = 0;
     virtual void AnswerMessageBox(int button) = 0;
+
+    // Runs code on the dialogs' thread while it waits for input, and returns when it is done:
+    // for tests of the framework itself, which call what the dialogs call.
+    virtual void OnDialogThread(const std::function<void()>& action) = 0;
 };
 
 }  // namespace testsupport

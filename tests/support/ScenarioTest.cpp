@@ -4,7 +4,7 @@
 #include "app/ConfigSession.h"
 #include "app/Entries.h"
 #include "app/Session.h"
-#include "ui/CMainDlg.h"
+#include "pages/CMainDlg.h"
 #include "ui/GraphicsObject.h"
 
 namespace testsupport {

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 #include "tests/support/Operator.h"
 #include "tests/support/SimRecorder.h"
+#include "ui/DateTimeValue.h"
 
 namespace testsupport {
 
@@ -28,7 +30,8 @@ class ScenarioTest : public testing::Test {
     std::vector<LoggedCall> Calls(const std::string& function) const;
 
     SimRecorder recorder;
-    int windowsLeft = 0;  // dialog windows still alive after the last session
+    std::optional<ui::DateTimeValue> pcClock;  // the PC's clock in the session; none: the real one
+    int windowsLeft = 0;                       // dialog windows still alive after the last session
 };
 
 // Checks that the open message box shows text under the caption "Info" with the exclamation

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "tests/support/TestWin32Backend.h"
 #include "ui/Dialog.h"
-#include "ui/win32/Win32Backend.h"
 
 namespace testsupport {
 namespace {
@@ -15,6 +15,7 @@ namespace {
 using ui::win32::Win32Backend;
 
 constexpr UINT kMarkerMessage = WM_APP + 1;
+constexpr UINT kRunMessage = WM_APP + 2;  // lParam: the function to run
 constexpr int kMessageBoxTextId = 0xFFFF;
 
 std::u16string TextOf(HWND hwnd) {
@@ -85,6 +86,10 @@ MarkerWindow::~MarkerWindow() {
 }
 
 LRESULT CALLBACK MarkerWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kRunMessage) {
+        (*reinterpret_cast<const std::function<void()>*>(lParam))();
+        return 0;
+    }
     if (message == kMarkerMessage) {
         auto* self = reinterpret_cast<MarkerWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (self)
@@ -356,7 +361,7 @@ ui::DateTimeValue Win32Operator::DateTime(int id) {
 
 bool Win32Operator::TickTimer(int timerId) {
     HWND dialog = ActiveDialog();
-    if (!dialog || !Win32Backend::IsTimerRunning(dialog, timerId))
+    if (!dialog || !TestWin32Backend::IsTimerRunning(dialog, timerId))
         return false;
     PostMessageW(dialog, WM_TIMER, WPARAM(timerId), 0);
     Sync();
@@ -391,21 +396,25 @@ std::vector<PaintedRect> Win32Operator::Painted(int id) {
         ADD_FAILURE() << "no control " << id << " to paint";
         return painted;
     }
-    // The redraw is sent to the UI thread and done when RedrawWindow returns; the backend
-    // keeps what the dialog drew for the owner-drawn control.
-    HWND dialog = GetParent(item);
-    Win32Backend::KeepPaintsForTests(true);
-    Win32Backend::ForgetPaint(dialog, id);
+    // The redraw is sent to the UI thread and done when RedrawWindow returns; then the pixels
+    // of the control's middle row tell where it is red.
     RedrawWindow(item, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    const auto paint = Win32Backend::LastPaint(dialog, id);
-    if (!paint) {
-        ADD_FAILURE() << "control " << id << " was not painted";
-        return painted;
+    RECT client{};
+    GetClientRect(item, &client);
+    const ui::Rect area{client.left, client.top, client.right, client.bottom};
+    HDC dc = GetDC(item);
+    const int row = area.Height() / 2;
+    int runStart = -1;
+    for (int x = 0; x <= area.Width(); ++x) {
+        const bool red = x < area.Width() && GetPixel(dc, x, row) == RGB(255, 0, 0);
+        if (red && runStart < 0)
+            runStart = x;
+        if (!red && runStart >= 0) {
+            painted.push_back({ui::Rect{runStart, 0, x, area.Height()}, area});
+            runStart = -1;
+        }
     }
-    for (const auto& [rect, brush] : paint->rects) {
-        if (brush == ui::Rgb(255, 0, 0))
-            painted.push_back({rect, paint->client});
-    }
+    ReleaseDC(item, dc);
     return painted;
 }
 
@@ -502,6 +511,11 @@ void Win32Operator::AnswerMessageBox(int button) {
     if (!box)
         return;
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(GetDlgItem(box, button)));
+    Sync();
+}
+
+void Win32Operator::OnDialogThread(const std::function<void()>& action) {
+    SendMessageW(marker_.hwnd(), kRunMessage, 0, reinterpret_cast<LPARAM>(&action));
     Sync();
 }
 

@@ -67,6 +67,7 @@ class Win32Operator : public Operator {
 
     std::optional<MessageBoxSeen> OpenMessageBox() override;
     void AnswerMessageBox(int button) override;
+    void OnDialogThread(const std::function<void()>& action) override;
 
   private:
     HWND MainWindow() const;

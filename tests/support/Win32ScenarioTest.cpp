@@ -6,19 +6,19 @@
 #include <thread>
 
 #include "tests/support/ScenarioTest.h"
+#include "tests/support/TestWin32Backend.h"
 #include "tests/support/Win32Operator.h"
 #include "ui/Backend.h"
-#include "ui/win32/Win32Backend.h"
 
 namespace testsupport {
 
 void ScenarioTest::RunSession(const std::function<void()>& entry,
                               const std::function<void(Operator&)>& scenario) {
     // The resources of this test program hold the templates and bitmaps.
-    static ui::win32::Win32Backend backend(GetModuleHandleW(nullptr));
-    ui::SetBackend(&backend);
     // Each timer tick comes from the operator, as on the headless backend.
-    ui::win32::Win32Backend::HoldTimersForTests(true);
+    static TestWin32Backend backend(GetModuleHandleW(nullptr));
+    backend.PinLocalNow(pcClock);
+    ui::SetBackend(&backend);
     MarkerWindow marker;
     Win32Operator op(GetCurrentThreadId(), marker);
     std::atomic<bool> entryReturned{false};
@@ -37,7 +37,7 @@ void ScenarioTest::RunSession(const std::function<void()>& entry,
     entry();
     entryReturned = true;
     driver.join();
-    windowsLeft = ui::win32::Win32Backend::LiveWindowCount();
+    windowsLeft = TestWin32Backend::LiveWindowCount(GetCurrentThreadId());
     ui::SetBackend(nullptr);
 }
 

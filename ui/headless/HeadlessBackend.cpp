@@ -2,6 +2,7 @@
 #include "ui/headless/HeadlessBackend.h"
 
 #include <algorithm>
+#include <ctime>
 
 #include "ui/Dialog.h"
 #include "ui/DialogTemplate.h"
@@ -76,6 +77,17 @@ int HeadlessBackend::DesktopMessageBox(std::u16string_view text, std::u16string_
 
 std::unique_ptr<FontHandle> HeadlessBackend::CreateFont(std::u16string_view, int) {
     return std::make_unique<HeadlessFont>();
+}
+
+DateTimeValue HeadlessBackend::LocalNow() {
+    if (pinnedNow_)
+        return *pinnedNow_;
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);
+    if (!local)
+        return DateTimeValue{2000, 1, 1, 0, 0, 0};
+    return DateTimeValue{local->tm_year + 1900, local->tm_mon + 1, local->tm_mday,
+                         local->tm_hour,        local->tm_min,     local->tm_sec};
 }
 
 std::unique_ptr<ImageListHandle> HeadlessBackend::CreateImageList(int, int, int initial, int) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,9 @@ class HeadlessBackend : public Backend {
     std::unique_ptr<FontHandle> CreateFont(std::u16string_view face, int height) override;
     std::unique_ptr<ImageListHandle> CreateImageList(int width, int height, int initial,
                                                      int grow) override;
+    // The machine's local time, unless a test pinned it.
+    DateTimeValue LocalNow() override;
+    void PinLocalNow(std::optional<DateTimeValue> now) { pinnedNow_ = now; }
 
     // Called by the windows.
     int ShowMessageBox(HeadlessWindow* owner, std::u16string_view text, std::u16string_view caption,
@@ -90,6 +94,7 @@ class HeadlessBackend : public Backend {
     std::vector<MessageBoxRecord> messageBoxLog_;
     std::vector<Misuse> misuses_;
     int loopDepth_ = 0;
+    std::optional<DateTimeValue> pinnedNow_;
 
     mutable std::mutex mutex_;
     std::condition_variable changed_;

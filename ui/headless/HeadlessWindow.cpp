@@ -419,8 +419,13 @@ void HeadlessWindow::NotifyOther(int id, int code) {
 }
 
 void HeadlessWindow::FocusFirstTabStop() {
+    // Without any tab stop the first control that can take the focus takes it.
+    const bool anyTabStop = std::any_of(controls_.begin(), controls_.end(), [](const auto& c) {
+        return (c.style & kWsTabStop) && c.visible && c.enabled;
+    });
     for (HeadlessControl& control : controls_) {
-        if (!(control.style & kWsTabStop) || !control.visible || !control.enabled)
+        if ((anyTabStop && !(control.style & kWsTabStop)) || !control.visible || !control.enabled ||
+            control.kind == ControlKind::Static || control.kind == ControlKind::GroupBox)
             continue;
         MoveFocus(control.id);
         // A tree taking the focus without a selection selects its first item.

@@ -1,106 +1,17 @@
 // The Win32 backend.
 #include "ui/win32/Win32Backend.h"
 
-#include <map>
-#include <mutex>
-#include <set>
-#include <utility>
-
 #include "ui/Dialog.h"
 #include "ui/win32/Win32Graphics.h"
 
 namespace ui::win32 {
-namespace {
-
-// Live dialog windows, read by test drivers on other threads.
-std::mutex liveMutex;
-std::set<HWND> liveWindows;
-bool timersHeld = false;
-std::set<std::pair<HWND, int>> runningTimers;
-bool paintsKept = false;
-std::map<std::pair<HWND, int>, Win32Backend::Paint> lastPaints;
-
-void Register(HWND hwnd) {
-    std::lock_guard lock(liveMutex);
-    liveWindows.insert(hwnd);
-}
-
-void KeepPaint(HWND hwnd, int id, const Win32Painter& painter) {
-    std::lock_guard lock(liveMutex);
-    if (!paintsKept)
-        return;
-    Win32Backend::Paint& paint = lastPaints[{hwnd, id}];
-    paint.client = painter.ClientRect();
-    paint.rects.clear();
-    for (const auto& drawn : painter.DrawnRects())
-        paint.rects.emplace_back(drawn.rect, drawn.brush);
-}
-
-void Unregister(HWND hwnd) {
-    std::lock_guard lock(liveMutex);
-    liveWindows.erase(hwnd);
-    for (auto it = runningTimers.begin(); it != runningTimers.end();) {
-        it = it->first == hwnd ? runningTimers.erase(it) : std::next(it);
-    }
-    for (auto it = lastPaints.begin(); it != lastPaints.end();) {
-        it = it->first.first == hwnd ? lastPaints.erase(it) : std::next(it);
-    }
-}
-
-}  // namespace
 
 bool Win32Backend::IsOurs(HWND hwnd) {
-    std::lock_guard lock(liveMutex);
-    return liveWindows.count(hwnd) != 0;
+    return hwnd && GetWindowLongPtrW(hwnd, DWLP_DLGPROC) == reinterpret_cast<LONG_PTR>(DialogProc);
 }
 
-int Win32Backend::LiveWindowCount() {
-    std::lock_guard lock(liveMutex);
-    return int(liveWindows.size());
-}
-
-void Win32Backend::HoldTimersForTests(bool held) {
-    std::lock_guard lock(liveMutex);
-    timersHeld = held;
-}
-
-bool Win32Backend::TimersHeld() {
-    std::lock_guard lock(liveMutex);
-    return timersHeld;
-}
-
-void Win32Backend::RecordTimer(HWND hwnd, int timerId, bool running) {
-    std::lock_guard lock(liveMutex);
-    if (running) {
-        runningTimers.insert({hwnd, timerId});
-    } else {
-        runningTimers.erase({hwnd, timerId});
-    }
-}
-
-bool Win32Backend::IsTimerRunning(HWND hwnd, int timerId) {
-    std::lock_guard lock(liveMutex);
-    return runningTimers.count({hwnd, timerId}) != 0;
-}
-
-void Win32Backend::KeepPaintsForTests(bool kept) {
-    std::lock_guard lock(liveMutex);
-    paintsKept = kept;
-    if (!kept)
-        lastPaints.clear();
-}
-
-std::optional<Win32Backend::Paint> Win32Backend::LastPaint(HWND hwnd, int id) {
-    std::lock_guard lock(liveMutex);
-    const auto it = lastPaints.find({hwnd, id});
-    if (it == lastPaints.end())
-        return std::nullopt;
-    return it->second;
-}
-
-void Win32Backend::ForgetPaint(HWND hwnd, int id) {
-    std::lock_guard lock(liveMutex);
-    lastPaints.erase({hwnd, id});
+std::unique_ptr<Win32Window> Win32Backend::MakeWindow(Dialog& dialog, bool modal) {
+    return std::make_unique<Win32Window>(dialog, modal);
 }
 
 Win32Backend::Win32Backend(HINSTANCE module) : module_(module) {
@@ -117,7 +28,7 @@ Win32Window* Win32Backend::FromHandle(HWND hwnd) {
 }
 
 Window* Win32Backend::CreateChild(Dialog& dialog, int templateId, Window& parent) {
-    auto* window = new Win32Window(dialog, false);  // freed when its window is destroyed
+    Win32Window* window = MakeWindow(dialog, false).release();  // freed with its window
     HWND hwnd = CreateDialogParamW(module_, MAKEINTRESOURCEW(templateId),
                                    static_cast<Win32Window&>(parent).hwnd(), DialogProc,
                                    reinterpret_cast<LPARAM>(window));
@@ -129,7 +40,7 @@ Window* Win32Backend::CreateChild(Dialog& dialog, int templateId, Window& parent
 }
 
 int Win32Backend::RunModal(Dialog& dialog, int templateId, Window* owner) {
-    auto* window = new Win32Window(dialog, true);  // freed when its window is destroyed
+    Win32Window* window = MakeWindow(dialog, true).release();  // freed with its window
     HWND ownerHwnd = owner ? static_cast<Win32Window*>(owner)->hwnd() : nullptr;
     const INT_PTR result = DialogBoxParamW(module_, MAKEINTRESOURCEW(templateId), ownerHwnd,
                                            DialogProc, reinterpret_cast<LPARAM>(window));
@@ -152,6 +63,12 @@ std::unique_ptr<ImageListHandle> Win32Backend::CreateImageList(int width, int he
     return std::make_unique<Win32ImageList>(module_, width, height, initial, grow);
 }
 
+DateTimeValue Win32Backend::LocalNow() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return DateTimeValue{now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
 INT_PTR CALLBACK Win32Backend::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     // Nothing may leave a window procedure by an exception.
     try {
@@ -159,7 +76,6 @@ INT_PTR CALLBACK Win32Backend::DialogProc(HWND hwnd, UINT message, WPARAM wParam
             auto* window = reinterpret_cast<Win32Window*>(lParam);
             window->Attach(hwnd);
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-            Register(hwnd);
             return window->dialog().HandleInitDialog(*window) ? TRUE : FALSE;
         }
         Win32Window* window = FromHandle(hwnd);
@@ -167,7 +83,6 @@ INT_PTR CALLBACK Win32Backend::DialogProc(HWND hwnd, UINT message, WPARAM wParam
             return FALSE;
         if (message == WM_NCDESTROY) {
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-            Unregister(hwnd);
             delete window;
             return FALSE;
         }
@@ -199,7 +114,6 @@ INT_PTR Win32Backend::HandleMessage(Win32Window& window, UINT message, WPARAM wP
                 return FALSE;
             Win32Painter painter(item->hDC, item->rcItem);
             dialog.HandlePaint(int(item->CtlID), painter);
-            KeepPaint(window.hwnd(), int(item->CtlID), painter);
             return TRUE;
         }
         case WM_DESTROY:

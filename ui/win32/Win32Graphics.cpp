@@ -53,7 +53,6 @@ void Win32Painter::FillRect(const Rect& rect, Color color) {
     const Win32Brush brush(color);
     const RECT r{rect.left, rect.top, rect.right, rect.bottom};
     ::FillRect(dc_, &r, brush.Get());
-    drawn_.push_back({rect, color});
 }
 
 void Win32Painter::Rectangle(const Rect& rect, Color pen, Color brush) {
@@ -64,7 +63,6 @@ void Win32Painter::Rectangle(const Rect& rect, Color pen, Color brush) {
     ::Rectangle(dc_, rect.left, rect.top, rect.right, rect.bottom);
     SelectObject(dc_, oldPen);
     SelectObject(dc_, oldBrush);
-    drawn_.push_back({rect, brush});
 }
 
 }  // namespace ui::win32

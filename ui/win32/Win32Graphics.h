@@ -2,7 +2,6 @@
 #pragma once
 
 #include <string_view>
-#include <vector>
 
 #include "ui/GraphicsObject.h"
 #include "ui/Painter.h"
@@ -62,13 +61,6 @@ class Win32Painter : public Painter {
     Win32Painter(HDC dc, const RECT& client)
         : dc_(dc), client_{client.left, client.top, client.right, client.bottom} {}
 
-    // The rectangles drawn so far with their fill colour, for tests that read a paint back.
-    struct Drawn {
-        Rect rect;
-        Color brush;
-    };
-    const std::vector<Drawn>& DrawnRects() const { return drawn_; }
-
     Rect ClientRect() const override { return client_; }
     void FillRect(const Rect& rect, Color color) override;
     void Rectangle(const Rect& rect, Color pen, Color brush) override;
@@ -76,7 +68,6 @@ class Win32Painter : public Painter {
   private:
     HDC dc_;
     Rect client_;
-    std::vector<Drawn> drawn_;
 };
 
 }  // namespace ui::win32

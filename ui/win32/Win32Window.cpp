@@ -82,13 +82,10 @@ void Win32Window::Destroy() {
 }
 
 void Win32Window::SetTimer(int timerId, unsigned milliseconds) {
-    Win32Backend::RecordTimer(hwnd_, timerId, true);
-    if (!Win32Backend::TimersHeld())
-        ::SetTimer(hwnd_, UINT_PTR(timerId), milliseconds, nullptr);
+    ::SetTimer(hwnd_, UINT_PTR(timerId), milliseconds, nullptr);
 }
 
 void Win32Window::KillTimer(int timerId) {
-    Win32Backend::RecordTimer(hwnd_, timerId, false);
     ::KillTimer(hwnd_, UINT_PTR(timerId));
 }
 

@@ -1,10 +1,13 @@
 // The configuration window: the navigation tree on the left, one hosted page at a time on the
-// right. It owns every page, builds the tree by the operator's rights, finds the page of a
-// tree node by its caption and makes the recorder save its settings when it closes.
+// right. It owns every page; one table of pages gives each page's caption, its place in the
+// tree and the right that guards it, and the tree, the rights check, the registered pages and
+// the first page shown all follow from it. The recorder saves its settings when it closes.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "pages/CAlarmCenterDlg.h"
 #include "pages/CAlarmDlg.h"
@@ -34,6 +37,7 @@ class CMainDlg : public ui::Dialog {
     static constexpr int kPageTableSize = 32;
     static constexpr int kCaptionLength = 32;  // 31 characters and the terminator
 
+    // A registered page and the caption it had when it was made.
     struct PageEntry {
         ui::Dialog* page = nullptr;  // null = free
         char16_t caption[kCaptionLength] = {};
@@ -43,7 +47,7 @@ class CMainDlg : public ui::Dialog {
     ~CMainDlg() override;
 
     // The right that guards a tree node's caption; any other caption is allowed.
-    static bool RightsCheck(std::u16string_view caption);
+    bool RightsCheck(std::u16string_view caption);
 
     const PageEntry* PageTable() const { return pageTable_; }
     int PageCount() const { return pageCount_; }
@@ -54,7 +58,20 @@ class CMainDlg : public ui::Dialog {
     void OnDestroy() override;
 
   private:
+    // One hosted page, in the order the pages are made.
+    struct PageRow {
+        pages::PageDialog* page;
+        std::uint32_t caption;  // the text the page's window and tree node carry
+        std::uint32_t parent;   // caption of the node it hangs under; 0: no node in the tree
+        int position;           // its place among the parent's children, from 1
+        int right;              // the right guarding its node; -1 for none of its own
+        bool mayOpenFirst;      // shown first when allowed and no page was shown before
+    };
+    std::vector<PageRow> Pages();
+
     void BuildTree();
+    // Appends the nodes of the pages under parent, and below each allowed one its own.
+    void AddPageNodes(ui::TreeItem item, std::uint32_t parent);
     void CreatePages();
     bool RegisterPage(ui::Dialog& page);
     // Called when the operator selects another tree node.

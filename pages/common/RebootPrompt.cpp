@@ -1,24 +1,24 @@
 // The shared question whether the recorder shall restart now.
-#include "ui/RebootPrompt.h"
+#include "pages/common/RebootPrompt.h"
 
 #include "app/Session.h"
 #include "device/ZelDisp.h"
+#include "pages/common/PageText.h"
 #include "text/TextIds.h"
 #include "ui/Backend.h"
 #include "ui/Styles.h"
-#include "ui/Texts.h"
 
-namespace ui {
+namespace pages {
 
 void RebootPrompt() {
-    const int answer =
-        CurrentBackend().DesktopMessageBox(LongTextOf(text::kTextRebootQuestion),
-                                           Text(text::kTextInfo), kMbYesNo | kMbIconExclamation);
-    if (answer != kIdYes)
+    const int answer = ui::CurrentBackend().DesktopMessageBox(
+        LongText(text::kTextRebootQuestion), Text(text::kTextInfo),
+        ui::kMbYesNo | ui::kMbIconExclamation);
+    if (answer != ui::kIdYes)
         return;
     zelDispSaveMenu(app::DeviceHandle);
     zelDispRebootDVR(app::DeviceHandle);
     app::RebootIssued = 1;
 }
 
-}  // namespace ui
+}  // namespace pages

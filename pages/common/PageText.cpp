@@ -1,0 +1,30 @@
+// The UI texts of the session's language, as pages and dialogs use them.
+#include "pages/common/PageText.h"
+
+#include "app/Session.h"
+#include "text/LangText.h"
+#include "ui/Dialog.h"
+#include "ui/Format.h"
+
+namespace pages {
+
+std::u16string_view Text(std::uint32_t id) {
+    const char16_t* text = text::LangText(app::LanguageIndex, id);
+    return text ? std::u16string_view(text) : std::u16string_view();
+}
+
+std::u16string_view LongText(std::uint32_t id) {
+    const char16_t* text = text::LongText(app::LanguageIndex, id);
+    return text ? std::u16string_view(text) : std::u16string_view();
+}
+
+std::u16string NumberedText(std::uint32_t id, int number) {
+    return std::u16string(Text(id)) + ui::Format("%d", number);
+}
+
+void SetCaptions(ui::Dialog& dialog, std::initializer_list<Caption> captions) {
+    for (const Caption& caption : captions)
+        dialog.SetDlgItemText(caption.control, Text(caption.text));
+}
+
+}  // namespace pages

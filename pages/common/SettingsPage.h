@@ -1,0 +1,100 @@
+// Base of the pages and dialogs that edit recorder settings: the common buttons and the
+// protocol behind them, written once. A page binds its typed records and says how its controls
+// show them, what its defaults are and which settings need a restart; Save, Refresh, Default,
+// All Default, Copy and Paste work the same way everywhere.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "pages/common/PageDialog.h"
+#include "pages/common/PageRecord.h"
+
+namespace pages {
+
+class SettingsPage : public PageDialog {
+  public:
+    // When a Save makes the recorder keep what it was sent.
+    enum class SavePolicy {
+        AfterEachSet,  // after every successful Set
+        OnceAtEnd,     // once after all records, even when nothing was sent
+    };
+
+    SettingsPage(int templateId, std::uint32_t titleId,
+                 SavePolicy policy = SavePolicy::AfterEachSet)
+        : PageDialog(templateId, titleId), policy_(policy) {}
+
+    // The common buttons.
+    void Save();
+    void Refresh();
+    void Default();
+    void AllDefault();
+    void Copy();
+    void Paste();
+
+  protected:
+    // The records the page sends, in the order they are sent. Called in the constructor.
+    void AddRecord(PageRecord& record) { records_.push_back(&record); }
+
+    // Captions, value lists and edit limits; runs once when the page is made, before the
+    // controls are loaded from the cached records.
+    virtual void SetUpControls() {}
+    // Default and All Default: built-in values into the controls (or the working copy).
+    virtual void LoadDefaults() {}
+    virtual void LoadAllDefaults() {}
+    // Pages that edit one entry at a time: the entry on display into the page's clipboard,
+    // and the clipboard back into it. Paste returns false when there was nothing to paste.
+    virtual void CopyEntry() {}
+    virtual bool PasteEntry() { return false; }
+    // After a Refresh that read every record: records the page shows but does not send, read
+    // again through RereadRecord, whose failures keep the cache and show nothing.
+    virtual void RefreshCompanions() {}
+
+    // "Succeed" or "Failed", owned by the page.
+    void ShowResult(bool succeeded);
+
+    void InitPage() override;
+    bool OnCommand(int id, int code) override;
+
+  private:
+    std::vector<PageRecord*> records_;
+    SavePolicy policy_;
+};
+
+// A page that edits one record: it says how the controls show the record and build it.
+template <typename Record>
+class RecordPage : public SettingsPage {
+  public:
+    RecordPage(int templateId, std::uint32_t titleId, Record& cached,
+               typename TypedRecord<Record>::Getter get, typename TypedRecord<Record>::Setter set,
+               Build build = Build::FromCache)
+        : SettingsPage(templateId, titleId), record_(cached, get, set, build) {
+        record_.SetEditor({
+            [this](const Record& record) { Load(record); },
+            [this](Record& record) { Store(record); },
+            [this](const Record& sent, const Record& cached) {
+                return KeySettingsChanged(sent, cached);
+            },
+        });
+        AddRecord(record_);
+    }
+
+  protected:
+    // Fills the controls from a record (the cached one at first, a fetched one on Refresh).
+    virtual void Load(const Record& record) = 0;
+    // Writes the controls into the outgoing record, which starts as the cached record or as
+    // zeros; the value members have been read from the controls.
+    virtual void Store(Record& record) = 0;
+    // Whether a change needs a restart of the recorder.
+    virtual bool KeySettingsChanged(const Record& /*sent*/, const Record& /*cached*/) {
+        return false;
+    }
+
+    // The record as the cache holds it.
+    const Record& CachedRecord() { return *record_.CachedRecord(); }
+
+  private:
+    TypedRecord<Record> record_;
+};
+
+}  // namespace pages
