@@ -27,62 +27,22 @@ constexpr std::uint32_t kWsCaption = 0x00C00000;
 constexpr std::uint32_t kWsBorder = 0x00800000;
 constexpr std::uint32_t kWsSysMenu = 0x00080000;
 constexpr std::uint32_t kDsSetFont = 0x0040;
-constexpr std::uint32_t kDsModalFrame = 0x0080;
 constexpr std::uint32_t kDsControl = 0x0400;
 constexpr std::uint32_t kTvsHasButtons = 0x0001;
 constexpr std::uint32_t kTvsHasLines = 0x0002;
-constexpr std::uint32_t kTvsLinesAtRoot = 0x0004;
-constexpr std::uint32_t kLvsTypeMask = 0x0003;
-constexpr std::uint32_t kLvsSingleSel = 0x0004;
-constexpr std::uint32_t kLvsShowSelAlways = 0x0008;
 
 #ifdef _WIN32
 static_assert(kWsPopup == WS_POPUP && kWsCaption == WS_CAPTION && kWsBorder == WS_BORDER &&
               kWsSysMenu == WS_SYSMENU);
-static_assert(kDsSetFont == DS_SETFONT && kDsModalFrame == DS_MODALFRAME &&
-              kDsControl == DS_CONTROL);
-static_assert(kTvsHasButtons == TVS_HASBUTTONS && kTvsHasLines == TVS_HASLINES &&
-              kTvsLinesAtRoot == TVS_LINESATROOT);
-static_assert(kLvsTypeMask == LVS_TYPEMASK && kLvsSingleSel == LVS_SINGLESEL &&
-              kLvsShowSelAlways == LVS_SHOWSELALWAYS);
+static_assert(kDsSetFont == DS_SETFONT && kDsControl == DS_CONTROL);
+static_assert(kTvsHasButtons == TVS_HASBUTTONS && kTvsHasLines == TVS_HASLINES);
 #endif
 
 bool HasAll(std::uint32_t style, std::uint32_t bits) {
     return (style & bits) == bits;
 }
 
-const ui::ControlTemplate* FindControl(const ui::DialogTemplate& dialog, int id) {
-    for (const ui::ControlTemplate& control : dialog.controls) {
-        if (control.id == id) {
-            return &control;
-        }
-    }
-    return nullptr;
-}
-
-bool Overlap(const ui::ControlTemplate& a, const ui::ControlTemplate& b) {
-    return a.x < b.x + b.cx && b.x < a.x + a.cx && a.y < b.y + b.cy && b.y < a.y + a.cy;
-}
-
-// The placement of a control inside another: the group box frames the page's fields.
-bool Inside(const ui::ControlTemplate& inner, const ui::ControlTemplate& outer) {
-    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.cx <= outer.x + outer.cx &&
-           inner.y + inner.cy <= outer.y + outer.cy;
-}
-
 // ---- Main dialog -------------------------------------------------------------------------------
-
-TEST(MainTemplate, test_main_is_modal_popup_with_caption_and_system_menu) {
-    const ui::DialogTemplate* main = ui::FindDialogTemplate(IDD_MAIN);
-    ASSERT_NE(main, nullptr);
-    EXPECT_TRUE(
-        HasAll(main->style, kDsSetFont | kDsModalFrame | kWsPopup | kWsCaption | kWsSysMenu));
-    EXPECT_EQ(main->style & ui::kWsChild, 0u);
-    EXPECT_EQ(main->cx, 473);
-    EXPECT_EQ(main->cy, 280);
-    EXPECT_EQ(main->fontFace, u"MS Shell Dlg");
-    EXPECT_EQ(main->fontPointSize, 8);
-}
 
 TEST(MainTemplate, test_main_holds_only_the_tree_along_its_left_edge) {
     const ui::DialogTemplate* main = ui::FindDialogTemplate(IDD_MAIN);
@@ -116,116 +76,12 @@ TEST_P(HostedPage, test_page_is_hidden_child_without_frame) {
     EXPECT_EQ(page->fontPointSize, 8);
 }
 
-TEST_P(HostedPage, test_page_has_visible_group_box) {
-    const ui::DialogTemplate* page = ui::FindDialogTemplate(GetParam());
-    ASSERT_NE(page, nullptr);
-    const ui::ControlTemplate* group = FindControl(*page, IDC_GROUP);
-    ASSERT_NE(group, nullptr);
-    EXPECT_EQ(group->className, u"Button");
-    EXPECT_EQ(group->style & ui::kBsTypeMask, ui::kBsGroupBox);
-    EXPECT_TRUE(HasAll(group->style, ui::kWsChild | ui::kWsVisible));
-}
-
 INSTANTIATE_TEST_SUITE_P(Pages, HostedPage,
                          testing::Values(IDD_VERSION, IDD_HDDINFO, IDD_LOG, IDD_NORMAL, IDD_CODE,
                                          IDD_REC, IDD_SERIAL, IDD_NET, IDD_ALARMCENTER, IDD_NTP,
                                          IDD_PPPOE, IDD_DDNS, IDD_MAIL, IDD_ALARM, IDD_VIDEODETECT,
                                          IDD_PTZSET, IDD_VIDEOOUT, IDD_EXCEPTION, IDD_RECADMIN,
                                          IDD_ALARMOUT));
-
-// ---- Version page ------------------------------------------------------------------------------
-
-enum class Column { kLeft, kRight, kWide };
-
-struct Field {
-    int label;
-    int value;
-    Column column;
-};
-
-// Top to bottom within each column.
-constexpr Field kVersionFields[] = {
-    {IDC_VERSION_MODEL_LABEL, IDC_VERSION_MODEL, Column::kLeft},
-    {IDC_VERSION_SYSTEM_LABEL, IDC_VERSION_SYSTEM, Column::kLeft},
-    {IDC_VERSION_MODEL_NO_LABEL, IDC_VERSION_MODEL_NO, Column::kLeft},
-    {IDC_VERSION_VIDEO_IN_LABEL, IDC_VERSION_VIDEO_IN, Column::kLeft},
-    {IDC_VERSION_ALARM_IN_LABEL, IDC_VERSION_ALARM_IN, Column::kLeft},
-    {IDC_VERSION_IP_LABEL, IDC_VERSION_IP, Column::kLeft},
-    {IDC_VERSION_SERIAL_LABEL, IDC_VERSION_SERIAL, Column::kWide},
-    {IDC_VERSION_BOARD_LABEL, IDC_VERSION_BOARD, Column::kRight},
-    {IDC_VERSION_BUILD_DATE_LABEL, IDC_VERSION_BUILD_DATE, Column::kRight},
-    {IDC_VERSION_GUI_LABEL, IDC_VERSION_GUI, Column::kRight},
-    {IDC_VERSION_AUDIO_IN_LABEL, IDC_VERSION_AUDIO_IN, Column::kRight},
-    {IDC_VERSION_ALARM_OUT_LABEL, IDC_VERSION_ALARM_OUT, Column::kRight},
-    {IDC_VERSION_MAC_LABEL, IDC_VERSION_MAC, Column::kRight},
-};
-
-constexpr Field kHddFields[] = {
-    {IDC_HDD_START_LABEL, IDC_HDD_START, Column::kLeft},
-    {IDC_HDD_OVERWRITTEN_LABEL, IDC_HDD_OVERWRITTEN, Column::kLeft},
-    {IDC_HDD_END_LABEL, IDC_HDD_END, Column::kRight},
-};
-
-TEST(VersionTemplate, test_columns_run_top_down_and_serial_number_spans_both) {
-    const ui::DialogTemplate* page = ui::FindDialogTemplate(IDD_VERSION);
-    ASSERT_NE(page, nullptr);
-    int leftBottom = -1, rightBottom = -1, leftValueEnd = 0, rightLabelX = 0, rightValueEnd = 0;
-    for (const Field& field : kVersionFields) {
-        const ui::ControlTemplate& label = *FindControl(*page, field.label);
-        const ui::ControlTemplate& value = *FindControl(*page, field.value);
-        int& bottom = field.column == Column::kRight ? rightBottom : leftBottom;
-        EXPECT_GT(label.y, bottom) << "label " << field.label;
-        bottom = label.y + label.cy;
-        if (field.column == Column::kLeft) {
-            leftValueEnd = value.x + value.cx;
-        } else if (field.column == Column::kRight) {
-            rightLabelX = label.x;
-            rightValueEnd = value.x + value.cx;
-        }
-    }
-    EXPECT_LT(leftValueEnd, rightLabelX);
-    const ui::ControlTemplate& serial = *FindControl(*page, IDC_VERSION_SERIAL);
-    EXPECT_LT(serial.x, rightLabelX);
-    EXPECT_GE(serial.x + serial.cx, rightValueEnd);
-    EXPECT_GT(serial.y, rightBottom - serial.cy) << "the serial row lies below the right column";
-}
-
-// ---- Disk information page ---------------------------------------------------------------------
-
-TEST(HddInfoTemplate, test_disk_list_is_single_selection_report_below_the_fields) {
-    const ui::DialogTemplate* page = ui::FindDialogTemplate(IDD_HDDINFO);
-    ASSERT_NE(page, nullptr);
-    const ui::ControlTemplate* list = FindControl(*page, IDC_HDD_LIST);
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->className, u"SysListView32");
-    EXPECT_EQ(list->style & kLvsTypeMask, ui::kLvsReport);
-    EXPECT_TRUE(HasAll(list->style, kLvsSingleSel | kLvsShowSelAlways | kWsBorder | ui::kWsTabStop |
-                                        ui::kWsChild | ui::kWsVisible));
-    for (const Field& field : kHddFields) {
-        const ui::ControlTemplate& value = *FindControl(*page, field.value);
-        EXPECT_GE(list->y, value.y + value.cy) << "value " << field.value;
-    }
-    EXPECT_GE(list->cy, page->cy / 2) << "the list fills the lower part of the page";
-}
-
-TEST(InformationPages, test_fields_lie_in_the_group_box_without_overlapping) {
-    for (int id : {IDD_VERSION, IDD_HDDINFO}) {
-        const ui::DialogTemplate* page = ui::FindDialogTemplate(id);
-        ASSERT_NE(page, nullptr);
-        const ui::ControlTemplate* group = FindControl(*page, IDC_GROUP);
-        ASSERT_NE(group, nullptr);
-        for (const ui::ControlTemplate& a : page->controls) {
-            if (&a != group) {
-                EXPECT_TRUE(Inside(a, *group)) << "page " << id << ": " << a.id;
-            }
-            for (const ui::ControlTemplate& b : page->controls) {
-                if (&a < &b && a.id != IDC_GROUP && b.id != IDC_GROUP) {
-                    EXPECT_FALSE(Overlap(a, b)) << "page " << id << ": " << a.id << ", " << b.id;
-                }
-            }
-        }
-    }
-}
 
 // ---- Every template ----------------------------------------------------------------------------
 

@@ -172,59 +172,6 @@ TEST(LangTable, test_channel_rows_end_with_their_number) {
     }
 }
 
-TEST(LangTable, test_every_named_id_has_a_row) {
-    // clang-format off
-    const std::uint32_t ids[] = {
-        kTextConfig, kTextControlPanel, kTextSystemInformation, kTextVersion, kTextHddInfo,
-        kTextLog, kTextSettingGroup, kTextGeneral, kTextEncode, kTextSchedule, kTextRs232,
-        kTextNetwork, kTextAlarmCenter, kTextNtpServer, kTextPppoe, kTextDdnsServer, kTextEmail,
-        kTextAdvanced, kTextAbnormality, kTextDvrModel, kTextSystemVersion, kTextModelNumber,
-        kTextVideoInput, kTextSerialNumber, kTextMainBoard, kTextBuildDate, kTextGuiVersion,
-        kTextAudioInput, kTextMac, kTextStartTime, kTextEndTime, kTextOverwritten, kTextTotal,
-        kTextFree, kTextBad, kTextLogType, kTextQuery, kTextLogTime, kTextEvent, kTextAlarm,
-        kTextDetect, kTextPanTiltZoom, kTextDisplay, kTextDefaultBackup, kTextSave, kTextRefresh,
-        kTextCancel, kTextDefault, kTextSync, kTextCopy, kTextPaste, kTextAllDefault,
-        kTextSettingButton, kTextSystemTime, kTextDateFormat, kTextDateSeparator, kTextTimeFormat,
-        kTextLanguage, kTextHddFull, kTextPackEvery, kTextDvrNumber, kTextVideoStandard,
-        kTextAutoLogout, kTextYear, kTextMonth, kTextDay, kTextHour, kTextSimplifiedChinese,
-        kTextEnglish, kTextStopHddFull, kTextOverwrite, kTextMinutes, kTextCam, kTextEncodeMode,
-        kTextResolution, kTextFrameRate, kTextBitrateType, kTextBitrate, kTextRefBitrate,
-        kTextImageQuality, kTextAudio, kTextVideo, kTextOverlay, kTextExtraStream, kTextCbr,
-        kTextVbr, kTextCustomized, kTextPreRecord, kTextWeek, kTextSeconds, kTextMonday,
-        kTextTuesday, kTextWednesday, kTextThursday, kTextFriday, kTextSaturday, kTextSunday,
-        kTextWorkDay, kTextFreeDay, kTextSerialPort, kTextFunction, kTextProtocol, kTextBaudRate,
-        kTextDataBits, kTextStopBits, kTextParity, kTextRs, kTextNone, kTextPtzMatrix,
-        kTextKeyboard, kTextAdapter, kTextTransCom, kTextUserDevice, kTextStandard, kTextYihua,
-        kTextNantian, kTextHitachi, kTextShengxun, kTextGrg, kTextOdd, kTextEven, kTextMark,
-        kTextSpace, kTextIp, kTextSubnetMask, kTextGateway, kTextCmdPort, kTextDataPort,
-        kTextPreferredDns, kTextAlternateDns, kTextHttpPort, kTextTalkPort, kTextServerIp,
-        kTextTimeZone, kTextUpdateEvery, kTextNtpStartTime, kTextUsed, kTextNetworkType, kTextUser,
-        kTextPassword, kTextDialUp, kTextNetTypePppoe, kTextTdcdma, kTextWcdma, kTextCdma2000,
-        kTextNever, kTextTrigger, kTextAlways, kTextDdnsType, kTextDomainName, kTextServer,
-        kTextFrom, kTextTo, kTextCc, kTextAlarmIn, kTextAlarmInType, kTextRecordChannel, kTextDelay,
-        kTextAlarmOut, kTextTourOnAlarm, kTextPtzActivation, kTextShowMessage, kTextBuzzer,
-        kTextAlarmUpload, kTextSendEmail, kTextLatch, kTextNormalOpen, kTextNormalClose,
-        kTextEventType, kTextVideoLoss, kTextCameraMask, kTextMotionDetect, kTextSelect,
-        kTextSensitivity, kTextLevel1, kTextLevel2, kTextLevel3, kTextLevel4, kTextLevel5,
-        kTextAddress, kTextSpeed, kTextPreset, kTextCruise, kTextNumberColumn, kTextName, kTextAdd,
-        kTextModify, kTextDelete, kTextPatrolNumber, kTextCruiseInterval, kTextOrder,
-        kTextTransparency, kTextChannelName, kTextTimeDisplay, kTextChannelDisplay, kTextEnableTour,
-        kTextView1, kTextView4, kTextView8, kTextView16, kTextTourInterval, kTextView, kTextCam1,
-        kTextCam2, kTextCam3, kTextCam4, kTextCam5, kTextCam6, kTextCam7, kTextCam8, kTextCam9,
-        kTextCam10, kTextCam11, kTextCam12, kTextCam13, kTextCam14, kTextCam15, kTextCam16,
-        kTextSucceed, kTextFailed, kTextInfo, kTextNoHdd, kTextHddError, kTextHddFullEvent,
-        kTextDisconnection, kTextIpConflicted, kTextUnauthorizedAccess, kTextPalNtscUnmatched,
-        kTextVideoAbnormity, kTextManageRecord, kTextRecordMode, kTextAuto, kTextManual,
-        kTextStopRecordMode, kTextAllSelect, kTextAlarmType, kTextReboot, kTextWithoutPermission,
-    };
-    // clang-format on
-    EXPECT_EQ(std::size(ids), kLangRowCount);
-    EXPECT_EQ(std::set<std::uint32_t>(std::begin(ids), std::end(ids)).size(), std::size(ids));
-    for (std::uint32_t id : ids) {
-        EXPECT_NE(FindRow(id), nullptr) << Hex(id);
-    }
-}
-
 TEST(LongTextTable, test_rows_and_texts) {
     EXPECT_EQ(LongTextTable[0].id, kTextConfigInPtz);
     EXPECT_EQ(LongTextTable[1].id, kTextRebootQuestion);
