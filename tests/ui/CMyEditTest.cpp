@@ -102,6 +102,7 @@ class LimitedNumber : public LimitedEdit, public testing::WithParamInterface<Num
 
 TEST_P(LimitedNumber, test_number_stays_in_range) {
     const NumberCase& c = GetParam();
+    window.SetControlText(kNumberEdit, u"42");
     if (c.paste) {
         window.UserPaste(kNumberEdit, c.input);
     } else {
