@@ -1,6 +1,7 @@
 // An edit control that keeps its content acceptable as the operator types.
 #include "ui/CMyEdit.h"
 
+#include <limits>
 #include <string>
 
 #include "device/Utf8Field.h"
@@ -26,6 +27,17 @@ long long LeadingNumber(const std::u16string& text) {
             break;
     }
     return value;
+}
+
+// A position beyond any text: the edit limits it to the end of its text.
+constexpr int kTextEnd = std::numeric_limits<int>::max();
+
+// Replaces the edit's text. Setting a text puts the caret at its start, so it goes back to
+// where the operator was typing (or to the end), within the new text.
+void Replace(Window& window, int id, std::u16string_view text, bool caretAtEnd = false) {
+    const int caret = caretAtEnd ? kTextEnd : window.EditSelection(id).end;
+    window.SetControlText(id, text);
+    window.SetEditSelection(id, caret, caret);
 }
 
 }  // namespace
@@ -63,19 +75,20 @@ bool CMyEdit::CheckNumber(Dialog& parent, int id) {
     const std::u16string text = window.ControlText(id);
     if (text.empty()) {
         // The replacement raises a change of its own, which reaches the dialog.
-        window.SetControlText(id, u"0");
+        // The caret goes after the "0", where the next typed digit continues the number.
+        Replace(window, id, u"0", true);
         return false;
     }
     if (!IsDigit(text[0])) {
         // Only pasting puts such a text into a number edit.
-        window.SetControlText(id, Format("%d", minimumValue));
+        Replace(window, id, Format("%d", minimumValue));
         return false;
     }
     const long long value = LeadingNumber(text);
     if (value > maximumValue) {
-        window.SetControlText(id, Format("%d", maximumValue));
+        Replace(window, id, Format("%d", maximumValue));
     } else if (value < minimumValue) {
-        window.SetControlText(id, Format("%d", minimumValue));
+        Replace(window, id, Format("%d", minimumValue));
     }
     return true;
 }
@@ -91,7 +104,7 @@ void CMyEdit::CheckText(Dialog& parent, int id) {
         text.resize(text.size() - (pair ? 2 : 1));
     }
     if (text.size() != original)
-        window.SetControlText(id, text);
+        Replace(window, id, text);
 }
 
 }  // namespace ui

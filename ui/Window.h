@@ -19,6 +19,13 @@ using ItemData = std::intptr_t;
 using TreeItem = std::uintptr_t;  // 0 = no item
 inline constexpr TreeItem kTreeRoot = 0;
 
+// A part of an edit's text in UTF-16 units, start <= end; empty when only the caret stands.
+struct TextRange {
+    int start = 0;
+    int end = 0;
+    friend bool operator==(const TextRange&, const TextRange&) = default;
+};
+
 class Window {
   public:
     virtual ~Window() = default;
@@ -52,6 +59,13 @@ class Window {
     virtual bool IsControlEnabled(int id) const = 0;
     virtual void SetFocus(int id) = 0;
     virtual void Invalidate(int id) = 0;
+
+    // Edits. Setting the text selects nothing and puts the caret at the start. Setting the
+    // selection raises no notification: it runs from start to end, where the caret stands;
+    // positions beyond the text stand at its end (end -1: the end), and start -1 keeps the
+    // caret and selects nothing.
+    virtual void SetEditSelection(int id, int start, int end) = 0;
+    virtual TextRange EditSelection(int id) const = 0;
 
     // Check boxes and radio buttons. A radio group runs in template order from a button with
     // the group style to the next control with it.

@@ -178,6 +178,20 @@ void HeadlessOperator::Paste(int id, std::u16string_view text) {
         [id, text = std::u16string(text)](HeadlessWindow& w) { w.UserPaste(id, text); });
 }
 
+void HeadlessOperator::SelectText(int id, int start, int end) {
+    Act(id, "select in", [id, start, end](HeadlessWindow& w) { w.UserSelectText(id, start, end); });
+}
+
+void HeadlessOperator::TypeAtCaret(int id, std::u16string_view text) {
+    Act(id, "type into",
+        [id, text = std::u16string(text)](HeadlessWindow& w) { w.UserTypeAtCaret(id, text); });
+}
+
+void HeadlessOperator::PasteAtCaret(int id, std::u16string_view text) {
+    Act(id, "paste into",
+        [id, text = std::u16string(text)](HeadlessWindow& w) { w.UserPasteAtCaret(id, text); });
+}
+
 void HeadlessOperator::EnterAddress(int id, std::uint32_t address) {
     Act(id, "enter an address into",
         [id, address](HeadlessWindow& w) { w.UserSetAddress(id, address); });
@@ -219,6 +233,12 @@ std::u16string HeadlessOperator::Text(int id) {
     std::u16string text;
     Read(id, [&](HeadlessWindow& w) { text = w.ControlText(id); });
     return text;
+}
+
+ui::TextRange HeadlessOperator::TextSelection(int id) {
+    ui::TextRange selection;
+    Read(id, [&](HeadlessWindow& w) { selection = w.EditSelection(id); });
+    return selection;
 }
 
 bool HeadlessOperator::IsVisible(int id) {

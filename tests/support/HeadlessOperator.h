@@ -21,10 +21,14 @@ class HeadlessOperator : public Operator {
     void Pick(int id, int index) override;
     void Type(int id, std::u16string_view text) override;
     void Paste(int id, std::u16string_view text) override;
+    void SelectText(int id, int start, int end) override;
+    void TypeAtCaret(int id, std::u16string_view text) override;
+    void PasteAtCaret(int id, std::u16string_view text) override;
     void EnterAddress(int id, std::uint32_t address) override;
     void EnterDateTime(int id, const ui::DateTimeValue& value) override;
     void Focus(int id) override;
     std::u16string Text(int id) override;
+    ui::TextRange TextSelection(int id) override;
     std::uint32_t Address(int id) override;
     ui::DateTimeValue DateTime(int id) override;
     bool TickTimer(int timerId) override;

@@ -6,12 +6,21 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ui/DateTimeValue.h"
 #include "ui/Geometry.h"
+#include "ui/Window.h"
+
+namespace ui {
+// How GoogleTest shows a selection.
+inline void PrintTo(const TextRange& range, std::ostream* out) {
+    *out << "[" << range.start << ", " << range.end << ")";
+}
+}  // namespace ui
 
 namespace testsupport {
 
@@ -52,12 +61,20 @@ class Operator {
     // Controls.
     virtual void Click(int id) = 0;
     virtual void Pick(int id, int index) = 0;
+    // Typing and pasting into an edit first select its whole text. Typing is one character
+    // at a time: "\b" is the backspace key.
     virtual void Type(int id, std::u16string_view text) = 0;
     virtual void Paste(int id, std::u16string_view text) = 0;
+    // Focuses an edit and selects in it as EM_SETSEL does (0, -1: all; start -1: nothing).
+    virtual void SelectText(int id, int start, int end) = 0;
+    // Types or pastes over the edit's selection, at its caret.
+    virtual void TypeAtCaret(int id, std::u16string_view text) = 0;
+    virtual void PasteAtCaret(int id, std::u16string_view text) = 0;
     virtual void EnterAddress(int id, std::uint32_t address) = 0;  // an IP-address control
     virtual void EnterDateTime(int id, const ui::DateTimeValue& value) = 0;  // a picker
     virtual void Focus(int id) = 0;  // moves the input focus to the control
     virtual std::u16string Text(int id) = 0;
+    virtual ui::TextRange TextSelection(int id) = 0;  // of an edit: where its caret stands
     virtual std::uint32_t Address(int id) = 0;
     virtual ui::DateTimeValue DateTime(int id) = 0;
     // Delivers one tick of a timer of the dialog; false when that timer is not running.

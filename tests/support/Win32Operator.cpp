@@ -295,21 +295,37 @@ void Win32Operator::Pick(int id, int index) {
 }
 
 void Win32Operator::Type(int id, std::u16string_view text) {
-    if (HWND item = Reachable(id, "type into")) {
+    SelectText(id, 0, -1);
+    TypeAtCaret(id, text);
+}
+
+void Win32Operator::Paste(int id, std::u16string_view text) {
+    SelectText(id, 0, -1);
+    PasteAtCaret(id, text);
+}
+
+void Win32Operator::SelectText(int id, int start, int end) {
+    if (HWND item = Reachable(id, "select in")) {
+        // The dialog focuses an edit with its whole text selected; the selection follows.
         PostMessageW(GetParent(item), WM_NEXTDLGCTL, WPARAM(item), TRUE);
-        PostMessageW(item, EM_SETSEL, 0, -1);
+        PostMessageW(item, EM_SETSEL, WPARAM(start), LPARAM(end));
+        Sync();
+    }
+}
+
+void Win32Operator::TypeAtCaret(int id, std::u16string_view text) {
+    if (HWND item = Reachable(id, "type into")) {
         for (char16_t c : text)
             PostMessageW(item, WM_CHAR, WPARAM(c), 1);
         Sync();
     }
 }
 
-void Win32Operator::Paste(int id, std::u16string_view text) {
+void Win32Operator::PasteAtCaret(int id, std::u16string_view text) {
     if (HWND item = Reachable(id, "paste into")) {
         // A message carrying a pointer cannot be posted; a paste opens no message box, so it
         // can be sent.
         const std::wstring pasted = Wide(text);
-        SendMessageW(item, EM_SETSEL, 0, -1);
         SendMessageW(item, EM_REPLACESEL, TRUE, LPARAM(pasted.c_str()));
         Sync();
     }
@@ -370,6 +386,14 @@ bool Win32Operator::TickTimer(int timerId) {
 
 std::u16string Win32Operator::Text(int id) {
     return TextOf(Control(id));
+}
+
+ui::TextRange Win32Operator::TextSelection(int id) {
+    DWORD start = 0;
+    DWORD end = 0;
+    if (HWND item = Control(id))
+        SendMessageW(item, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    return ui::TextRange{int(start), int(end)};
 }
 
 std::uint32_t Win32Operator::Address(int id) {

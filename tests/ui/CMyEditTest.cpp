@@ -72,6 +72,8 @@ TEST_P(LimitedText, test_text_is_cut_at_whole_characters_to_fit) {
     window.UserPaste(kTextEdit, c.pasted);
     const std::u16string shown = window.ControlText(kTextEdit);
     EXPECT_TRUE(shown == c.kept) << c.name << ": " << shown.size() << " units kept";
+    const int end = int(c.kept.size());
+    EXPECT_EQ(window.EditSelection(kTextEdit), (ui::TextRange{end, end})) << "caret at the end";
     EXPECT_LE(device::Utf8Size(shown) + 1, 32u);
     EXPECT_FALSE(dialog.changes.empty()) << "the change reaches the dialog";
 }
@@ -96,28 +98,32 @@ struct NumberCase {
     bool paste;
     std::u16string input;
     std::u16string shown;
+    int caret;
 };
 
 class LimitedNumber : public LimitedEdit, public testing::WithParamInterface<NumberCase> {};
 
 TEST_P(LimitedNumber, test_number_stays_in_range) {
     const NumberCase& c = GetParam();
+    window.SetControlText(kNumberEdit, u"42");
     if (c.paste) {
         window.UserPaste(kNumberEdit, c.input);
     } else {
         window.UserType(kNumberEdit, c.input);
     }
     EXPECT_TRUE(window.ControlText(kNumberEdit) == c.shown) << c.name;
+    EXPECT_EQ(window.EditSelection(kNumberEdit), (ui::TextRange{c.caret, c.caret})) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, LimitedNumber,
-    testing::Values(NumberCase{"above_maximum", false, u"700", u"600"},
-                    NumberCase{"below_minimum", false, u"3", u"5"},
-                    NumberCase{"pasted_in_range", true, u"250", u"250"},
-                    NumberCase{"cleared_shows_zero_then_minimum", true, u"", u"5"},
-                    NumberCase{"pasted_text_takes_minimum", true, u"abc", u"5"},
-                    NumberCase{"pasted_huge", true, u"123456789012345678901234", u"600"}),
+    testing::Values(NumberCase{"above_maximum", false, u"700", u"600", 3},
+                    NumberCase{"below_minimum", false, u"3", u"5", 1},
+                    NumberCase{"pasted_in_range", true, u"250", u"250", 3},
+                    // The zero's caret, after it, wins over the minimum's, at the start.
+                    NumberCase{"cleared_shows_zero_then_minimum", true, u"", u"5", 1},
+                    NumberCase{"pasted_text_takes_minimum", true, u"abc", u"5", 1},
+                    NumberCase{"pasted_huge", true, u"123456789012345678901234", u"600", 3}),
     [](const testing::TestParamInfo<NumberCase>& info) { return std::string(info.param.name); });
 
 TEST_F(LimitedEdit, test_cleared_number_notifies_once_through_its_replacement) {

@@ -47,8 +47,10 @@ struct HeadlessControl {
     bool visible = true;
     bool enabled = true;
     std::u16string text;
-    std::size_t caret = 0;   // edits: where the next typed character goes
-    bool selectAll = false;  // edits: the next typed character replaces the whole text
+    // Edits, in UTF-16 units: the selection runs between the anchor and the caret, in
+    // either order; typing replaces it.
+    std::size_t anchor = 0;
+    std::size_t caret = 0;
     bool checked = false;
 
     std::vector<std::pair<std::u16string, ItemData>> items;  // drop-down lists

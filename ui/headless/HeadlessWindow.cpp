@@ -126,8 +126,8 @@ void HeadlessWindow::SetControlText(int id, std::u16string_view text) {
         return;
     const bool changed = !(control->text.empty() && text.empty());
     control->text = text;
+    control->anchor = 0;
     control->caret = 0;
-    control->selectAll = false;
     // Setting an edit's text raises its change notification, as the platform's edit does.
     if (control->kind == ControlKind::Edit && changed)
         NotifyCommand(id, kEnChange);
@@ -141,6 +141,31 @@ std::u16string HeadlessWindow::ControlText(int id) const {
         return control->curSel >= 0 ? control->items[control->curSel].first : std::u16string();
     }
     return control->text;
+}
+
+void HeadlessWindow::SetEditSelection(int id, int start, int end) {
+    HeadlessControl* control = Used(id, "SetEditSelection", {ControlKind::Edit});
+    if (!control)
+        return;
+    const std::size_t length = control->text.size();
+    // The platform reads the positions as unsigned: -1 is beyond any text.
+    const auto limited = [length](int position) {
+        return position < 0 ? length : std::min(std::size_t(position), length);
+    };
+    if (start < 0) {
+        control->anchor = control->caret;
+        return;
+    }
+    control->anchor = limited(start);
+    control->caret = limited(end);
+}
+
+TextRange HeadlessWindow::EditSelection(int id) const {
+    const HeadlessControl* control = Used(id, "EditSelection", {ControlKind::Edit});
+    if (!control)
+        return TextRange{};
+    return TextRange{int(std::min(control->anchor, control->caret)),
+                     int(std::max(control->anchor, control->caret))};
 }
 
 void HeadlessWindow::ShowControl(int id, bool visible) {
@@ -410,6 +435,15 @@ void HeadlessWindow::MoveFocus(int id) {
         NotifyOther(id, kNmSetFocus);
 }
 
+void HeadlessWindow::DialogFocus(int id) {
+    MoveFocus(id);
+    HeadlessControl* control = FindControl(id);
+    if (control && control->kind == ControlKind::Edit) {
+        control->anchor = 0;
+        control->caret = control->text.size();
+    }
+}
+
 void HeadlessWindow::NotifyCommand(int id, int code) {
     dialog_->HandleCommand(id, code);
 }
@@ -427,7 +461,7 @@ void HeadlessWindow::FocusFirstTabStop() {
         if ((anyTabStop && !(control.style & kWsTabStop)) || !control.visible || !control.enabled ||
             control.kind == ControlKind::Static || control.kind == ControlKind::GroupBox)
             continue;
-        MoveFocus(control.id);
+        DialogFocus(control.id);
         // A tree taking the focus without a selection selects its first item.
         if (control.kind == ControlKind::TreeView && control.selection == 0) {
             for (const TreeNode& node : control.nodes) {
@@ -480,40 +514,65 @@ bool HeadlessWindow::UserPick(int id, int index) {
     return true;
 }
 
-bool HeadlessWindow::UserType(int id, std::u16string_view text) {
+HeadlessControl* HeadlessWindow::UsableEdit(int id) {
     HeadlessControl* control = Usable(id);
-    if (!control || control->kind != ControlKind::Edit)
+    return control && control->kind == ControlKind::Edit ? control : nullptr;
+}
+
+bool HeadlessWindow::ReplaceSelection(HeadlessControl& edit, std::u16string_view text) {
+    const std::size_t from = std::min({edit.anchor, edit.caret, edit.text.size()});
+    const std::size_t to = std::min(std::max(edit.anchor, edit.caret), edit.text.size());
+    if (from == to && text.empty())
         return false;
-    MoveFocus(id);
-    control->selectAll = true;
+    edit.text.replace(from, to - from, text);
+    edit.anchor = edit.caret = from + text.size();
+    return true;
+}
+
+bool HeadlessWindow::UserType(int id, std::u16string_view text) {
+    return UserSelectText(id, 0, -1) && UserTypeAtCaret(id, text);
+}
+
+bool HeadlessWindow::UserPaste(int id, std::u16string_view text) {
+    return UserSelectText(id, 0, -1) && UserPasteAtCaret(id, text);
+}
+
+bool HeadlessWindow::UserSelectText(int id, int start, int end) {
+    if (!UsableEdit(id))
+        return false;
+    DialogFocus(id);
+    SetEditSelection(id, start, end);
+    return true;
+}
+
+bool HeadlessWindow::UserTypeAtCaret(int id, std::u16string_view text) {
+    if (!UsableEdit(id))
+        return false;
     for (char16_t c : text) {
-        control = FindControl(id);
-        // A number-only edit refuses other typed characters.
-        if ((control->style & kEsNumber) && !(c >= u'0' && c <= u'9'))
-            continue;
-        if (control->selectAll) {
-            control->text.assign(1, c);
-            control->caret = 1;
-            control->selectAll = false;
-        } else {
-            const std::size_t at = std::min(control->caret, control->text.size());
-            control->text.insert(control->text.begin() + at, c);
-            control->caret = at + 1;
+        // The previous character's notification may have replaced the whole text.
+        HeadlessControl& edit = *FindControl(id);
+        bool changed = false;
+        if (c == u'\b') {
+            if (edit.anchor == edit.caret && edit.caret > 0)
+                edit.anchor = std::min(edit.caret, edit.text.size()) - 1;
+            changed = ReplaceSelection(edit, u"");
+        } else if (c >= 0x20 && c != 0x7F) {
+            if ((edit.style & kEsNumber) && !(c >= u'0' && c <= u'9'))
+                continue;
+            changed = ReplaceSelection(edit, std::u16string_view(&c, 1));
         }
-        NotifyCommand(id, kEnChange);
+        if (changed)
+            NotifyCommand(id, kEnChange);
     }
     return true;
 }
 
-bool HeadlessWindow::UserPaste(int id, std::u16string_view text) {
-    HeadlessControl* control = Usable(id);
-    if (!control || control->kind != ControlKind::Edit)
+bool HeadlessWindow::UserPasteAtCaret(int id, std::u16string_view text) {
+    HeadlessControl* edit = UsableEdit(id);
+    if (!edit)
         return false;
-    MoveFocus(id);
-    control->text = text;
-    control->caret = control->text.size();
-    control->selectAll = false;
-    NotifyCommand(id, kEnChange);
+    if (ReplaceSelection(*edit, text))
+        NotifyCommand(id, kEnChange);
     return true;
 }
 

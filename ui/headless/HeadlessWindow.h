@@ -64,11 +64,14 @@ class HeadlessWindow : public Window {
     bool IsControlShown(int id) const override;
     void EnableControl(int id, bool enabled) override;
     bool IsControlEnabled(int id) const override;
-    void SetFocus(int id) override { MoveFocus(id); }
+    void SetFocus(int id) override { DialogFocus(id); }
     void Invalidate(int id) override { invalidated_.insert(id); }
     // Whether the control waits for a paint since it was last painted.
     bool IsInvalidated(int id) const { return invalidated_.count(id) != 0; }
     void Validate(int id) { invalidated_.erase(id); }
+
+    void SetEditSelection(int id, int start, int end) override;
+    TextRange EditSelection(int id) const override;
 
     void SetCheck(int id, bool checked) override;
     bool IsChecked(int id) const override;
@@ -109,8 +112,17 @@ class HeadlessWindow : public Window {
     // Each returns false when the control cannot take the input (missing, hidden, disabled).
     bool UserClick(int id);
     bool UserPick(int id, int index);
+    // Typing and pasting into an edit select its whole text first.
     bool UserType(int id, std::u16string_view text);
     bool UserPaste(int id, std::u16string_view text);
+    // Focuses an edit as the dialog does, then selects in it as EM_SETSEL does.
+    bool UserSelectText(int id, int start, int end);
+    // Typing a character, one notification each: it replaces the selection and the caret
+    // follows it; a backspace deletes the selection, else the unit before the caret; other
+    // control characters do nothing, and a number-only edit refuses all but digits.
+    bool UserTypeAtCaret(int id, std::u16string_view text);
+    // Pasting replaces the selection as one change.
+    bool UserPasteAtCaret(int id, std::u16string_view text);
     bool UserSetDateTime(int id, const DateTimeValue& value);
     bool UserSetAddress(int id, std::uint32_t address);
     bool UserSelectTreeItem(int id, TreeItem item);
@@ -129,6 +141,12 @@ class HeadlessWindow : public Window {
     void NotifyCommand(int id, int code);
     // Moves the focus, telling the common controls that lose and take it, as they do.
     void MoveFocus(int id);
+    // The dialog's own way to focus a control, which selects the whole text of an edit.
+    void DialogFocus(int id);
+    HeadlessControl* UsableEdit(int id);
+    // Puts text in place of the edit's selection and the caret after it; false when that
+    // changes nothing.
+    static bool ReplaceSelection(HeadlessControl& edit, std::u16string_view text);
     void NotifyOther(int id, int code);
     const TreeNode* FindNode(const HeadlessControl& tree, TreeItem item) const;
 

@@ -138,6 +138,17 @@ void Win32Window::Invalidate(int id) {
         InvalidateRect(item, nullptr, TRUE);
 }
 
+void Win32Window::SetEditSelection(int id, int start, int end) {
+    Send(id, EM_SETSEL, WPARAM(start), LPARAM(end));
+}
+
+TextRange Win32Window::EditSelection(int id) const {
+    DWORD start = 0;
+    DWORD end = 0;
+    Send(id, EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    return TextRange{int(start), int(end)};
+}
+
 void Win32Window::SetCheck(int id, bool checked) {
     CheckDlgButton(hwnd_, id, checked ? BST_CHECKED : BST_UNCHECKED);
 }

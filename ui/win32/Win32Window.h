@@ -45,6 +45,9 @@ class Win32Window : public Window {
     void SetFocus(int id) override;
     void Invalidate(int id) override;
 
+    void SetEditSelection(int id, int start, int end) override;
+    TextRange EditSelection(int id) const override;
+
     void SetCheck(int id, bool checked) override;
     bool IsChecked(int id) const override;
     std::vector<int> RadioGroup(int firstId) const override;
