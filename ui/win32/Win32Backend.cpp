@@ -1,6 +1,7 @@
 // The Win32 backend.
 #include "ui/win32/Win32Backend.h"
 
+#include <exception>
 #include <map>
 #include <mutex>
 #include <set>
@@ -125,16 +126,21 @@ Window* Win32Backend::CreateChild(Dialog& dialog, int templateId, Window& parent
         delete window;
         return nullptr;
     }
+    if (std::exception_ptr failure = window->TakeInitFailure()) {
+        ::DestroyWindow(hwnd);  // frees window
+        std::rethrow_exception(failure);
+    }
     return window;
 }
 
 int Win32Backend::RunModal(Dialog& dialog, int templateId, Window* owner) {
-    auto* window = new Win32Window(dialog, true);  // freed when its window is destroyed
+    // Owned here, not by the window procedure: the dialog box is gone when the call returns.
+    const auto window = std::make_unique<Win32Window>(dialog, true);
     HWND ownerHwnd = owner ? static_cast<Win32Window*>(owner)->hwnd() : nullptr;
     const INT_PTR result = DialogBoxParamW(module_, MAKEINTRESOURCEW(templateId), ownerHwnd,
-                                           DialogProc, reinterpret_cast<LPARAM>(window));
-    if (result == -1 && !window->hwnd())
-        delete window;  // the dialog was never made
+                                           DialogProc, reinterpret_cast<LPARAM>(window.get()));
+    if (std::exception_ptr failure = window->TakeInitFailure())
+        std::rethrow_exception(failure);
     return int(result);
 }
 
@@ -159,8 +165,17 @@ INT_PTR CALLBACK Win32Backend::DialogProc(HWND hwnd, UINT message, WPARAM wParam
             auto* window = reinterpret_cast<Win32Window*>(lParam);
             window->Attach(hwnd);
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-            Register(hwnd);
-            return window->dialog().HandleInitDialog(*window) ? TRUE : FALSE;
+            try {
+                Register(hwnd);
+                return window->dialog().HandleInitDialog(*window) ? TRUE : FALSE;
+            } catch (...) {
+                // A half-made dialog is never shown: a modal one ends before its loop starts,
+                // and the function that made the window throws the failure on.
+                window->KeepInitFailure(std::current_exception());
+                if (window->IsModal())
+                    EndDialog(hwnd, -1);
+                return FALSE;
+            }
         }
         Win32Window* window = FromHandle(hwnd);
         if (!window)
@@ -168,7 +183,8 @@ INT_PTR CALLBACK Win32Backend::DialogProc(HWND hwnd, UINT message, WPARAM wParam
         if (message == WM_NCDESTROY) {
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             Unregister(hwnd);
-            delete window;
+            if (!window->IsModal())
+                delete window;
             return FALSE;
         }
         return HandleMessage(*window, message, wParam, lParam);
