@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <stdexcept>
 
 #include "device/ZelDisp.h"
 #include "pages/CMainDlg.h"
@@ -47,7 +48,9 @@ void RunMainDialog() {
     if (!ui::HasBackend())
         return;
     CMainDlg dialog;
-    dialog.DoModal();
+    // The window never ends with -1 of its own: the backend could not make it.
+    if (dialog.DoModal() == -1)
+        throw std::runtime_error("the configuration window could not be made");
 }
 
 std::uint32_t LanguageFromSelector(std::uint32_t language) {

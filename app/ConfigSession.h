@@ -17,11 +17,13 @@ std::uint32_t LanguageFromSelector(std::uint32_t language);
 void FetchConfigCache();
 
 // Runs a session: rights for all pages, or the given user's rights from the device. Returns
-// false, touching nothing, when a session is already open (a re-entrant call).
+// false, touching nothing, when a session is already open (a re-entrant call). A failure of
+// the session leaves by an exception, with the session closed and no window left.
 bool RunConfigSession(ZelHandle handle, std::uint32_t language, std::optional<std::int32_t> user);
 
 // The configuration window, run modally with no parent window. Without a dialog backend
-// (a host with no user interface) it does nothing.
+// (a host with no user interface) it does nothing. Throws when the window cannot be made or
+// its initialisation fails; such a window is never shown and saves nothing on its way out.
 void RunMainDialog();
 
 // What runs the window once the cache is filled. Tests may replace it; null restores the

@@ -1,5 +1,6 @@
 // The two functions the monitoring client calls. All arguments are 32-bit; the result
-// carries no meaning for the host (0 after a session, -1 for a refused re-entrant call).
+// carries no meaning for the host: 0 after a session, -1 when a session was already open or
+// the session failed. Neither ever throws.
 #pragma once
 
 #include <cstdint>

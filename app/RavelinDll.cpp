@@ -21,11 +21,18 @@ void RunOnRealWindows() {
 
 }  // namespace
 
+// Loading and unloading also make and destroy the library's static objects (mutexes, empty
+// window lists, the backend and the window's font); none of them throws.
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason != DLL_PROCESS_ATTACH)
         return TRUE;
-    libraryModule = instance;
-    DisableThreadLibraryCalls(instance);
-    app::SetMainDialogRunner(RunOnRealWindows);
-    return theApp.InitInstance() ? TRUE : FALSE;
+    // No exception may reach the loader: a library that cannot start refuses to load.
+    try {
+        libraryModule = instance;
+        DisableThreadLibraryCalls(instance);
+        app::SetMainDialogRunner(RunOnRealWindows);
+        return theApp.InitInstance() ? TRUE : FALSE;
+    } catch (...) {
+        return FALSE;
+    }
 }

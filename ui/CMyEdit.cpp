@@ -7,6 +7,7 @@
 #include "device/Utf8Field.h"
 #include "ui/Dialog.h"
 #include "ui/Format.h"
+#include "ui/NumberText.h"
 #include "ui/Styles.h"
 
 namespace ui {
@@ -14,19 +15,6 @@ namespace {
 
 bool IsDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
-}
-
-// The leading decimal number of the text, saturated far beyond any edit's range.
-long long LeadingNumber(const std::u16string& text) {
-    long long value = 0;
-    for (char16_t c : text) {
-        if (!IsDigit(c))
-            break;
-        value = value * 10 + (c - u'0');
-        if (value > 100000000000LL)
-            break;
-    }
-    return value;
 }
 
 // A position beyond any text: the edit limits it to the end of its text.
@@ -84,7 +72,8 @@ bool CMyEdit::CheckNumber(Dialog& parent, int id) {
         Replace(window, id, Format("%d", minimumValue));
         return false;
     }
-    const long long value = LeadingNumber(text);
+    // The text starts with a digit: its number, saturated at the i32 range.
+    const std::int32_t value = IntegerFromText(text);
     if (value > maximumValue) {
         Replace(window, id, Format("%d", maximumValue));
     } else if (value < minimumValue) {

@@ -48,7 +48,10 @@ void Dialog::UpdateData(Direction direction) {
 
 bool Dialog::HandleInitDialog(Window& window) {
     window_ = &window;
-    return OnInitDialog();
+    initialised_ = false;
+    const bool setFocus = OnInitDialog();
+    initialised_ = true;
+    return setFocus;
 }
 
 void Dialog::HandleCommand(int id, int code) {
@@ -83,7 +86,15 @@ void Dialog::HandlePaint(int id, Painter& painter) {
 }
 
 void Dialog::HandleDestroy() {
-    OnDestroy();
+    const bool closing = initialised_;
+    initialised_ = false;
+    try {
+        if (closing)
+            OnDestroy();
+    } catch (...) {
+        window_ = nullptr;  // the window goes all the same
+        throw;
+    }
     window_ = nullptr;
 }
 

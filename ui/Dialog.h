@@ -91,7 +91,8 @@ class Dialog {
     virtual void OnTimer(int timerId);
     // A control drawn by the dialog needs painting.
     virtual void OnPaint(int id, Painter& painter);
-    // The window is being destroyed.
+    // The window is being destroyed. Not called when OnInitDialog did not complete: a window
+    // whose initialisation failed was never shown, so nothing of it is to be closed.
     virtual void OnDestroy();
     virtual void DoDataExchange(DataExchange& dx);
     // The standard OK and Cancel handling: end a modal dialog.
@@ -102,6 +103,7 @@ class Dialog {
     int templateId_;
     Window* window_ = nullptr;
     bool modal_ = false;
+    bool initialised_ = false;  // OnInitDialog completed
     std::map<int, ControlHandler*> handlers_;
 };
 

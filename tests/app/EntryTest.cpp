@@ -4,12 +4,16 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
+#include <stdexcept>
 
 #include "app/ConfigSession.h"
 #include "app/Entries.h"
 #include "app/Session.h"
 #include "device/ZelDisp.h"
 #include "tests/support/SimRecorder.h"
+#include "ui/Backend.h"
+#include "ui/GraphicsObject.h"
 
 namespace {
 
@@ -223,6 +227,61 @@ TEST_F(Entry, test_reentrant_call_returns_without_touching_the_session) {
     EXPECT_EQ(zelInitConfigEx(second.handle(), 3, 0, zsimUserId("guest")), 0)
         << "a new session may start once the first has ended";
     EXPECT_EQ(app::DeviceHandle, second.handle());
+}
+
+// A window that fails in any way ends the call with -1, never with an exception, and closes
+// the session: the next call of either entry runs a whole session.
+void FailOutOfMemory() {
+    throw std::bad_alloc();
+}
+void FailToStart() {
+    throw std::runtime_error("no window");
+}
+void FailWithAnything() {
+    throw 7;
+}
+
+TEST_F(Entry, test_failing_window_returns_minus_one_and_closes_the_session) {
+    for (app::MainDialogRunner failing : {FailOutOfMemory, FailToStart, FailWithAnything}) {
+        app::SetMainDialogRunner(failing);
+        EXPECT_EQ(zelInitConfig(recorder.handle(), 2), -1);
+        EXPECT_EQ(zelInitConfigEx(recorder.handle(), 2, 0, zsimUserId("admin")), -1);
+
+        app::SetMainDialogRunner(NoWindow);
+        recorder.ClearLog();
+        EXPECT_EQ(zelInitConfigEx(recorder.handle(), 3, 0, zsimUserId("guest")), 0);
+        const auto calls = recorder.LoggedFunctions();
+        ASSERT_FALSE(calls.empty()) << "the session was left open";
+        EXPECT_EQ(calls.front(), "zelDispHisiNewMenuUserListGet");
+    }
+}
+
+// A backend that can make no window, as when the library's resources are missing.
+class BackendWithoutWindows : public ui::Backend {
+  public:
+    ui::Window* CreateChild(ui::Dialog&, int, ui::Window&) override { return nullptr; }
+    int RunModal(ui::Dialog&, int, ui::Window*) override { return -1; }
+    int DesktopMessageBox(std::u16string_view, std::u16string_view, unsigned) override { return 0; }
+    std::unique_ptr<ui::FontHandle> CreateFont(std::u16string_view, int) override {
+        return nullptr;
+    }
+    std::unique_ptr<ui::ImageListHandle> CreateImageList(int, int, int, int) override {
+        return nullptr;
+    }
+};
+
+TEST_F(Entry, test_window_that_cannot_be_made_fails_the_session_without_saving) {
+    BackendWithoutWindows backend;
+    ui::SetBackend(&backend);
+    app::SetMainDialogRunner(nullptr);
+    recorder.ClearLog();
+
+    EXPECT_EQ(zelInitConfig(recorder.handle(), 2), -1);
+
+    ui::SetBackend(nullptr);
+    const auto calls = recorder.LoggedFunctions();
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back(), "zelDispHisiNewMenuPTZCruiseGet") << "fetched, then nothing";
 }
 
 }  // namespace

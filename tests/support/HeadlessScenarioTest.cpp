@@ -1,4 +1,5 @@
 // Scenario sessions on the headless backend.
+#include <atomic>
 #include <thread>
 
 #include "tests/support/HeadlessOperator.h"
@@ -7,20 +8,27 @@
 
 namespace testsupport {
 
-void ScenarioTest::RunSession(const std::function<void()>& entry,
-                              const std::function<void(Operator&)>& scenario) {
+bool ScenarioTest::RunSession(const std::function<void()>& entry,
+                              const std::function<void(Operator&)>& scenario, bool mayFail) {
     ui::headless::HeadlessBackend backend;
     backend.PinLocalNow(pcClock);
     ui::SetBackend(&backend);
     backend.AttachOperator();
     HeadlessOperator op(backend);
+    std::atomic<bool> opened{false};
     std::thread driver([&] {
-        scenario(op);
+        // Nothing to do: it returns once a window waits for input, or false if none ever does.
+        if (backend.Execute([] {})) {
+            opened = true;
+            scenario(op);
+        }
         backend.DetachOperator();
     });
     entry();
     backend.DetachOperator();
     driver.join();
+    if (!opened && !mayFail)
+        ADD_FAILURE() << "the configuration window did not open";
     windowsLeft = int(backend.Windows().size());
     ui::SetBackend(nullptr);
     // Every control the dialogs addressed exists in their templates with the right class.
@@ -28,6 +36,7 @@ void ScenarioTest::RunSession(const std::function<void()>& entry,
         ADD_FAILURE() << "template " << misuse.templateId << " has no fitting control "
                       << misuse.controlId << " for " << misuse.operation;
     }
+    return opened;
 }
 
 }  // namespace testsupport

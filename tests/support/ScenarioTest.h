@@ -18,10 +18,12 @@ class ScenarioTest : public testing::Test {
     void SetUp() override;
     void TearDown() override;
 
-    // Runs entry (which opens the window) on this thread while scenario acts on the window.
-    // Once the scenario returns, whatever it left open ends as if nobody answered.
-    void RunSession(const std::function<void()>& entry,
-                    const std::function<void(Operator&)>& scenario);
+    // Runs entry (which opens the window) on this thread while scenario acts on the window,
+    // from the moment it waits for input. Once the scenario returns, whatever it left open
+    // ends as if nobody answered. Returns whether the window opened; unless mayFail, its not
+    // opening fails the test.
+    bool RunSession(const std::function<void()>& entry,
+                    const std::function<void(Operator&)>& scenario, bool mayFail = false);
     // The plain entry in English with every right.
     void RunSession(const std::function<void(Operator&)>& scenario);
 

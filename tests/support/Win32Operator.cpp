@@ -111,8 +111,8 @@ void Win32Operator::Sync() {
     }
 }
 
-bool Win32Operator::WaitForMainWindow(DWORD milliseconds) {
-    for (DWORD waited = 0; waited < milliseconds; waited += 10) {
+bool Win32Operator::WaitForMainWindow(DWORD milliseconds, const std::atomic<bool>& entryReturned) {
+    for (DWORD waited = 0; waited < milliseconds && !entryReturned; waited += 10) {
         // The dialog shows itself once its initialisation has made every page.
         HWND main = MainWindow();
         if (main && IsWindowVisible(main)) {

@@ -31,8 +31,9 @@ class Win32Operator : public Operator {
   public:
     Win32Operator(DWORD uiThread, MarkerWindow& marker) : uiThread_(uiThread), marker_(marker) {}
 
-    // Waits until the configuration window is up; false after the timeout.
-    bool WaitForMainWindow(DWORD milliseconds);
+    // Waits until the configuration window is up; false after the timeout or once the entry
+    // has returned without it.
+    bool WaitForMainWindow(DWORD milliseconds, const std::atomic<bool>& entryReturned);
     // Ends whatever is left open: message boxes, sub-dialogs, the main window.
     void CloseEverything();
     // The open message box, or null.

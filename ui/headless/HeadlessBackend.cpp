@@ -50,8 +50,8 @@ HeadlessWindow* HeadlessBackend::MakeWindow(Dialog& dialog, int templateId, Head
 Window* HeadlessBackend::CreateChild(Dialog& dialog, int templateId, Window& parent) {
     HeadlessWindow* window =
         MakeWindow(dialog, templateId, static_cast<HeadlessWindow*>(&parent), false);
-    if (window && dialog.HandleInitDialog(*window))
-        window->FocusFirstTabStop();
+    if (window)
+        InitDialog(*window);
     return window;
 }
 
@@ -60,14 +60,31 @@ int HeadlessBackend::RunModal(Dialog& dialog, int templateId, Window* owner) {
         MakeWindow(dialog, templateId, static_cast<HeadlessWindow*>(owner), true);
     if (!window)
         return -1;
-    if (dialog.HandleInitDialog(*window))
-        window->FocusFirstTabStop();
+    InitDialog(*window);
     RunLoop([window] { return window->Ended(); });
     if (!window->Ended())
         window->EndModal(kIdCancel);
     const int result = window->Result();
     DestroyWindow(*window);
     return result;
+}
+
+void HeadlessBackend::InitDialog(HeadlessWindow& window) {
+    bool setFocus = false;
+    try {
+        setFocus = window.dialog().HandleInitDialog(window);
+    } catch (...) {
+        // As on the platform, a half-made dialog is never shown: it goes, and its maker fails.
+        DestroyWindow(window);
+        throw;
+    }
+    if (!setFocus)
+        return;
+    // What the focus change notifies arrives as messages do: a failure ends with its handler.
+    try {
+        window.FocusFirstTabStop();
+    } catch (...) {
+    }
 }
 
 int HeadlessBackend::DesktopMessageBox(std::u16string_view text, std::u16string_view caption,

@@ -84,6 +84,8 @@ class HeadlessBackend : public Backend {
 
   private:
     HeadlessWindow* MakeWindow(Dialog& dialog, int templateId, HeadlessWindow* parent, bool modal);
+    // Runs the dialog's initialisation; when it throws, the window is destroyed first.
+    void InitDialog(HeadlessWindow& window);
     // Runs the operator's actions until done() holds or no operator is attached.
     void RunLoop(const std::function<bool()>& done);
     std::function<void()> NextAction();

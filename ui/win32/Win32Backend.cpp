@@ -1,6 +1,8 @@
 // The Win32 backend.
 #include "ui/win32/Win32Backend.h"
 
+#include <exception>
+
 #include "ui/Dialog.h"
 #include "ui/win32/Win32Graphics.h"
 
@@ -36,16 +38,21 @@ Window* Win32Backend::CreateChild(Dialog& dialog, int templateId, Window& parent
         delete window;
         return nullptr;
     }
+    if (std::exception_ptr failure = window->TakeInitFailure()) {
+        ::DestroyWindow(hwnd);  // frees window
+        std::rethrow_exception(failure);
+    }
     return window;
 }
 
 int Win32Backend::RunModal(Dialog& dialog, int templateId, Window* owner) {
-    Win32Window* window = MakeWindow(dialog, true).release();  // freed with its window
+    // Owned here, not by the window procedure: the dialog box is gone when the call returns.
+    const std::unique_ptr<Win32Window> window = MakeWindow(dialog, true);
     HWND ownerHwnd = owner ? static_cast<Win32Window*>(owner)->hwnd() : nullptr;
     const INT_PTR result = DialogBoxParamW(module_, MAKEINTRESOURCEW(templateId), ownerHwnd,
-                                           DialogProc, reinterpret_cast<LPARAM>(window));
-    if (result == -1 && !window->hwnd())
-        delete window;  // the dialog was never made
+                                           DialogProc, reinterpret_cast<LPARAM>(window.get()));
+    if (std::exception_ptr failure = window->TakeInitFailure())
+        std::rethrow_exception(failure);
     return int(result);
 }
 
@@ -76,14 +83,24 @@ INT_PTR CALLBACK Win32Backend::DialogProc(HWND hwnd, UINT message, WPARAM wParam
             auto* window = reinterpret_cast<Win32Window*>(lParam);
             window->Attach(hwnd);
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-            return window->dialog().HandleInitDialog(*window) ? TRUE : FALSE;
+            try {
+                return window->dialog().HandleInitDialog(*window) ? TRUE : FALSE;
+            } catch (...) {
+                // A half-made dialog is never shown: a modal one ends before its loop starts,
+                // and the function that made the window throws the failure on.
+                window->KeepInitFailure(std::current_exception());
+                if (window->IsModal())
+                    EndDialog(hwnd, -1);
+                return FALSE;
+            }
         }
         Win32Window* window = FromHandle(hwnd);
         if (!window)
             return FALSE;
         if (message == WM_NCDESTROY) {
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-            delete window;
+            if (!window->IsModal())
+                delete window;
             return FALSE;
         }
         return HandleMessage(*window, message, wParam, lParam);

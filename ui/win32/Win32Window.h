@@ -3,6 +3,9 @@
 
 #include "ui/win32/WinApi.h"
 
+#include <exception>
+#include <utility>
+
 #include "ui/Window.h"
 
 namespace ui {
@@ -19,6 +22,9 @@ class Win32Window : public Window {
     HWND hwnd() const { return hwnd_; }
     void Attach(HWND hwnd) { hwnd_ = hwnd; }
     bool IsModal() const { return modal_; }
+    // A failure of the dialog's initialisation, kept for the function that makes the window.
+    void KeepInitFailure(std::exception_ptr failure) { initFailure_ = std::move(failure); }
+    std::exception_ptr TakeInitFailure() { return std::exchange(initFailure_, nullptr); }
 
     void SetCaption(std::u16string_view text) override;
     std::u16string Caption() const override;
@@ -90,6 +96,7 @@ class Win32Window : public Window {
     Dialog* dialog_;
     bool modal_;
     HWND hwnd_ = nullptr;
+    std::exception_ptr initFailure_;
 };
 
 // UTF-16 of the portable code to the platform's wide strings and back.
