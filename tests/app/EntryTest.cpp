@@ -268,6 +268,7 @@ class BackendWithoutWindows : public ui::Backend {
     std::unique_ptr<ui::ImageListHandle> CreateImageList(int, int, int, int) override {
         return nullptr;
     }
+    ui::DateTimeValue LocalNow() override { return {2000, 1, 1, 0, 0, 0}; }
 };
 
 TEST_F(Entry, test_window_that_cannot_be_made_fails_the_session_without_saving) {

@@ -311,7 +311,7 @@ TEST_F(EncodingPage, test_quality_shown_only_for_variable_bitrate_streams) {
     code.channels[0].extra.bitrateControl = 0;
     code.channels[0].extra.quality = 4;
     Open([](Operator& op) {
-        EXPECT_TRUE(op.Text(IDC_CODE_AUDIO_VIDEO_LABEL) == u"Audio/Video");
+        EXPECT_EQ(op.Text(IDC_CODE_AUDIO_VIDEO_LABEL), u"Audio/Video");
         EXPECT_EQ(Narrow(op.Entries(IDC_CODE_MAIN_BITRATE_TYPE)),
                   (std::vector<std::string>{"CBR", "VBR"}));
         const struct {

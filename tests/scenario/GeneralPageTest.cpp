@@ -83,13 +83,13 @@ TEST_F(GeneralPage, test_lists_show_the_stored_values) {
                   (std::vector<std::u16string>{u"24Hour", u"12Hour"}));
         const auto languages = op.Entries(IDC_NORMAL_LANGUAGE);
         ASSERT_EQ(languages.size(), 24u);
-        EXPECT_TRUE(languages[0] == u"简体中文");
-        EXPECT_TRUE(languages[22] == u"\uFBFD\uFEB3\uFEAD\uFE8E\uFED3");
+        EXPECT_EQ(languages[0], u"简体中文");
+        EXPECT_EQ(languages[22], u"\uFBFD\uFEB3\uFEAD\uFE8E\uFED3");
         EXPECT_EQ(op.Selection(IDC_NORMAL_LANGUAGE), 1) << "code 2 is English, the second entry";
         EXPECT_EQ(op.Selection(IDC_NORMAL_DATE_SEP), 1);
-        EXPECT_TRUE(op.Text(IDC_NORMAL_PACK) == u"60");
-        EXPECT_TRUE(op.Text(IDC_NORMAL_DVR_NO) == u"1");
-        EXPECT_TRUE(op.Text(IDC_NORMAL_REBOOT) == u"Reboot");
+        EXPECT_EQ(op.Text(IDC_NORMAL_PACK), u"60");
+        EXPECT_EQ(op.Text(IDC_NORMAL_DVR_NO), u"1");
+        EXPECT_EQ(op.Text(IDC_NORMAL_REBOOT), u"Reboot");
     });
 }
 

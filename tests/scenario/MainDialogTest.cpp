@@ -32,7 +32,7 @@ void ExpectTree(const std::vector<TreeNodeSeen>& nodes, const std::vector<Expect
     ASSERT_EQ(nodes.size(), expected.size());
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         SCOPED_TRACE("node " + std::to_string(i));
-        EXPECT_TRUE(nodes[i].text == T(expected[i].text, language));
+        EXPECT_EQ(nodes[i].text, T(expected[i].text, language));
         EXPECT_EQ(nodes[i].depth, expected[i].depth);
         EXPECT_EQ(nodes[i].image, expected[i].image);
         EXPECT_EQ(nodes[i].selectedImage, expected[i].image);
@@ -81,12 +81,12 @@ class MainDialog : public ScenarioTest {
 
 TEST_F(MainDialog, test_every_right_shows_full_tree_and_version_first) {
     RunSession([](Operator& op) {
-        EXPECT_TRUE(op.WindowCaption() == u"Config");
+        EXPECT_EQ(op.WindowCaption(), u"Config");
         ExpectTree(op.TreeNodes(), ExpectedTree(true, true, 4));
         // The dialog selects no node; the tree, taking the focus when the window opens,
         // selects its first node as the platform's tree does, and that group node shows no
         // page of its own.
-        EXPECT_TRUE(op.SelectedTreeItem() == u"Control Panel");
+        EXPECT_EQ(op.SelectedTreeItem(), u"Control Panel");
         EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Version"});
     });
 }
@@ -100,7 +100,7 @@ TEST_F(MainDialog, test_no_rights_marks_every_guarded_page_and_shows_abnormality
             op.SelectTreeItem(T(id));
             const auto box = op.OpenMessageBox();
             ASSERT_TRUE(box.has_value()) << "no refusal for node " << std::hex << id;
-            EXPECT_TRUE(box->text == u"Without Permission");
+            EXPECT_EQ(box->text, u"Without Permission");
             op.AnswerMessageBox(ui::kIdOk);
         }
         EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Abnormality"});
@@ -130,14 +130,14 @@ TEST_F(MainDialog, test_forbidden_node_is_refused_and_previous_page_stays) {
         op.SelectTreeItem(u"Network");
         const auto box = op.OpenMessageBox();
         ASSERT_TRUE(box.has_value());
-        EXPECT_TRUE(box->text == u"Without Permission");
-        EXPECT_TRUE(box->caption == u"Info");
+        EXPECT_EQ(box->text, u"Without Permission");
+        EXPECT_EQ(box->caption, u"Info");
         EXPECT_EQ(box->type, ui::kMbOk | ui::kMbIconExclamation);
         EXPECT_FALSE(box->ownedByDesktop);
-        EXPECT_TRUE(box->ownerCaption == u"Config") << "owned by the main window";
+        EXPECT_EQ(box->ownerCaption, u"Config") << "owned by the main window";
         op.AnswerMessageBox(ui::kIdOk);
         EXPECT_FALSE(op.OpenMessageBox().has_value());
-        EXPECT_TRUE(op.SelectedTreeItem() == u"Network") << "the refused node stays selected";
+        EXPECT_EQ(op.SelectedTreeItem(), u"Network") << "the refused node stays selected";
         EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Encode"});
     });
 }
@@ -195,7 +195,7 @@ TEST_F(MainDialog, test_fifty_sessions_leave_nothing_behind) {
 TEST_F(MainDialog, test_chinese_session_finds_pages_by_chinese_captions) {
     RunSession([this] { zelInitConfig(recorder.handle(), 0); },
                [](Operator& op) {
-                   EXPECT_TRUE(op.WindowCaption() == T(text::kTextConfig, 0));
+                   EXPECT_EQ(op.WindowCaption(), T(text::kTextConfig, 0));
                    ExpectTree(op.TreeNodes(), ExpectedTree(true, true, 4), 0);
                    op.SelectTreeItem(T(text::kTextDdnsServer, 0));
                    EXPECT_EQ(op.VisiblePages(),

@@ -43,8 +43,8 @@ std::vector<LoggedCall> ScenarioTest::Calls(const std::string& function) const {
 void ExpectMessage(Operator& op, std::u16string_view text, int answer) {
     const std::optional<MessageBoxSeen> box = op.OpenMessageBox();
     ASSERT_TRUE(box.has_value()) << "no message box";
-    EXPECT_TRUE(box->text == text) << "another message";
-    EXPECT_TRUE(box->caption == u"Info");
+    EXPECT_EQ(box->text, std::u16string(text)) << "another message";
+    EXPECT_EQ(box->caption, u"Info");
     EXPECT_EQ(box->type, 0x30u | (answer == 6 || answer == 7 ? 4u : 0u));
     op.AnswerMessageBox(answer);
 }

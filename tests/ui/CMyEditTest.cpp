@@ -71,7 +71,7 @@ TEST_P(LimitedText, test_text_is_cut_at_whole_characters_to_fit) {
     const TextCase& c = GetParam();
     window.UserPaste(kTextEdit, c.pasted);
     const std::u16string shown = window.ControlText(kTextEdit);
-    EXPECT_TRUE(shown == c.kept) << c.name << ": " << shown.size() << " units kept";
+    EXPECT_EQ(shown, c.kept) << c.name << ": " << shown.size() << " units kept";
     const int end = int(c.kept.size());
     EXPECT_EQ(window.EditSelection(kTextEdit), (ui::TextRange{end, end})) << "caret at the end";
     EXPECT_LE(device::Utf8Size(shown) + 1, 32u);
@@ -111,7 +111,7 @@ TEST_P(LimitedNumber, test_number_stays_in_range) {
     } else {
         window.UserType(kNumberEdit, c.input);
     }
-    EXPECT_TRUE(window.ControlText(kNumberEdit) == c.shown) << c.name;
+    EXPECT_EQ(window.ControlText(kNumberEdit), c.shown) << c.name;
     EXPECT_EQ(window.EditSelection(kNumberEdit), (ui::TextRange{c.caret, c.caret})) << c.name;
 }
 
@@ -131,7 +131,7 @@ TEST_F(LimitedEdit, test_cleared_number_notifies_once_through_its_replacement) {
     window.SetControlText(kNumberEdit, u"80");
     dialog.changes.clear();
     window.UserPaste(kNumberEdit, u"");
-    EXPECT_TRUE(window.ControlText(kNumberEdit) == u"0");
+    EXPECT_EQ(window.ControlText(kNumberEdit), u"0");
     EXPECT_EQ(dialog.changes, std::vector<int>{kNumberEdit})
         << "the emptied text ends its event; the replacement's event reaches the dialog";
 }
