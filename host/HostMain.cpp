@@ -60,6 +60,7 @@ int wmain(int argc, wchar_t** argv) {
     host::WindowDriver::Plan plan;
     if (options.page())
         plan.page = host::WideFromUtf8(*options.page());
+    plan.press = options.press();
     plan.closeAfterMs = options.closeAfterMs();
     if (options.screenshot())
         plan.screenshot = PathFromUtf8(*options.screenshot());

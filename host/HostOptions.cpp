@@ -13,9 +13,9 @@ struct OptionInfo {
 };
 
 constexpr OptionInfo kOptions[] = {
-    {"--lang", true},       {"--user", true},           {"--channels", true},
-    {"--state", true},      {"--latency", true},        {"--page", true},
-    {"--screenshot", true}, {"--close-after-ms", true}, {"--help", false},
+    {"--lang", true},           {"--user", true},  {"--channels", true}, {"--state", true},
+    {"--latency", true},        {"--page", true},  {"--press", true},    {"--screenshot", true},
+    {"--close-after-ms", true}, {"--help", false},
 };
 
 const OptionInfo* FindOption(const std::string& name) {
@@ -129,6 +129,10 @@ bool HostOptions::Apply(const std::string& name, const std::string& value,
             return Refuse(message);
     } else if (name == "--page") {
         page_ = value;
+    } else if (name == "--press") {
+        press_ = ParseNumber(name, value, 1, 65535, message);
+        if (!press_)
+            return Refuse(message);
     } else if (name == "--screenshot") {
         screenshot_ = value;
     } else if (name == "--close-after-ms") {
@@ -171,6 +175,9 @@ std::string HostOptions::HelpText() {
            "                         when missing); without it the recorder lives in memory\n"
            "  --latency MS           every device call takes MS milliseconds (0 to 10000)\n"
            "  --page CAPTION         select the navigation node with this caption\n"
+           "  --press ID             then click the shown page's button with this control\n"
+           "                         id (1168 opens a page's dialog); a screenshot then\n"
+           "                         shows the dialog it opened\n"
            "  --screenshot PNG       save a picture of the window in PNG, then close it\n"
            "                         (after 1500 ms unless --close-after-ms says otherwise)\n"
            "  --close-after-ms N     close the window N ms after it is up (0 to 3600000)\n"

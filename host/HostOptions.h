@@ -38,6 +38,8 @@ class HostOptions {
     const std::string& statePath() const { return statePath_; }
     const std::optional<int>& latencyMs() const { return latencyMs_; }
     const std::optional<std::string>& page() const { return page_; }
+    // A button of the shown page to click once it is shown, e.g. the one opening a dialog.
+    const std::optional<int>& press() const { return press_; }
     const std::optional<std::string>& screenshot() const { return screenshot_; }
     // When the host closes the window after it is up; empty: the operator closes it.
     std::optional<int> closeAfterMs() const;
@@ -54,6 +56,7 @@ class HostOptions {
     std::string statePath_;
     std::optional<int> latencyMs_;
     std::optional<std::string> page_;
+    std::optional<int> press_;
     std::optional<std::string> screenshot_;
     std::optional<int> closeAfterMs_;
 };

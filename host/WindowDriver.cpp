@@ -41,10 +41,15 @@ void WindowDriver::Run() {
         return;
     if (plan_.page)
         SelectPage(main);
+    if (plan_.press)
+        Press(main, *plan_.press);
     if (!plan_.closeAfterMs || !Wait(*plan_.closeAfterMs))
         return;
-    if (plan_.screenshot)
-        TakeScreenshot(main);
+    // A dialog the click opened is what the picture shows.
+    if (plan_.screenshot) {
+        HWND dialog = plan_.press ? ProcessDialogs::OtherDialog(main) : nullptr;
+        TakeScreenshot(dialog ? dialog : main);
+    }
     Close(main);
 }
 
@@ -78,18 +83,37 @@ void WindowDriver::SelectPage(HWND main) {
     Report("no page \"" + Utf8FromWide(*plan_.page) + "\" in the tree; it has " + captions);
 }
 
+void WindowDriver::Press(HWND main, int id) {
+    for (HWND page = GetWindow(main, GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT)) {
+        HWND button = IsWindowVisible(page) ? GetDlgItem(page, id) : nullptr;
+        if (!button || !IsWindowVisible(button) || !IsWindowEnabled(button))
+            continue;
+        PostMessageW(button, BM_CLICK, 0, 0);
+        for (int waited = 0; waited < 5000 && !stop_; waited += int(kPollMs)) {
+            if (HWND dialog = ProcessDialogs::OtherDialog(main)) {
+                SyncWith(dialog);
+                return;
+            }
+            Sleep(kPollMs);
+        }
+        SyncWith(main);
+        return;
+    }
+    Report("the shown page has no usable control " + std::to_string(id));
+}
+
 bool WindowDriver::Wait(int milliseconds) {
     for (int waited = 0; waited < milliseconds && !stop_; waited += int(kPollMs))
         Sleep(kPollMs);
     return !stop_;
 }
 
-void WindowDriver::TakeScreenshot(HWND main) {
+void WindowDriver::TakeScreenshot(HWND window) {
     std::uint32_t width = 0, height = 0;
     std::vector<std::uint8_t> rgb;
     std::string error;
     const std::string name = Utf8FromWide(plan_.screenshot->wstring());
-    if (!ScreenCapture::Window(main, width, height, rgb, error) ||
+    if (!ScreenCapture::Window(window, width, height, rgb, error) ||
         !PngWriter::Save(*plan_.screenshot, width, height, rgb, error)) {
         Report("no screenshot in " + name + ": " + error);
         return;

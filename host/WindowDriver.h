@@ -16,6 +16,7 @@ class WindowDriver {
   public:
     struct Plan {
         std::optional<std::wstring> page;
+        std::optional<int> press;  // a button of the shown page, clicked once it is shown
         // Time from the window being up (and the page selected) to the screenshot and close.
         std::optional<int> closeAfterMs;
         std::optional<std::filesystem::path> screenshot;
@@ -38,8 +39,10 @@ class WindowDriver {
     void Run();
     HWND WaitForWindow();
     void SelectPage(HWND main);
+    // Clicks the button of the shown page and waits for the dialog it opens.
+    void Press(HWND main, int id);
     bool Wait(int milliseconds);
-    void TakeScreenshot(HWND main);
+    void TakeScreenshot(HWND window);
     void Close(HWND main);
     void Report(const std::string& message);
 

@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Page name in the file name, and the text id of its tree node.
+# Picture name in the file name, and the text id of the page's tree node; a dialog is its page's
+# id followed by ":" and the id of the button that opens it (e.g. 0x52a:1168).
 declare -A pages=(
     [version]=0x503 [hdd-info]=0x504 [network]=0x50b [alarm-center]=0x522
     [encode]=0x508 [general]=0x507 [schedule]=0x509 [manage-record]=0x5e8
@@ -39,13 +40,16 @@ mkdir -p docs/screenshots
 log=$(mktemp)
 for page in "${wanted_pages[@]}"; do
     for lang in "${wanted_languages[@]}"; do
-        caption=$(python3 scripts/caption.py "${pages[$page]}" "$lang")
+        spec=${pages[$page]}
+        caption=$(python3 scripts/caption.py "${spec%%:*}" "$lang")
+        press=()
+        [ "$spec" != "${spec#*:}" ] && press=(--press "${spec#*:}")
         out="docs/screenshots/$page-$lang.png"
         # Chinese text renders only under a Chinese locale.
         locale=C.UTF-8
         [ "$lang" = zh ] && locale=zh_CN.UTF-8
         LANG=$locale wine build/mingw64/bin/RavelinHost.exe --lang "$lang" --page "$caption" \
-            --screenshot "$PWD/$out" --close-after-ms 1500 >"$log" 2>&1 </dev/null ||
+            "${press[@]}" --screenshot "$PWD/$out" --close-after-ms 1500 >"$log" 2>&1 </dev/null ||
             { cat "$log"; exit 1; }
         # The host writes plain PNG; compress it for the repository.
         convert "$out" -strip "$out"
