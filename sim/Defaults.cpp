@@ -125,10 +125,10 @@ SerialPort Port(std::int8_t function, std::int32_t baud) {
 
 void FillSerials(SerialsRecord& r) {
     r.head[0] = 2;
-    r.ports[0] = Port(0, 9600);  // RS485: none
-    r.ports[1] = Port(2, 9600);  // RS232: keyboard
-    r.keyboardProtocol = 1;
-    r.adapterProtocol = 0;
+    r.ports[0] = Port(1, 9600);  // RS485: PTZ matrix, its line set on the PTZ page
+    r.ports[1] = Port(2, 4800);  // RS232: keyboard
+    r.keyboardProtocol = 1;      // Pinerve
+    r.adapterProtocol = 2;
 }
 
 void FillNet(NetRecord& r) {

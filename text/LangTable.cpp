@@ -208,7 +208,7 @@ const LangRow LangTable[kLangRowCount + 1] = {
     {0x5c6, {u"八画面", u"", u"View 8", u"8 Telas"}},
     {0x5c7, {u"十六画面", u"", u"View 16", u"16 Telas"}},
     {0x5c8, {u"轮巡间隔", u"", u"Interval", u"Intervalo"}},
-    {0x5c9, {u"画面", u"", u"View", u"Tela"}},
+    {0x5c9, {u"画面", u"", u"View", u"Tela "}},
     {0x5ca, {u"通道1", u"", u"CAM 1", u"Canal 1"}},
     {0x5cb, {u"通道2", u"", u"CAM 2", u"Canal 2"}},
     {0x5cc, {u"通道3", u"", u"CAM 3", u"Canal 3"}},

@@ -1,0 +1,345 @@
+// The Display page and its channel name dialog as the recorder and the operator see them: the
+// tour's check boxes for the recorder's channels, the restart question after a new resolution,
+// Default, Refresh with the channel names, and the names as typed, cut and sent.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/Session.h"
+#include "device/InfoRecords.h"
+#include "device/ZelDisp.h"
+#include "res/resource.h"
+#include "tests/support/ScenarioTest.h"
+#include "text/LangText.h"
+#include "text/TextIds.h"
+#include "ui/Styles.h"
+
+namespace {
+
+using testsupport::ExpectMessage;
+using testsupport::Operator;
+using testsupport::ScenarioTest;
+
+const std::u16string kRebootQuestion = text::LongText(2, text::kTextRebootQuestion);
+
+// The tour's check boxes, row by row: single views, quad views, 8-split views, 16-split view.
+const std::vector<std::vector<int>> kTourRows = {
+    {IDC_VIDEOOUT_VIEW1_1, IDC_VIDEOOUT_VIEW1_2, IDC_VIDEOOUT_VIEW1_3, IDC_VIDEOOUT_VIEW1_4,
+     IDC_VIDEOOUT_VIEW1_5, IDC_VIDEOOUT_VIEW1_6, IDC_VIDEOOUT_VIEW1_7, IDC_VIDEOOUT_VIEW1_8,
+     IDC_VIDEOOUT_VIEW1_9, IDC_VIDEOOUT_VIEW1_10, IDC_VIDEOOUT_VIEW1_11, IDC_VIDEOOUT_VIEW1_12,
+     IDC_VIDEOOUT_VIEW1_13, IDC_VIDEOOUT_VIEW1_14, IDC_VIDEOOUT_VIEW1_15, IDC_VIDEOOUT_VIEW1_16},
+    {IDC_VIDEOOUT_VIEW4_1, IDC_VIDEOOUT_VIEW4_2, IDC_VIDEOOUT_VIEW4_3, IDC_VIDEOOUT_VIEW4_4},
+    {IDC_VIDEOOUT_VIEW8_1, IDC_VIDEOOUT_VIEW8_2},
+    {IDC_VIDEOOUT_VIEW16},
+};
+const int kRowLabels[] = {IDC_VIDEOOUT_VIEW1_LABEL, IDC_VIDEOOUT_VIEW4_LABEL,
+                          IDC_VIDEOOUT_VIEW8_LABEL, IDC_VIDEOOUT_VIEW16_LABEL};
+
+constexpr int kNameEdits[] = {
+    IDC_CHANNAME_EDIT1,  IDC_CHANNAME_EDIT2,  IDC_CHANNAME_EDIT3,  IDC_CHANNAME_EDIT4,
+    IDC_CHANNAME_EDIT5,  IDC_CHANNAME_EDIT6,  IDC_CHANNAME_EDIT7,  IDC_CHANNAME_EDIT8,
+    IDC_CHANNAME_EDIT9,  IDC_CHANNAME_EDIT10, IDC_CHANNAME_EDIT11, IDC_CHANNAME_EDIT12,
+    IDC_CHANNAME_EDIT13, IDC_CHANNAME_EDIT14, IDC_CHANNAME_EDIT15, IDC_CHANNAME_EDIT16};
+constexpr int kNameLabels[] = {
+    IDC_CHANNAME_LABEL1,  IDC_CHANNAME_LABEL2,  IDC_CHANNAME_LABEL3,  IDC_CHANNAME_LABEL4,
+    IDC_CHANNAME_LABEL5,  IDC_CHANNAME_LABEL6,  IDC_CHANNAME_LABEL7,  IDC_CHANNAME_LABEL8,
+    IDC_CHANNAME_LABEL9,  IDC_CHANNAME_LABEL10, IDC_CHANNAME_LABEL11, IDC_CHANNAME_LABEL12,
+    IDC_CHANNAME_LABEL13, IDC_CHANNAME_LABEL14, IDC_CHANNAME_LABEL15, IDC_CHANNAME_LABEL16};
+
+template <typename Record>
+std::vector<Record> SentRecords(const std::vector<testsupport::LoggedCall>& calls) {
+    std::vector<Record> sent;
+    for (const auto& call : calls) {
+        Record record{};
+        EXPECT_EQ(call.bytes.size(), sizeof record);
+        std::memcpy(&record, call.bytes.data(), std::min(call.bytes.size(), sizeof record));
+        sent.push_back(record);
+    }
+    return sent;
+}
+
+template <typename Record>
+bool Same(const Record& a, const Record& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// ---- Display page ----------------------------------------------------------------------------
+
+class DisplayPage : public ScenarioTest {
+  protected:
+    void SetUp() override {
+        ScenarioTest::SetUp();
+        ASSERT_GE(zelDispHisiNewMenuVideoOutGet(recorder.handle(), &stored), 0);
+    }
+
+    void Store() {
+        ASSERT_EQ(zsimSetRecord(recorder.handle(), "VideoOut", &stored, sizeof stored), 0);
+    }
+
+    std::vector<device::VideoOutRecord> Sent() const {
+        return SentRecords<device::VideoOutRecord>(Calls("zelDispHisiNewMenuVideoOutSet"));
+    }
+
+    static void Open(Operator& op) { op.SelectTreeItem(u"Display"); }
+
+    device::VideoOutRecord stored{};
+};
+
+struct TourCase {
+    int channels;
+    int shown[4];  // visible boxes per row
+};
+
+class DisplayTour : public DisplayPage, public testing::WithParamInterface<TourCase> {};
+
+TEST_P(DisplayTour, test_boxes_of_the_recorders_views_show_and_hidden_bytes_are_kept) {
+    const TourCase& tour = GetParam();
+    ASSERT_EQ(zsimSetCounts(recorder.handle(), tour.channels, 4, 1), 0);
+    std::memset(stored.view1, 7, sizeof stored.view1);
+    std::memset(stored.view4, 7, sizeof stored.view4);
+    std::memset(stored.view8, 7, sizeof stored.view8);
+    stored.view16 = 7;
+    Store();
+    RunSession([&tour](Operator& op) {
+        Open(op);
+        for (std::size_t row = 0; row < kTourRows.size(); ++row) {
+            int visible = 0;
+            for (int id : kTourRows[row]) {
+                if (op.IsVisible(id)) {
+                    ++visible;
+                    EXPECT_TRUE(op.IsChecked(id)) << "box " << id;
+                    op.Click(id);
+                }
+            }
+            EXPECT_EQ(visible, tour.shown[row]) << "row " << row;
+            EXPECT_EQ(op.IsVisible(kRowLabels[row]), row == 0 || tour.shown[row] > 0)
+                << "row " << row;
+        }
+        op.Click(IDC_SAVE);
+        ExpectMessage(op, u"Succeed");
+    });
+    const auto sent = Sent();
+    ASSERT_EQ(sent.size(), 1u);
+    device::VideoOutRecord expected = stored;
+    std::memset(expected.view1, 0, tour.shown[0]);
+    std::memset(expected.view4, 0, tour.shown[1]);
+    std::memset(expected.view8, 0, tour.shown[2]);
+    if (tour.shown[3])
+        expected.view16 = 0;
+    EXPECT_TRUE(Same(sent[0], expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Channels, DisplayTour,
+                         testing::Values(TourCase{4, {4, 1, 0, 0}}, TourCase{8, {8, 2, 1, 0}},
+                                         TourCase{16, {16, 4, 2, 1}}),
+                         [](const auto& info) { return std::to_string(info.param.channels); });
+
+TEST_F(DisplayPage, test_restart_question_follows_only_a_written_resolution_change) {
+    RunSession([this](Operator& op) {
+        Open(op);
+        op.Type(IDC_VIDEOOUT_TRANSPARENCY, u"120");
+        op.Click(IDC_SAVE);
+        ExpectMessage(op, u"Succeed");
+
+        op.Pick(IDC_VIDEOOUT_RESOLUTION, 2);
+        zsimFail(recorder.handle(), "zelDispHisiNewMenuVideoOutSet", 1, -1);
+        op.Click(IDC_SAVE);
+        ExpectMessage(op, u"Failed");
+
+        op.Click(IDC_SAVE);
+        EXPECT_EQ(CallCount("zelDispSaveMenu"), 2) << "the question follows the recorder's save";
+        ExpectMessage(op, kRebootQuestion, ui::kIdNo);
+        ExpectMessage(op, u"Succeed");
+    });
+    const auto sent = Sent();
+    ASSERT_EQ(sent.size(), 3u);
+    EXPECT_EQ(sent[0].transparency, 120);
+    EXPECT_EQ(sent[0].vgaResolution, 0);
+    EXPECT_EQ(sent[2].vgaResolution, 2);
+    EXPECT_EQ(app::ConfigCache.videoOut.vgaResolution, 2);
+    EXPECT_EQ(CallCount("zelDispRebootDVR"), 0);
+}
+
+TEST_F(DisplayPage, test_default_then_save_sends_the_built_in_values_for_every_view) {
+    stored = {};  // no view in the tour
+    stored.vgaResolution = 2;
+    stored.transparency = 10;
+    stored.tourEnable = 1;
+    stored.tourInterval = 30;
+    Store();
+    RunSession([](Operator& op) {
+        Open(op);
+        op.Click(IDC_DEFAULT);
+        EXPECT_EQ(op.Text(IDC_VIDEOOUT_TRANSPARENCY), u"200");
+        EXPECT_EQ(op.Text(IDC_VIDEOOUT_INTERVAL), u"5");
+        EXPECT_EQ(op.Selection(IDC_VIDEOOUT_RESOLUTION), 0);
+        EXPECT_TRUE(op.IsChecked(IDC_VIDEOOUT_TIME) && op.IsChecked(IDC_VIDEOOUT_CHANNEL_DISPLAY));
+        EXPECT_FALSE(op.IsChecked(IDC_VIDEOOUT_TOUR));
+        EXPECT_TRUE(op.IsChecked(IDC_VIDEOOUT_VIEW8_1));
+        op.Click(IDC_SAVE);
+        ExpectMessage(op, kRebootQuestion, ui::kIdNo);  // 1280*1024 becomes 800*600
+        ExpectMessage(op, u"Succeed");
+    });
+    const auto sent = Sent();
+    ASSERT_EQ(sent.size(), 1u);
+    device::VideoOutRecord expected;
+    std::memset(&expected, 1, sizeof expected);
+    expected.vgaResolution = 0;
+    expected.transparency = 200;
+    expected.tourEnable = 0;
+    expected.tourInterval = 5;
+    EXPECT_TRUE(Same(sent[0], expected)) << "the 16-split view of an 8-channel recorder too";
+}
+
+TEST_F(DisplayPage, test_resolution_no_entry_stands_for_is_sent_as_stored) {
+    stored.vgaResolution = 7;
+    Store();
+    RunSession([](Operator& op) {
+        Open(op);
+        EXPECT_EQ(op.Selection(IDC_VIDEOOUT_RESOLUTION), -1);
+        op.Click(IDC_VIDEOOUT_TOUR);
+        op.Click(IDC_SAVE);
+        ExpectMessage(op, u"Succeed");
+    });
+    const auto sent = Sent();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].vgaResolution, 7) << "not 255; and so no restart question";
+    EXPECT_EQ(sent[0].tourEnable, 1);
+}
+
+TEST_F(DisplayPage, test_refresh_reads_the_channel_names_and_keeps_them_when_that_fails) {
+    device::VideoOutRecord changed = stored;
+    changed.transparency = 99;
+    device::ChanNameRecord names{};
+    ASSERT_GE(zelDispHisiNewMenuChanNameGet(recorder.handle(), &names), 0);
+    const device::ChanNameRecord fetched = names;
+    std::strcpy(names.names[0], "Gate");
+    recorder.ClearLog();
+    RunSession([&](Operator& op) {
+        Open(op);
+        ASSERT_GE(zelDispHisiNewMenuVideoOutSet(recorder.handle(), &changed), 0);
+        ASSERT_GE(zelDispHisiNewMenuChanNameSet(recorder.handle(), &names), 0);
+        zsimFail(recorder.handle(), "zelDispHisiNewMenuChanNameGet", 1, 0x5A);
+        op.Click(IDC_REFRESH);
+        EXPECT_FALSE(op.OpenMessageBox().has_value());
+        EXPECT_EQ(op.Text(IDC_VIDEOOUT_TRANSPARENCY), u"99");
+        EXPECT_TRUE(Same(app::ConfigCache.chanName, fetched)) << "the names as cached before";
+
+        op.Click(IDC_REFRESH);
+        op.Click(IDC_SETTING);
+        EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT1), u"Gate");
+        op.Click(IDC_CHANNAME_CANCEL);
+    });
+    EXPECT_TRUE(Same(app::ConfigCache.chanName, names));
+    EXPECT_EQ(CallCount("zelDispHisiNewMenuChanNameGet"), 3);  // at entry and on each Refresh
+}
+
+// ---- Channel name dialog ----------------------------------------------------------------------
+
+class ChannelNames : public ScenarioTest {
+  protected:
+    // Names with leftovers after their terminators, and the fourth without a terminator.
+    void SetUp() override {
+        ScenarioTest::SetUp();
+        stored.head = 0x77;
+        for (int c = 0; c < device::kMaxChannels; ++c) {
+            std::memset(stored.names[c], 0xEE, sizeof stored.names[c]);
+            const std::string name = "Name " + std::to_string(c + 1);
+            std::memcpy(stored.names[c], name.c_str(), name.size() + 1);
+        }
+        std::memcpy(stored.names[3], "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345", 32);
+        ASSERT_EQ(zsimSetRecord(recorder.handle(), "ChanName", &stored, sizeof stored), 0);
+    }
+
+    std::vector<device::ChanNameRecord> Sent() const {
+        return SentRecords<device::ChanNameRecord>(Calls("zelDispHisiNewMenuChanNameSet"));
+    }
+
+    static void Open(Operator& op) {
+        op.SelectTreeItem(u"Display");
+        op.Click(IDC_SETTING);
+    }
+
+    device::ChanNameRecord stored{};
+};
+
+TEST_F(ChannelNames, test_recorders_channels_are_edited_and_the_rest_sent_back) {
+    RunSession([](Operator& op) {
+        Open(op);
+        for (int c = 0; c < device::kMaxChannels; ++c) {
+            EXPECT_EQ(op.IsVisible(kNameLabels[c]), c < 8) << "channel " << c + 1;
+            EXPECT_EQ(op.IsVisible(kNameEdits[c]), c < 8) << "channel " << c + 1;
+        }
+        EXPECT_EQ(op.Text(IDC_CHANNAME_LABEL8), u"View8");
+        EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT3), u"Name 3");
+        EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT4), u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123")
+            << "the unterminated name within its field, cut to 30 bytes";
+        EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT5), u"Name 5");
+        op.Type(IDC_CHANNAME_EDIT2, u"Gate");
+        op.Click(IDC_SAVE);
+        ExpectMessage(op, u"Succeed");
+        EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT2), u"Gate") << "the dialog stays open";
+        op.Click(IDC_CHANNAME_CANCEL);
+        EXPECT_EQ(op.Text(IDC_VIDEOOUT_TRANSPARENCY), u"200") << "closed: the page is at hand";
+    });
+    const auto sent = Sent();
+    ASSERT_EQ(sent.size(), 1u);
+    device::ChanNameRecord expected = stored;
+    std::memcpy(expected.names[1], "Gate", 5);
+    expected.names[3][30] = '\0';
+    EXPECT_TRUE(Same(sent[0], expected))
+        << "header, names 9 to 16 and the bytes after each terminator as received";
+    EXPECT_TRUE(Same(app::ConfigCache.chanName, expected));
+}
+
+TEST_F(ChannelNames, test_names_are_cut_at_whole_characters_and_a_failed_save_can_be_repeated) {
+    zsimFail(recorder.handle(), "zelDispHisiNewMenuChanNameSet", 1, -1);
+    const std::u16string chinese(11, u'通');
+    RunSession([&chinese](Operator& op) {
+        Open(op);
+        op.Type(IDC_CHANNAME_EDIT1, std::u16string(40, u'a'));
+        EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT1), std::u16string(30, u'a'));
+        op.Type(IDC_CHANNAME_EDIT2, chinese);
+        EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT2), chinese.substr(0, 10));
+        op.Type(IDC_CHANNAME_EDIT3, u"\b");
+        EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT3), u"");
+        op.Click(IDC_SAVE);
+        ExpectMessage(op, u"Failed");
+        EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT3), u"") << "the edits keep their texts";
+        op.Click(IDC_SAVE);
+        ExpectMessage(op, u"Succeed");
+    });
+    const auto sent = Sent();
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_TRUE(Same(sent[0], sent[1]));
+    const device::ChanNameRecord& names = sent[1];
+    EXPECT_EQ(std::string(names.names[0], 32), std::string(30, 'a') + '\0' + '\xEE');
+    std::string tenChinese;
+    for (int i = 0; i < 10; ++i)
+        tenChinese += "\xE9\x80\x9A";
+    EXPECT_EQ(std::string(names.names[1], 31), tenChinese + '\0');
+    EXPECT_EQ(std::string(names.names[2], 7), std::string("\0ame 3\0", 7))
+        << "an empty name; the rest of the field as it was";
+}
+
+TEST_F(ChannelNames, test_default_fills_every_edit_and_save_sends_the_shown_ones) {
+    RunSession([](Operator& op) {
+        Open(op);
+        op.Click(IDC_DEFAULT);
+        EXPECT_FALSE(op.OpenMessageBox().has_value());
+        EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT1), u"CAM 1");
+        EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT16), u"CAM 16") << "hidden edits too";
+        op.Click(IDC_SAVE);
+        ExpectMessage(op, u"Succeed");
+    });
+    const auto sent = Sent();
+    ASSERT_EQ(sent.size(), 1u);
+    for (int c = 0; c < device::kMaxChannels; ++c) {
+        const std::string expected =
+            c < 8 ? "CAM " + std::to_string(c + 1) : "Name " + std::to_string(c + 1);
+        EXPECT_EQ(std::string(sent[0].names[c]), expected) << "channel " << c + 1;
+    }
+}
+
+}  // namespace
