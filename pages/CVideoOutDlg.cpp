@@ -16,15 +16,6 @@
 
 namespace {
 
-constexpr int kView1[] = {
-    IDC_VIDEOOUT_VIEW1_1,  IDC_VIDEOOUT_VIEW1_2,  IDC_VIDEOOUT_VIEW1_3,  IDC_VIDEOOUT_VIEW1_4,
-    IDC_VIDEOOUT_VIEW1_5,  IDC_VIDEOOUT_VIEW1_6,  IDC_VIDEOOUT_VIEW1_7,  IDC_VIDEOOUT_VIEW1_8,
-    IDC_VIDEOOUT_VIEW1_9,  IDC_VIDEOOUT_VIEW1_10, IDC_VIDEOOUT_VIEW1_11, IDC_VIDEOOUT_VIEW1_12,
-    IDC_VIDEOOUT_VIEW1_13, IDC_VIDEOOUT_VIEW1_14, IDC_VIDEOOUT_VIEW1_15, IDC_VIDEOOUT_VIEW1_16};
-constexpr int kView4[] = {IDC_VIDEOOUT_VIEW4_1, IDC_VIDEOOUT_VIEW4_2, IDC_VIDEOOUT_VIEW4_3,
-                          IDC_VIDEOOUT_VIEW4_4};
-constexpr int kView8[] = {IDC_VIDEOOUT_VIEW8_1, IDC_VIDEOOUT_VIEW8_2};
-
 // How many views of each kind the recorder's channels fill.
 struct TourViews {
     int single;
@@ -39,18 +30,19 @@ struct TourViews {
     }
 };
 
-// A row of tour check boxes: the shown ones from their bytes, and back.
-void ShowRow(ui::Dialog& page, const int* ids, const std::uint8_t* bytes, int shown) {
+// A row of tour check boxes, whose ids follow one another from the first: the shown ones from
+// their bytes, and back.
+void ShowRow(ui::Dialog& page, int firstId, const std::uint8_t* bytes, int shown) {
     for (int k = 0; k < shown; ++k) {
-        ui::Button box = page.GetButton(ids[k]);
+        ui::Button box = page.GetButton(firstId + k);
         box.Show(true);
         box.SetCheck(bytes[k] != 0);
     }
 }
 
-void TakeRow(const ui::Dialog& page, const int* ids, std::uint8_t* bytes, int shown) {
+void TakeRow(const ui::Dialog& page, int firstId, std::uint8_t* bytes, int shown) {
     for (int k = 0; k < shown; ++k)
-        bytes[k] = page.GetButton(ids[k]).IsChecked() ? 1 : 0;
+        bytes[k] = page.GetButton(firstId + k).IsChecked() ? 1 : 0;
 }
 
 }  // namespace
@@ -97,17 +89,16 @@ void CVideoOutDlg::ShowWorkingCopy() {
     interval_ = ui::Format("%d", working_.tourInterval);
 
     const TourViews views = TourViews::Of(app::ChannelCount);
-    ShowRow(*this, kView1, working_.view1, views.single);
+    ShowRow(*this, IDC_VIDEOOUT_VIEW1_1, working_.view1, views.single);
     if (views.quad > 0)
         GetStatic(IDC_VIDEOOUT_VIEW4_LABEL).Show(true);
-    ShowRow(*this, kView4, working_.view4, views.quad);
+    ShowRow(*this, IDC_VIDEOOUT_VIEW4_1, working_.view4, views.quad);
     if (views.split8 > 0)
         GetStatic(IDC_VIDEOOUT_VIEW8_LABEL).Show(true);
-    ShowRow(*this, kView8, working_.view8, views.split8);
+    ShowRow(*this, IDC_VIDEOOUT_VIEW8_1, working_.view8, views.split8);
     if (views.split16 > 0) {
         GetStatic(IDC_VIDEOOUT_VIEW16_LABEL).Show(true);
-        const int view16[] = {IDC_VIDEOOUT_VIEW16};
-        ShowRow(*this, view16, &working_.view16, 1);
+        ShowRow(*this, IDC_VIDEOOUT_VIEW16, &working_.view16, 1);
     }
 }
 
@@ -123,11 +114,10 @@ void CVideoOutDlg::Store(device::VideoOutRecord& videoOut) {
 
     // Bytes of hidden check boxes keep their values.
     const TourViews views = TourViews::Of(app::ChannelCount);
-    TakeRow(*this, kView1, working_.view1, views.single);
-    TakeRow(*this, kView4, working_.view4, views.quad);
-    TakeRow(*this, kView8, working_.view8, views.split8);
-    if (views.split16 > 0)
-        working_.view16 = GetButton(IDC_VIDEOOUT_VIEW16).IsChecked() ? 1 : 0;
+    TakeRow(*this, IDC_VIDEOOUT_VIEW1_1, working_.view1, views.single);
+    TakeRow(*this, IDC_VIDEOOUT_VIEW4_1, working_.view4, views.quad);
+    TakeRow(*this, IDC_VIDEOOUT_VIEW8_1, working_.view8, views.split8);
+    TakeRow(*this, IDC_VIDEOOUT_VIEW16, &working_.view16, views.split16);
     videoOut = working_;
 }
 
