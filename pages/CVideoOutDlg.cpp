@@ -96,10 +96,9 @@ void CVideoOutDlg::ShowWorkingCopy() {
     if (views.split8 > 0)
         GetStatic(IDC_VIDEOOUT_VIEW8_LABEL).Show(true);
     ShowRow(*this, IDC_VIDEOOUT_VIEW8_1, working_.view8, views.split8);
-    if (views.split16 > 0) {
+    if (views.split16 > 0)
         GetStatic(IDC_VIDEOOUT_VIEW16_LABEL).Show(true);
-        ShowRow(*this, IDC_VIDEOOUT_VIEW16, &working_.view16, 1);
-    }
+    ShowRow(*this, IDC_VIDEOOUT_VIEW16, &working_.view16, views.split16);
 }
 
 void CVideoOutDlg::Store(device::VideoOutRecord& videoOut) {
