@@ -55,7 +55,10 @@ void CNTPDlg::SetUpControls() {
     server_.Attach(*this);
     periodEdit_.SetNumeric(0, kMaxPeriodMinutes);
     periodEdit_.Attach(*this, IDC_NTP_PERIOD);
-    GetDateTimePicker(IDC_NTP_START).SetTime(StartTime(0, 0));
+    // Hours and minutes only: the record keeps no seconds, and the picker is narrow.
+    ui::DateTimePicker start = GetDateTimePicker(IDC_NTP_START);
+    start.SetFormat(u"HH:mm");
+    start.SetTime(StartTime(0, 0));
 }
 
 void CNTPDlg::Load(const device::NtpRecord& ntp) {
