@@ -1,11 +1,32 @@
-// The NTP Server page. Its settings are not editable yet: it shows its title and frame.
+// The NTP Server page: whether the recorder sets its clock from a time server, the server, the
+// recorder's time zone, how often it synchronises and at what time of day it starts.
 #pragma once
 
-#include "res/resource.h"
-#include "text/TextIds.h"
-#include "pages/common/PageDialog.h"
+#include <string>
 
-class CNTPDlg : public pages::PageDialog {
+#include "device/NetworkRecords.h"
+#include "pages/common/SettingsPage.h"
+#include "pages/common/TextField.h"
+#include "res/resource.h"
+#include "ui/CMyEdit.h"
+
+class CNTPDlg : public pages::RecordPage<device::NtpRecord> {
   public:
-    CNTPDlg() : PageDialog(IDD_NTP, text::kTextNtpServer) {}
+    CNTPDlg();
+
+  protected:
+    void SetUpControls() override;
+    void Load(const device::NtpRecord& ntp) override;
+    void Store(device::NtpRecord& ntp) override;
+    void DoDataExchange(ui::DataExchange& dx) override;
+    bool OnNotify(int id, int code) override;
+
+  private:
+    pages::TextField server_{IDC_NTP_SERVER, pages::kNameEditSize};
+    ui::CMyEdit periodEdit_;
+    std::u16string period_;
+    int used_ = 0;
+    // Whether the picker shows the record's start time, or the operator's; a start time the
+    // picker cannot show is kept as the recorder has it.
+    bool startTimeShown_ = false;
 };

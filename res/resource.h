@@ -185,6 +185,55 @@
 #define IDC_ALARMCENTER_1 1069
 #define IDC_ALARMCENTER_2 1070
 
+// NTP page (IDD_NTP).
+#define IDC_NTP_SERVER_LABEL 1018
+#define IDC_NTP_ZONE_LABEL 1019
+#define IDC_NTP_PERIOD_LABEL 1020
+#define IDC_NTP_START_LABEL 1021
+#define IDC_NTP_MINUTES_LABEL 1022
+#define IDC_NTP_SERVER 1070
+#define IDC_NTP_ZONE 1071
+#define IDC_NTP_PERIOD 1072
+#define IDC_NTP_START 1073
+#define IDC_NTP_USED 1074
+
+// Dial-up page (IDD_PPPOE).
+#define IDC_PPPOE_TYPE_LABEL 1018
+#define IDC_PPPOE_USER_LABEL 1019
+#define IDC_PPPOE_PASSWORD_LABEL 1020
+#define IDC_PPPOE_MODE_LABEL 1021
+#define IDC_PPPOE_TYPE 1075
+#define IDC_PPPOE_MODE 1076
+#define IDC_PPPOE_USER 1077
+#define IDC_PPPOE_PASSWORD 1078
+
+// DDNS page (IDD_DDNS).
+#define IDC_DDNS_TYPE_LABEL 1018
+#define IDC_DDNS_SERVER_LABEL 1019
+#define IDC_DDNS_USER_LABEL 1020
+#define IDC_DDNS_PASSWORD_LABEL 1021
+#define IDC_DDNS_DOMAIN_LABEL 1022
+#define IDC_DDNS_USED 1074
+#define IDC_DDNS_USER 1077
+#define IDC_DDNS_TYPE 1078
+#define IDC_DDNS_SERVER 1079
+#define IDC_DDNS_PASSWORD 1081
+#define IDC_DDNS_DOMAIN 1082
+
+// E-mail page (IDD_MAIL).
+#define IDC_MAIL_SERVER_LABEL 1018
+#define IDC_MAIL_FROM_LABEL 1019
+#define IDC_MAIL_TO_LABEL 1020
+#define IDC_MAIL_CC_LABEL 1021
+#define IDC_MAIL_USER_LABEL 1022
+#define IDC_MAIL_PASSWORD_LABEL 1023
+#define IDC_MAIL_USER 1077
+#define IDC_MAIL_PASSWORD 1078
+#define IDC_MAIL_SERVER 1080
+#define IDC_MAIL_FROM 1081
+#define IDC_MAIL_TO 1082
+#define IDC_MAIL_CC 1083
+
 // Recording schedule page (IDD_REC): selectors and labels, the six period rows (check box,
 // start and end picker, in the order the page fills them), the week timeline's day labels and
 // bars, Monday first.

@@ -12,6 +12,7 @@ declare -A pages=(
     [version]=0x503 [hdd-info]=0x504 [network]=0x50b [alarm-center]=0x522
     [encode]=0x508 [general]=0x507 [schedule]=0x509 [manage-record]=0x5e8
     [serial]=0x50a:1159 [serial-ptz-matrix]=0x50a [display]=0x52a [channel-name]=0x52a:1168
+    [ntp-server]=0x523 [pppoe]=0x524 [ddns-server]=0x525 [email]=0x526
 )
 declare -A languages=([zh]=zh [en]=en [pt]=pt)
 

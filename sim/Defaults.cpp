@@ -149,8 +149,8 @@ void FillNet(NetRecord& r) {
 
 void FillNtp(NtpRecord& r) {
     r.used = 1;
-    SetText(r.server, "time.example.org");
-    r.timeZoneMinutes = 480;
+    SetText(r.server, "pool.ntp.org");
+    r.timeZoneMinutes = 480;  // GMT+08:00
     r.periodMinutes = 60;
     r.startTime = 0x0300;  // 03:00
 }
@@ -164,11 +164,11 @@ void FillDial(DialRecord& r) {
 
 void FillDdns(DdnsRecord& r) {
     r.used = 0;
-    r.provider = 2;
-    SetText(r.server, "members.example-dns.net");
+    r.provider = 1;  // no-ip.com
+    SetText(r.server, "dynupdate.no-ip.com");
     SetText(r.user, "dvr-owner");
     SetText(r.password, "ddns-secret");
-    SetText(r.domain, "dvr8108.example-dns.net");
+    SetText(r.domain, "dvr8108.ddns.net");
 }
 
 void FillSmtp(SmtpRecord& r) {

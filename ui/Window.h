@@ -93,6 +93,8 @@ class Window {
     // Date and time pickers. Setting the value raises no notification.
     virtual void SetDateTime(int id, const DateTimeValue& value) = 0;
     virtual DateTimeValue GetDateTime(int id) const = 0;
+    // How the picker shows its value, in the platform's format pictures (e.g. "HH:mm").
+    virtual void SetDateTimeFormat(int id, std::u16string_view format) = 0;
 
     // List views in report style.
     virtual void ListInsertColumn(int id, int column, std::u16string_view title, int width) = 0;

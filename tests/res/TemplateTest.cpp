@@ -117,7 +117,10 @@ TEST(AllTemplates, test_controls_are_children_inside_their_dialog) {
             EXPECT_GE(control.x, 0) << dialog.id << "/" << control.id;
             EXPECT_GE(control.y, 0) << dialog.id << "/" << control.id;
             EXPECT_LE(control.x + control.cx, dialog.cx) << dialog.id << "/" << control.id;
-            EXPECT_LE(control.y + control.cy, dialog.cy) << dialog.id << "/" << control.id;
+            // A drop-down list's height is that of its opened list, which may leave the dialog.
+            if (control.className != u"ComboBox") {
+                EXPECT_LE(control.y + control.cy, dialog.cy) << dialog.id << "/" << control.id;
+            }
         }
     }
 }

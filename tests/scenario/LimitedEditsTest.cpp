@@ -62,38 +62,47 @@ TEST_P(LimitedEdits, test_edit_keeps_the_caret_where_the_operator_types) {
     });
 }
 
-// Logout 0..255, pack 0..1440, ports 0..65535; the DVR number keeps 15 UTF-8 bytes.
+// Logout 0..255, pack 0..1440, ports 0..65535; the DVR number keeps 15 UTF-8 bytes, the
+// network services' names 30 and their passwords 14.
 constexpr auto kGeneral = u"General";
 constexpr auto kNetwork = u"Network";
 constexpr int kDvrNo = IDC_NORMAL_DVR_NO;
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, LimitedEdits,
-    testing::Values(EditCase{"port_typed_past_maximum", kNetwork, IDC_NET_CMD_PORT, nullptr, kAll,
-                             false, u"70000", u"65535", 5},
-                    EditCase{"logout_typed_on_at_maximum", kGeneral, IDC_NORMAL_LOGOUT, u"255", 3,
-                             false, u"7", u"255", 3},
-                    EditCase{"pack_typed_past_maximum_in_the_middle", kGeneral, IDC_NORMAL_PACK,
-                             u"1400", 2, false, u"9", u"1440", 3},
-                    EditCase{"logout_cleared_and_retyped", kGeneral, IDC_NORMAL_LOGOUT, nullptr,
-                             kAll, false, u"\b300", u"255", 3},
-                    EditCase{"port_cleared_and_retyped", kNetwork, IDC_NET_HTTP_PORT, u"", kKeep,
-                             false, u"80", u"080", 3},
-                    EditCase{"port_pasted_into_the_middle", kNetwork, IDC_NET_DATA_PORT, u"8080", 1,
-                             true, u"9", u"65535", 2},
-                    EditCase{"dvr_number_typed_past_limit", kGeneral, kDvrNo, nullptr, kAll, false,
-                             u"ABCDEFGHIJKLMNOPQRST", u"ABCDEFGHIJKLMNO", 15},
-                    EditCase{"dvr_number_typed_chinese_past_limit", kGeneral, kDvrNo, nullptr, kAll,
-                             false, u"一二三四五六七", u"一二三四五", 5},
-                    EditCase{"dvr_number_takes_one_byte_after_a_cut_character", kGeneral, kDvrNo,
-                             nullptr, kAll, false, u"abcdefghijklm一n", u"abcdefghijklmn", 14},
-                    EditCase{"dvr_number_pasted_into_the_middle", kGeneral, kDvrNo, u"123456789", 3,
-                             true, u"ABCDEFGHIJ", u"123ABCDEFGHIJ45", 13},
-                    EditCase{"dvr_number_long_paste_into_the_middle", kGeneral, kDvrNo,
-                             u"123456789", 3, true, u"ABCDEFGHIJKLMNOPQRST", u"123ABCDEFGHIJKL",
-                             15},
-                    EditCase{"dvr_number_chinese_pasted_into_the_middle", kGeneral, kDvrNo,
-                             u"一二三", 1, true, u"四五六", u"一四五六二", 4}),
+    testing::Values(
+        EditCase{"port_typed_past_maximum", kNetwork, IDC_NET_CMD_PORT, nullptr, kAll, false,
+                 u"70000", u"65535", 5},
+        EditCase{"logout_typed_on_at_maximum", kGeneral, IDC_NORMAL_LOGOUT, u"255", 3, false, u"7",
+                 u"255", 3},
+        EditCase{"pack_typed_past_maximum_in_the_middle", kGeneral, IDC_NORMAL_PACK, u"1400", 2,
+                 false, u"9", u"1440", 3},
+        EditCase{"logout_cleared_and_retyped", kGeneral, IDC_NORMAL_LOGOUT, nullptr, kAll, false,
+                 u"\b300", u"255", 3},
+        EditCase{"port_cleared_and_retyped", kNetwork, IDC_NET_HTTP_PORT, u"", kKeep, false, u"80",
+                 u"080", 3},
+        EditCase{"port_pasted_into_the_middle", kNetwork, IDC_NET_DATA_PORT, u"8080", 1, true, u"9",
+                 u"65535", 2},
+        EditCase{"dvr_number_typed_past_limit", kGeneral, kDvrNo, nullptr, kAll, false,
+                 u"ABCDEFGHIJKLMNOPQRST", u"ABCDEFGHIJKLMNO", 15},
+        EditCase{"dvr_number_typed_chinese_past_limit", kGeneral, kDvrNo, nullptr, kAll, false,
+                 u"一二三四五六七", u"一二三四五", 5},
+        EditCase{"dvr_number_takes_one_byte_after_a_cut_character", kGeneral, kDvrNo, nullptr, kAll,
+                 false, u"abcdefghijklm一n", u"abcdefghijklmn", 14},
+        EditCase{"dvr_number_pasted_into_the_middle", kGeneral, kDvrNo, u"123456789", 3, true,
+                 u"ABCDEFGHIJ", u"123ABCDEFGHIJ45", 13},
+        EditCase{"dvr_number_long_paste_into_the_middle", kGeneral, kDvrNo, u"123456789", 3, true,
+                 u"ABCDEFGHIJKLMNOPQRST", u"123ABCDEFGHIJKL", 15},
+        EditCase{"dvr_number_chinese_pasted_into_the_middle", kGeneral, kDvrNo, u"一二三", 1, true,
+                 u"四五六", u"一四五六二", 4},
+        EditCase{"ntp_server_typed_past_30_bytes", u"NTP Server", IDC_NTP_SERVER, nullptr, kAll,
+                 false, u"abcdefghijklmnopqrstuvwxyz01234", u"abcdefghijklmnopqrstuvwxyz0123", 30},
+        EditCase{"ddns_domain_typed_chinese_past_30_bytes", u"DDNS Server", IDC_DDNS_DOMAIN,
+                 nullptr, kAll, false, u"一二三四五六七八九十百", u"一二三四五六七八九十", 10},
+        EditCase{"mail_password_typed_past_14_bytes", u"Email", IDC_MAIL_PASSWORD, nullptr, kAll,
+                 false, u"abcdefghijklmno", u"abcdefghijklmn", 14},
+        EditCase{"dial_password_chinese_pasted_past_14_bytes", u"PPPOE", IDC_PPPOE_PASSWORD,
+                 nullptr, kAll, true, u"一二三四五", u"一二三四", 4}),
     [](const testing::TestParamInfo<EditCase>& info) { return std::string(info.param.name); });
 
 // What the platform's edit does with the selection when nothing is limited.

@@ -58,6 +58,7 @@ struct HeadlessControl {
 
     std::uint32_t address = 0;                    // IP-address controls
     DateTimeValue dateTime{2000, 1, 1, 0, 0, 0};  // pickers
+    std::u16string dateTimeFormat;                // empty: the locale's
 
     std::vector<std::pair<std::u16string, int>> columns;  // list views: title, width
     std::vector<std::vector<std::u16string>> rows;

@@ -300,6 +300,11 @@ DateTimeValue HeadlessWindow::GetDateTime(int id) const {
     return control ? control->dateTime : DateTimeValue{};
 }
 
+void HeadlessWindow::SetDateTimeFormat(int id, std::u16string_view format) {
+    if (HeadlessControl* control = Used(id, "SetDateTimeFormat", {ControlKind::DateTimePicker}))
+        control->dateTimeFormat = format;
+}
+
 void HeadlessWindow::ListInsertColumn(int id, int column, std::u16string_view title, int width) {
     HeadlessControl* control = Used(id, "ListInsertColumn", {ControlKind::ListView});
     if (!control)

@@ -246,6 +246,11 @@ DateTimeValue Win32Window::GetDateTime(int id) const {
                          time.wHour, time.wMinute, time.wSecond};
 }
 
+void Win32Window::SetDateTimeFormat(int id, std::u16string_view format) {
+    const std::wstring wide = Wide(format);
+    Send(id, DTM_SETFORMATW, 0, LPARAM(wide.c_str()));
+}
+
 void Win32Window::ListInsertColumn(int id, int column, std::u16string_view title, int width) {
     std::wstring wide = Wide(title);
     LVCOLUMNW lvc{};

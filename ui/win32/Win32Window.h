@@ -73,6 +73,7 @@ class Win32Window : public Window {
 
     void SetDateTime(int id, const DateTimeValue& value) override;
     DateTimeValue GetDateTime(int id) const override;
+    void SetDateTimeFormat(int id, std::u16string_view format) override;
 
     void ListInsertColumn(int id, int column, std::u16string_view title, int width) override;
     int ListInsertItem(int id, int row, std::u16string_view text) override;
