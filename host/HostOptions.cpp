@@ -184,7 +184,7 @@ std::string HostOptions::HelpText() {
            "  --help                 show this text\n"
            "\n"
            "Example:\n"
-           "  RavelinHost --lang pt --page \"Informações do HD\" --screenshot hdd.png "
+           "  RavelinHost --lang pt --page \"Discos rígidos\" --screenshot hdd.png "
            "--close-after-ms 800\n"
            "\n"
            "Exit status: 0 done, 1 the library, the recorder, the page or the screenshot\n"

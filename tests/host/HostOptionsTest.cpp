@@ -46,14 +46,14 @@ TEST(HostOptions, test_options_language_names_give_the_entry_numbers) {
 TEST(HostOptions, test_options_values_are_kept_as_given) {
     const HostOptions options =
         Parse({"--user", "guest", "--channels", "16", "--state", "/tmp/rec ö.bin", "--latency",
-               "10000", "--page", "Informações do HD", "--press", "1168", "--screenshot",
-               "shot.png", "--close-after-ms=0"});
+               "10000", "--page", "Discos rígidos", "--press", "1168", "--screenshot", "shot.png",
+               "--close-after-ms=0"});
     ASSERT_EQ(options.action(), HostOptions::Action::Run) << options.error();
     EXPECT_EQ(options.user().value_or(""), "guest");
     EXPECT_EQ(options.channels().value_or(-1), 16);
     EXPECT_EQ(options.statePath(), "/tmp/rec ö.bin");
     EXPECT_EQ(options.latencyMs().value_or(-1), 10000);
-    EXPECT_EQ(options.page().value_or(""), "Informações do HD");
+    EXPECT_EQ(options.page().value_or(""), "Discos rígidos");
     EXPECT_EQ(options.press().value_or(-1), 1168);
     EXPECT_EQ(options.screenshot().value_or(""), "shot.png");
     EXPECT_EQ(options.closeAfterMs().value_or(-1), 0);

@@ -52,7 +52,7 @@ set_tests_properties(host_unknown_page host_guest_session PROPERTIES RUN_SERIAL 
 # other test's window covers it.
 set(host_png ${CMAKE_BINARY_DIR}/host-check.png)
 host_run(host_screenshot EXIT 0
-    ARGS --lang pt --page "Informações do HD" --screenshot ${host_png} --close-after-ms 800
+    ARGS --lang pt --page "Discos rígidos" --screenshot ${host_png} --close-after-ms 800
     STDOUT "^${host_png}\n"
     DEFINES REMOVE=${host_png})
 set_tests_properties(host_screenshot PROPERTIES RUN_SERIAL TRUE FIXTURES_SETUP host_png)
