@@ -43,6 +43,28 @@ HWND ProcessDialogs::OtherDialog(HWND main) {
     return Find(main, false);
 }
 
+HWND ProcessDialogs::ProgressBar(HWND window) {
+    return FindWindowExW(window, nullptr, L"msctls_progress32", nullptr);
+}
+
+HWND ProcessDialogs::ProgressWindow() {
+    struct Found {
+        HWND window = nullptr;
+    } found;
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            if (process != GetCurrentProcessId() || !IsWindowVisible(window) ||
+                !ProcessDialogs::ProgressBar(window))
+                return TRUE;
+            reinterpret_cast<Found*>(data)->window = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.window;
+}
+
 void ProcessDialogs::Dismiss(HWND dialog) {
     int answer = IDOK;
     if (GetDlgItem(dialog, IDNO))
