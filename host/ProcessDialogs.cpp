@@ -27,6 +27,17 @@ BOOL CALLBACK Visit(HWND window, LPARAM data) {
     return FALSE;
 }
 
+// Finds a visible top-level window of this process with a progress bar.
+BOOL CALLBACK VisitProgress(HWND window, LPARAM data) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() || !IsWindowVisible(window) ||
+        !ProcessDialogs::ProgressBar(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(data) = window;
+    return FALSE;
+}
+
 HWND Find(HWND exclude, bool wantTree) {
     Search search{exclude, wantTree, nullptr};
     EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
@@ -48,21 +59,9 @@ HWND ProcessDialogs::ProgressBar(HWND window) {
 }
 
 HWND ProcessDialogs::ProgressWindow() {
-    struct Found {
-        HWND window = nullptr;
-    } found;
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process != GetCurrentProcessId() || !IsWindowVisible(window) ||
-                !ProcessDialogs::ProgressBar(window))
-                return TRUE;
-            reinterpret_cast<Found*>(data)->window = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found.window;
+    HWND found = nullptr;
+    EnumWindows(VisitProgress, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 void ProcessDialogs::Dismiss(HWND dialog) {
