@@ -13,10 +13,9 @@ HINSTANCE libraryModule = nullptr;
 
 // The backend is made on the first session, not while the library loads: making it loads
 // the common controls, which must not happen under the loader's lock.
-void RunOnRealWindows() {
+void UseRealWindows() {
     static ui::win32::Win32Backend backend(libraryModule);
     ui::SetBackend(&backend);
-    app::RunMainDialog();
 }
 
 }  // namespace
@@ -30,7 +29,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     try {
         libraryModule = instance;
         DisableThreadLibraryCalls(instance);
-        app::SetMainDialogRunner(RunOnRealWindows);
+        app::SetBackendInstaller(UseRealWindows);
         return theApp.InitInstance() ? TRUE : FALSE;
     } catch (...) {
         return FALSE;

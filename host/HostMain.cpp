@@ -64,6 +64,8 @@ int wmain(int argc, wchar_t** argv) {
     plan.closeAfterMs = options.closeAfterMs();
     if (options.screenshot())
         plan.screenshot = PathFromUtf8(*options.screenshot());
+    if (options.progressScreenshot())
+        plan.progressScreenshot = PathFromUtf8(*options.progressScreenshot());
     host::WindowDriver driver(plan);
 
     if (options.user()) {
@@ -74,6 +76,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     driver.Stop();
 
+    if (options.progressScreenshot() && driver.progressScreenshotSaved())
+        std::printf("%s\n", options.progressScreenshot()->c_str());
     if (options.screenshot() && driver.screenshotSaved())
         std::printf("%s\n", options.screenshot()->c_str());
     if (driver.failed())
@@ -83,5 +87,7 @@ int wmain(int argc, wchar_t** argv) {
         return Fail("the configuration window did not come up");
     if (options.screenshot() && !driver.screenshotSaved())
         return Fail("the window closed before the screenshot");
+    if (options.progressScreenshot() && !driver.progressScreenshotSaved())
+        return Fail("no picture of the progress window");
     return kExitOk;
 }

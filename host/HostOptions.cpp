@@ -13,8 +13,9 @@ struct OptionInfo {
 };
 
 constexpr OptionInfo kOptions[] = {
-    {"--lang", true},           {"--user", true},  {"--channels", true}, {"--state", true},
-    {"--latency", true},        {"--page", true},  {"--press", true},    {"--screenshot", true},
+    {"--lang", true},           {"--user", true},       {"--channels", true},
+    {"--state", true},          {"--latency", true},    {"--page", true},
+    {"--press", true},          {"--screenshot", true}, {"--progress-screenshot", true},
     {"--close-after-ms", true}, {"--help", false},
 };
 
@@ -130,11 +131,25 @@ bool HostOptions::Apply(const std::string& name, const std::string& value,
     } else if (name == "--page") {
         page_ = value;
     } else if (name == "--press") {
-        press_ = ParseNumber(name, value, 1, 65535, message);
-        if (!press_)
-            return Refuse(message);
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t comma = value.find(',', start);
+            const std::string id = value.substr(start, comma - start);
+            const std::optional<int> number = ParseNumber(name, id, 1, 65535, message);
+            if (!number)
+                return Refuse(
+                    "--press wants control ids from 1 to 65535 separated by commas, "
+                    "not \"" +
+                    value + "\"");
+            press_.push_back(*number);
+            if (comma == std::string::npos)
+                break;
+            start = comma + 1;
+        }
     } else if (name == "--screenshot") {
         screenshot_ = value;
+    } else if (name == "--progress-screenshot") {
+        progressScreenshot_ = value;
     } else if (name == "--close-after-ms") {
         closeAfterMs_ = ParseNumber(name, value, 0, 3600000, message);
         if (!closeAfterMs_)
@@ -175,16 +190,20 @@ std::string HostOptions::HelpText() {
            "                         when missing); without it the recorder lives in memory\n"
            "  --latency MS           every device call takes MS milliseconds (0 to 10000)\n"
            "  --page CAPTION         select the navigation node with this caption\n"
-           "  --press ID             then click the shown page's button with this control\n"
-           "                         id (1168 opens a page's dialog); a screenshot then\n"
-           "                         shows the dialog it opened\n"
+           "  --press ID[,ID...]     then click the shown page's button with this control\n"
+           "                         id (1168 opens a page's dialog), and each next one on\n"
+           "                         the dialog the click before opened; a screenshot then\n"
+           "                         shows the last dialog opened\n"
            "  --screenshot PNG       save a picture of the window in PNG, then close it\n"
            "                         (after 1500 ms unless --close-after-ms says otherwise)\n"
+           "  --progress-screenshot PNG\n"
+           "                         save a picture of the progress window that a slow\n"
+           "                         recorder shows while it is read (with --latency)\n"
            "  --close-after-ms N     close the window N ms after it is up (0 to 3600000)\n"
            "  --help                 show this text\n"
            "\n"
            "Example:\n"
-           "  RavelinHost --lang pt --page \"Informações do HD\" --screenshot hdd.png "
+           "  RavelinHost --lang pt --page \"Discos rígidos\" --screenshot hdd.png "
            "--close-after-ms 800\n"
            "\n"
            "Exit status: 0 done, 1 the library, the recorder, the page or the screenshot\n"

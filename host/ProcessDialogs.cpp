@@ -27,6 +27,17 @@ BOOL CALLBACK Visit(HWND window, LPARAM data) {
     return FALSE;
 }
 
+// Finds a visible top-level window of this process with a progress bar.
+BOOL CALLBACK VisitProgress(HWND window, LPARAM data) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() || !IsWindowVisible(window) ||
+        !ProcessDialogs::ProgressBar(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(data) = window;
+    return FALSE;
+}
+
 HWND Find(HWND exclude, bool wantTree) {
     Search search{exclude, wantTree, nullptr};
     EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
@@ -41,6 +52,16 @@ HWND ProcessDialogs::MainWindow() {
 
 HWND ProcessDialogs::OtherDialog(HWND main) {
     return Find(main, false);
+}
+
+HWND ProcessDialogs::ProgressBar(HWND window) {
+    return FindWindowExW(window, nullptr, L"msctls_progress32", nullptr);
+}
+
+HWND ProcessDialogs::ProgressWindow() {
+    HWND found = nullptr;
+    EnumWindows(VisitProgress, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 void ProcessDialogs::Dismiss(HWND dialog) {

@@ -13,8 +13,13 @@ class ProcessDialogs {
 
     // The visible configuration window of this process, or null.
     static HWND MainWindow();
-    // Another visible top-level dialog of this process (a message box, a sub-dialog), or null.
+    // Another visible top-level dialog of this process (a message box, a sub-dialog), the
+    // topmost, or null.
     static HWND OtherDialog(HWND main);
+    // The visible progress window of this process (a top-level window with a progress bar,
+    // shown while a slow recorder is read), or null.
+    static HWND ProgressWindow();
+    static HWND ProgressBar(HWND window);
     // Answers a message box or dismisses a dialog with the most cautious of its buttons:
     // No, else Cancel, else OK. Posted, since the answer may open another box.
     static void Dismiss(HWND dialog);

@@ -53,10 +53,12 @@ bool RavelinLibrary::Load(std::string& error) {
         return false;
     }
     initConfig_ = reinterpret_cast<InitConfig>(
-        reinterpret_cast<void (*)()>(GetProcAddress(module_, "zelInitConfig")));
+        reinterpret_cast<void (*)()>(GetProcAddress(module_, RAVELIN_INIT_CONFIG)));
     initConfigEx_ = reinterpret_cast<InitConfigEx>(
-        reinterpret_cast<void (*)()>(GetProcAddress(module_, "zelInitConfigEx")));
-    const char* missing = !initConfig_ ? "zelInitConfig" : !initConfigEx_ ? "zelInitConfigEx" : "";
+        reinterpret_cast<void (*)()>(GetProcAddress(module_, RAVELIN_INIT_CONFIG_EX)));
+    const char* missing = !initConfig_     ? RAVELIN_INIT_CONFIG
+                          : !initConfigEx_ ? RAVELIN_INIT_CONFIG_EX
+                                           : "";
     if (*missing) {
         error = Utf8FromWide(path) + " has no entry " + missing;
         return false;

@@ -4,18 +4,16 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 
-#include "device/CallConv.h"
+#include "include/Ravelin.h"
 
 namespace host {
 
 class RavelinLibrary {
   public:
-    using InitConfig = std::int32_t(ZEL_CALL*)(std::uint32_t handle, std::uint32_t language);
-    using InitConfigEx = std::int32_t(ZEL_CALL*)(std::uint32_t handle, std::uint32_t language,
-                                                 std::uint32_t reserved, std::int32_t user);
+    using InitConfig = RavelinInitConfig;
+    using InitConfigEx = RavelinInitConfigEx;
 
     RavelinLibrary() = default;
     RavelinLibrary(const RavelinLibrary&) = delete;

@@ -39,8 +39,7 @@ struct Selection {
 
 }  // namespace
 
-bool ScreenCapture::Window(HWND window, std::uint32_t& width, std::uint32_t& height,
-                           std::vector<std::uint8_t>& rgb, std::string& error) {
+bool ScreenCapture::Window(HWND window, Picture& picture, std::string& error) {
     RECT rect{};
     if (!IsWindow(window) || !GetWindowRect(window, &rect)) {
         error = "the window is gone";
@@ -83,14 +82,14 @@ bool ScreenCapture::Window(HWND window, std::uint32_t& width, std::uint32_t& hei
     // The DIB holds blue, green, red and an unused byte per pixel.
     const auto* pixels = static_cast<const std::uint8_t*>(bits);
     const std::size_t count = std::size_t(w) * std::size_t(h);
-    rgb.resize(count * 3);
+    picture.bgr.resize(count * 3);
     for (std::size_t i = 0; i < count; ++i) {
-        rgb[i * 3] = pixels[i * 4 + 2];
-        rgb[i * 3 + 1] = pixels[i * 4 + 1];
-        rgb[i * 3 + 2] = pixels[i * 4];
+        picture.bgr[i * 3] = pixels[i * 4];
+        picture.bgr[i * 3 + 1] = pixels[i * 4 + 1];
+        picture.bgr[i * 3 + 2] = pixels[i * 4 + 2];
     }
-    width = std::uint32_t(w);
-    height = std::uint32_t(h);
+    picture.width = std::uint32_t(w);
+    picture.height = std::uint32_t(h);
     return true;
 }
 

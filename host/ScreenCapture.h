@@ -3,18 +3,17 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
-#include <vector>
+
+#include "host/PngFile.h"
 
 namespace host {
 
 class ScreenCapture {
   public:
-    // Copies the window's rectangle from the screen: width * height RGB pixels, rows from the
-    // top. False with a message in error when the window or the copy fails.
-    static bool Window(HWND window, std::uint32_t& width, std::uint32_t& height,
-                       std::vector<std::uint8_t>& rgb, std::string& error);
+    // Copies the window's rectangle from the screen. False with a message in error when the
+    // window or the copy fails.
+    static bool Window(HWND window, Picture& picture, std::string& error);
 };
 
 }  // namespace host

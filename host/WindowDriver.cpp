@@ -1,9 +1,11 @@
 // Driving the configuration window from a second thread.
 #include "host/WindowDriver.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 
-#include "host/PngWriter.h"
+#include "host/PngFile.h"
 #include "host/ProcessDialogs.h"
 #include "host/ScreenCapture.h"
 #include "host/TreeNavigator.h"
@@ -36,21 +38,45 @@ void WindowDriver::Stop() {
 }
 
 void WindowDriver::Run() {
+    if (plan_.progressScreenshot)
+        TakeProgressScreenshot();
     const HWND main = WaitForWindow();
     if (!main)
         return;
     if (plan_.page)
         SelectPage(main);
-    if (plan_.press)
-        Press(main, *plan_.press);
+    const HWND dialog = plan_.press.empty() ? nullptr : Press(main);
     if (!plan_.closeAfterMs || !Wait(*plan_.closeAfterMs))
         return;
-    // A dialog the click opened is what the picture shows.
-    if (plan_.screenshot) {
-        HWND dialog = plan_.press ? ProcessDialogs::OtherDialog(main) : nullptr;
-        TakeScreenshot(dialog ? dialog : main);
-    }
+    // A dialog the clicks opened is what the picture shows.
+    if (plan_.screenshot && TakeScreenshot(dialog ? dialog : main, *plan_.screenshot))
+        screenshotSaved_ = true;
     Close(main);
+}
+
+void WindowDriver::TakeProgressScreenshot() {
+    HWND window = nullptr;
+    while (!stop_ && !(window = ProcessDialogs::ProgressWindow())) {
+        if (ProcessDialogs::MainWindow()) {
+            Report("the configuration window came without a progress window (try --latency 40)");
+            return;
+        }
+        Sleep(kPollMs);
+    }
+    // Half way, so that the picture shows what the bar counts.
+    while (!stop_ && IsWindow(window)) {
+        HWND bar = ProcessDialogs::ProgressBar(window);
+        DWORD_PTR done = 0, total = 0;
+        SendMessageTimeoutW(bar, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 1000, &done);
+        SendMessageTimeoutW(bar, PBM_GETRANGE, FALSE, 0, SMTO_ABORTIFHUNG, 1000, &total);
+        if (total > 0 && done * 2 >= total) {
+            if (TakeScreenshot(window, *plan_.progressScreenshot))
+                progressScreenshotSaved_ = true;
+            return;
+        }
+        Sleep(kPollMs);
+    }
+    Report("the progress window closed before its picture was taken");
 }
 
 HWND WindowDriver::WaitForWindow() {
@@ -83,23 +109,42 @@ void WindowDriver::SelectPage(HWND main) {
     Report("no page \"" + Utf8FromWide(*plan_.page) + "\" in the tree; it has " + captions);
 }
 
-void WindowDriver::Press(HWND main, int id) {
-    for (HWND page = GetWindow(main, GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT)) {
-        HWND button = IsWindowVisible(page) ? GetDlgItem(page, id) : nullptr;
-        if (!button || !IsWindowVisible(button) || !IsWindowEnabled(button))
-            continue;
-        PostMessageW(button, BM_CLICK, 0, 0);
-        for (int waited = 0; waited < 5000 && !stop_; waited += int(kPollMs)) {
-            if (HWND dialog = ProcessDialogs::OtherDialog(main)) {
-                SyncWith(dialog);
-                return;
+HWND WindowDriver::Press(HWND main) {
+    HWND current = main;
+    HWND opened = nullptr;
+    for (int id : plan_.press) {
+        // On the main window the button is on the shown page.
+        HWND button = nullptr;
+        if (current == main) {
+            for (HWND page = GetWindow(main, GW_CHILD); page && !button;
+                 page = GetWindow(page, GW_HWNDNEXT)) {
+                if (IsWindowVisible(page))
+                    button = GetDlgItem(page, id);
             }
-            Sleep(kPollMs);
+        } else {
+            button = GetDlgItem(current, id);
         }
-        SyncWith(main);
-        return;
+        if (!button || !IsWindowVisible(button) || !IsWindowEnabled(button)) {
+            Report("the shown page or dialog has no usable control " + std::to_string(id));
+            return opened;
+        }
+        PostMessageW(button, BM_CLICK, 0, 0);
+        HWND dialog = nullptr;
+        for (int waited = 0; waited < 5000 && !stop_ && !dialog; waited += int(kPollMs)) {
+            dialog = ProcessDialogs::OtherDialog(main);
+            if (dialog == current)
+                dialog = nullptr;
+            if (!dialog)
+                Sleep(kPollMs);
+        }
+        if (!dialog) {
+            SyncWith(current);
+            return opened;
+        }
+        SyncWith(dialog);
+        opened = current = dialog;
     }
-    Report("the shown page has no usable control " + std::to_string(id));
+    return opened;
 }
 
 bool WindowDriver::Wait(int milliseconds) {
@@ -108,17 +153,14 @@ bool WindowDriver::Wait(int milliseconds) {
     return !stop_;
 }
 
-void WindowDriver::TakeScreenshot(HWND window) {
-    std::uint32_t width = 0, height = 0;
-    std::vector<std::uint8_t> rgb;
+bool WindowDriver::TakeScreenshot(HWND window, const std::filesystem::path& file) {
+    Picture picture;
     std::string error;
-    const std::string name = Utf8FromWide(plan_.screenshot->wstring());
-    if (!ScreenCapture::Window(window, width, height, rgb, error) ||
-        !PngWriter::Save(*plan_.screenshot, width, height, rgb, error)) {
-        Report("no screenshot in " + name + ": " + error);
-        return;
+    if (!ScreenCapture::Window(window, picture, error) || !PngFile::Save(file, picture, error)) {
+        Report("no screenshot in " + Utf8FromWide(file.wstring()) + ": " + error);
+        return false;
     }
-    screenshotSaved_ = true;
+    return true;
 }
 
 void WindowDriver::Close(HWND main) {

@@ -1,5 +1,6 @@
-// The host's operator: a thread that waits for the configuration window, selects a page,
-// takes a screenshot and closes the window, as the options ask.
+// The host's operator: a thread that takes a picture of the progress window while the recorder
+// is read, waits for the configuration window, selects a page, clicks buttons, takes a
+// screenshot and closes the window, as the options ask.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace host {
 
@@ -16,10 +18,13 @@ class WindowDriver {
   public:
     struct Plan {
         std::optional<std::wstring> page;
-        std::optional<int> press;  // a button of the shown page, clicked once it is shown
+        // Buttons clicked in turn: the first on the shown page, each next one on the dialog
+        // the click before opened.
+        std::vector<int> press;
         // Time from the window being up (and the page selected) to the screenshot and close.
         std::optional<int> closeAfterMs;
         std::optional<std::filesystem::path> screenshot;
+        std::optional<std::filesystem::path> progressScreenshot;
     };
 
     explicit WindowDriver(Plan plan);
@@ -32,17 +37,21 @@ class WindowDriver {
 
     bool windowSeen() const { return windowSeen_; }
     bool screenshotSaved() const { return screenshotSaved_; }
+    bool progressScreenshotSaved() const { return progressScreenshotSaved_; }
     // The page was not found or the screenshot failed; the message went to stderr.
     bool failed() const { return failed_; }
 
   private:
     void Run();
+    // Waits for the progress window and takes its picture once its bar is half way.
+    void TakeProgressScreenshot();
     HWND WaitForWindow();
     void SelectPage(HWND main);
-    // Clicks the button of the shown page and waits for the dialog it opens.
-    void Press(HWND main, int id);
+    // Clicks the buttons in turn, each waiting for the dialog it opens. Returns the last
+    // dialog opened, or null.
+    HWND Press(HWND main);
     bool Wait(int milliseconds);
-    void TakeScreenshot(HWND window);
+    bool TakeScreenshot(HWND window, const std::filesystem::path& file);
     void Close(HWND main);
     void Report(const std::string& message);
 
@@ -50,6 +59,7 @@ class WindowDriver {
     std::atomic<bool> stop_{false};
     std::atomic<bool> windowSeen_{false};
     std::atomic<bool> screenshotSaved_{false};
+    std::atomic<bool> progressScreenshotSaved_{false};
     std::atomic<bool> failed_{false};
     std::thread thread_;
 };

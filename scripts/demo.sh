@@ -4,6 +4,8 @@
 # opens there; without one it runs on Xvfb and writes a screenshot of the window.
 # Options after the command go to the host (see: bash scripts/demo.sh --help), for example
 #   bash scripts/demo.sh --lang pt --page Rede
+#   bash scripts/demo.sh --latency 40           a slow recorder: the progress window shows
+# The window runs under the locale of its language, so that dates and times read its way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -21,6 +23,19 @@ mkdir -p build/demo
 log="$PWD/build/demo/host.log"
 state="$PWD/build/demo/recorder.state"
 export WINEPREFIX="${RAVELIN_WINEPREFIX:-$HOME/.cache/ravelin-wine}" WINEDEBUG=-all
+lang=en
+args=("$@")
+for ((i = 0; i < ${#args[@]}; i++)); do
+    case "${args[i]}" in
+    --lang=*) lang=${args[i]#--lang=} ;;
+    --lang) lang=${args[i + 1]:-en} ;;
+    esac
+done
+case "$lang" in
+zh) export LANG=zh_CN.UTF-8 ;;
+pt) export LANG=pt_BR.UTF-8 ;;
+*) export LANG=en_US.UTF-8 ;;
+esac
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     bash scripts/wine-prefix.sh

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building, testing and running the demo need on Debian 12. Idempotent: it
-# only asks apt for packages that are missing and only generates the Chinese locale once.
+# only asks apt for packages that are missing and only generates the locales once.
 set -euo pipefail
 
 packages=(
@@ -24,10 +24,17 @@ if [ ${#missing[@]} -gt 0 ]; then
     sudo_if_needed env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 fi
 
-# Chinese text renders under Wine only with a Chinese locale present on the machine.
-if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
-    sudo_if_needed sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-    grep -q '^zh_CN.UTF-8 UTF-8' /etc/locale.gen || echo 'zh_CN.UTF-8 UTF-8' | sudo_if_needed tee -a /etc/locale.gen >/dev/null
-    grep -q '^en_US.UTF-8 UTF-8' /etc/locale.gen || echo 'en_US.UTF-8 UTF-8' | sudo_if_needed tee -a /etc/locale.gen >/dev/null
-    sudo_if_needed locale-gen >/dev/null
-fi
+# Chinese text renders under Wine only with a Chinese locale present on the machine; the
+# Portuguese window shows dates and times the Portuguese way only under a Portuguese one.
+wanted_locales=(zh_CN en_US pt_BR)
+for l in "${wanted_locales[@]}"; do
+    if ! locale -a 2>/dev/null | grep -qi "^$l\.utf-\?8$"; then
+        for w in "${wanted_locales[@]}"; do
+            sudo_if_needed sed -i "s/^# *\($w.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+            grep -q "^$w.UTF-8 UTF-8" /etc/locale.gen ||
+                echo "$w.UTF-8 UTF-8" | sudo_if_needed tee -a /etc/locale.gen >/dev/null
+        done
+        sudo_if_needed locale-gen >/dev/null
+        break
+    fi
+done

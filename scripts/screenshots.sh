@@ -1,30 +1,107 @@
 #!/usr/bin/env bash
-# Writes docs/screenshots/<page>-<lang>.png from the real window under Wine, for the pages and
-# languages given (default: every page listed below in zh, en and pt).
+# Takes the pictures of the gallery from the real window under Wine: every page, every modal
+# dialog and the progress window of a slow recorder, in Chinese, English and Portuguese, each
+# under its language's locale, as docs/screenshots/<name>-<lang>.png; then writes
+# docs/gallery.md from the pictures there.
 #   bash scripts/screenshots.sh                  all of them
-#   bash scripts/screenshots.sh network pt       one page in one language
+#   bash scripts/screenshots.sh network pt       one picture in one language
+#   bash scripts/screenshots.sh network,ntp      some pictures in every language
+#   bash scripts/screenshots.sh --list           the names
+#   bash scripts/screenshots.sh --gallery        only docs/gallery.md, from the pictures there
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Picture name in the file name, and the text id of the page's tree node; a dialog is its page's
-# id followed by ":" and the id of the button that opens it (e.g. 0x52a:1168).
-declare -A pages=(
-    [version]=0x503 [hdd-info]=0x504 [network]=0x50b [alarm-center]=0x522
-    [encode]=0x508 [general]=0x507 [schedule]=0x509 [manage-record]=0x5e8
-    [serial]=0x50a:1159 [serial-ptz-matrix]=0x50a [display]=0x52a [channel-name]=0x52a:1168
-    [ntp-server]=0x523 [pppoe]=0x524 [ddns-server]=0x525 [email]=0x526
+# Name, what to show, title in the gallery. What to show is the text id of a page's tree node;
+# a dialog adds ":" and the ids of the buttons that open it, clicked in turn (the first on the
+# page); "progress" is the progress window while a slow recorder is read.
+entries=(
+    "version            0x503            Version"
+    "hdd-info           0x504            Hdd Info"
+    "general            0x507            General"
+    "encode             0x508            Encode"
+    "schedule           0x509            Schedule"
+    "serial-ptz-matrix  0x50a            RS232, PTZ matrix"
+    "serial             0x50a:1159       RS232 (after Default)"
+    "network            0x50b            Network"
+    "alarm-center       0x522            Alarm Center"
+    "ntp-server         0x523            NTP Server"
+    "pppoe              0x524            PPPOE"
+    "ddns-server        0x525            DDNS Server"
+    "email              0x526            Email"
+    "alarm              0x527            Alarm"
+    "alarm-ptz-link     0x527:1168       PTZ Activation (Alarm, Setting)"
+    "detect             0x528            Detect"
+    "ptz                0x529            Pan/Tilt/Zoom"
+    "presets            0x529:1176       Preset (Pan/Tilt/Zoom)"
+    "preset             0x529:1176,1184  Preset, Add (Pan/Tilt/Zoom)"
+    "tour               0x529:1177       Tour (Pan/Tilt/Zoom)"
+    "display            0x52a            Display"
+    "channel-name       0x52a:1168       Chan. Name (Display, Setting)"
+    "abnormality        0x50d            Abnormality"
+    "alarm-out          0x59e            Alarm Out"
+    "manage-record      0x5e8            Manage Record"
+    "progress           progress         Reading a slow recorder"
 )
-declare -A languages=([zh]=zh [en]=en [pt]=pt)
+languages=(zh en pt)
+declare -A language_names=([zh]="Simplified Chinese" [en]=English [pt]=Portuguese)
+# Dates and times read the way of the language's own locale.
+declare -A locales=([zh]=zh_CN.UTF-8 [en]=en_US.UTF-8 [pt]=pt_BR.UTF-8)
 
-wanted_pages=("${!pages[@]}")
-wanted_languages=(zh en pt)
-if [ $# -ge 1 ]; then wanted_pages=("$1"); fi
-if [ $# -ge 2 ]; then wanted_languages=("$2"); fi
-for page in "${wanted_pages[@]}"; do
-    [ -n "${pages[$page]:-}" ] || { echo "unknown page '$page'; known: ${!pages[*]}" >&2; exit 2; }
+declare -A shows titles
+names=()
+for entry in "${entries[@]}"; do
+    read -r name show title <<<"$entry"
+    names+=("$name")
+    shows[$name]=$show
+    titles[$name]=$title
+done
+
+write_gallery() {
+    local out=docs/gallery.md
+    {
+        echo "# Gallery"
+        echo
+        echo "Every page, every dialog and the progress window of a slow recorder, as the real window"
+        echo "shows them under Wine, each language under its own locale. \`bash scripts/screenshots.sh\`"
+        echo "takes the pictures again and rewrites this page; a missing picture shows as \"—\"."
+        echo
+        echo "| | ${language_names[zh]} | ${language_names[en]} | ${language_names[pt]} |"
+        echo "|---|---|---|---|"
+        for name in "${names[@]}"; do
+            local row="| ${titles[$name]} |"
+            for lang in "${languages[@]}"; do
+                if [ -f "docs/screenshots/$name-$lang.png" ]; then
+                    row+=" ![${titles[$name]}, $lang](screenshots/$name-$lang.png) |"
+                else
+                    row+=" — |"
+                fi
+            done
+            echo "$row"
+        done
+    } >"$out"
+    echo "$out"
+}
+
+case "${1:-}" in
+--list)
+    printf '%s\n' "${names[@]}"
+    exit 0
+    ;;
+--gallery)
+    write_gallery
+    exit 0
+    ;;
+esac
+
+wanted_names=("${names[@]}")
+wanted_languages=("${languages[@]}")
+if [ $# -ge 1 ]; then IFS=, read -ra wanted_names <<<"$1"; fi
+if [ $# -ge 2 ]; then IFS=, read -ra wanted_languages <<<"$2"; fi
+for name in "${wanted_names[@]}"; do
+    [ -n "${shows[$name]:-}" ] || { echo "unknown picture '$name'; see --list" >&2; exit 2; }
 done
 for lang in "${wanted_languages[@]}"; do
-    [ -n "${languages[$lang]:-}" ] || { echo "unknown language '$lang'; known: zh en pt" >&2; exit 2; }
+    [ -n "${locales[$lang]:-}" ] || { echo "unknown language '$lang'; known: zh en pt" >&2; exit 2; }
 done
 
 bash scripts/install-deps.sh
@@ -40,22 +117,33 @@ export WINEPREFIX="${RAVELIN_WINEPREFIX:-$HOME/.cache/ravelin-wine}" WINEDEBUG=-
 
 mkdir -p docs/screenshots
 log=$(mktemp)
-for page in "${wanted_pages[@]}"; do
+failed=()
+for name in "${wanted_names[@]}"; do
     for lang in "${wanted_languages[@]}"; do
-        spec=${pages[$page]}
-        caption=$(python3 scripts/caption.py "${spec%%:*}" "$lang")
-        press=()
-        [ "$spec" != "${spec#*:}" ] && press=(--press "${spec#*:}")
-        out="docs/screenshots/$page-$lang.png"
-        # Chinese text renders only under a Chinese locale.
-        locale=C.UTF-8
-        [ "$lang" = zh ] && locale=zh_CN.UTF-8
-        LANG=$locale wine build/mingw64/bin/RavelinHost.exe --lang "$lang" --page "$caption" \
-            "${press[@]}" --screenshot "$PWD/$out" --close-after-ms 1500 >"$log" 2>&1 </dev/null ||
-            { cat "$log"; exit 1; }
-        # The host writes plain PNG; compress it for the repository.
-        convert "$out" -strip "$out"
-        echo "$out"
+        show=${shows[$name]}
+        out="$PWD/docs/screenshots/$name-$lang.png"
+        if [ "$show" = progress ]; then
+            # Every device call takes 40 ms: the reading of 37 calls takes about 1.5 s.
+            args=(--latency 40 --progress-screenshot "$out" --close-after-ms 0)
+        else
+            caption=$(python3 scripts/caption.py "${show%%:*}" "$lang")
+            args=(--page "$caption" --screenshot "$out" --close-after-ms 1500)
+            [ "$show" != "${show#*:}" ] && args+=(--press "${show#*:}")
+        fi
+        if LANG=${locales[$lang]} wine build/mingw64/bin/RavelinHost.exe --lang "$lang" "${args[@]}" \
+            >"$log" 2>&1 </dev/null; then
+            echo "docs/screenshots/$name-$lang.png"
+        else
+            # A page or dialog that is not built yet has nothing to show: the others go on.
+            sed 's/^/    /' "$log" >&2
+            rm -f "$out"
+            failed+=("$name-$lang")
+        fi
     done
 done
 rm -f "$log"
+write_gallery
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "no picture for: ${failed[*]}" >&2
+    exit 1
+fi

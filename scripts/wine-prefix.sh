@@ -12,15 +12,35 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1 </dev/null || true
     wineserver -w
 fi
-if [ ! -f "$WINEPREFIX/.ravelin-fonts" ]; then
-    # Chinese glyphs for the fonts the window's frame and dialogs use.
+if [ ! -f "$WINEPREFIX/.ravelin-fonts-2" ]; then
+    # Wine's own Tahoma and Marlett, where its font loader finds them: the dialogs' font and the
+    # glyphs of the caption buttons (without Marlett the close box shows an "r").
+    fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    mkdir -p "$fonts"
+    for file in tahoma.ttf tahomabd.ttf marlett.ttf; do
+        for dir in /usr/share/wine/fonts /usr/lib/wine/fonts /opt/wine-stable/share/wine/fonts; do
+            [ -f "$dir/$file" ] && { cp "$dir/$file" "$fonts/"; break; }
+        done
+    done
+    # Chinese glyphs for the fonts the window's frame and dialogs use under any locale.
     link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
     for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" Arial; do
         wine reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' \
             /f >/dev/null 2>&1 </dev/null
     done
+    # The caption, menu and message-box fonts ask for the default character set, as the dialogs
+    # do, so that under a Chinese locale they are a font with Chinese glyphs.
+    metrics='HKCU\Control Panel\Desktop\WindowMetrics'
+    for value in CaptionFont SmCaptionFont MenuFont MessageFont StatusFont IconFont; do
+        font=$(wine reg query "$metrics" /v "$value" 2>/dev/null </dev/null |
+            sed -n 's/.*REG_BINARY[[:space:]]*\([0-9A-Fa-f]*\).*/\1/p')
+        # Byte 23 of the LOGFONT is its character set; 1 is DEFAULT_CHARSET.
+        [ ${#font} -ge 48 ] || continue
+        wine reg add "$metrics" /v "$value" /t REG_BINARY /d "${font:0:46}01${font:48}" /f \
+            >/dev/null 2>&1 </dev/null
+    done
     wineserver -w
-    touch "$WINEPREFIX/.ravelin-fonts"
+    touch "$WINEPREFIX/.ravelin-fonts-2"
 fi
 if [ ! -f "$WINEPREFIX/.ravelin-desktop" ]; then
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null

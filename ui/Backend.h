@@ -1,6 +1,6 @@
 // What a backend of the dialog framework provides: windows made from the dialog templates,
-// the modal loop, message boxes owned by the desktop, fonts and image lists, and the PC's
-// clock.
+// the modal loop, message boxes owned by the desktop, a progress window, fonts and image
+// lists, and the PC's clock.
 #pragma once
 
 #include <memory>
@@ -14,6 +14,7 @@ class Dialog;
 class Window;
 class FontHandle;
 class ImageListHandle;
+class ProgressWindow;
 
 class Backend {
   public:
@@ -28,6 +29,10 @@ class Backend {
     // A message box owned by the desktop window, not by any dialog.
     virtual int DesktopMessageBox(std::u16string_view text, std::u16string_view caption,
                                   unsigned type) = 0;
+    // Shows a progress window with this caption and line of text, its bar at done of total.
+    virtual std::unique_ptr<ProgressWindow> ShowProgress(std::u16string_view caption,
+                                                         std::u16string_view text, int done,
+                                                         int total) = 0;
     virtual std::unique_ptr<FontHandle> CreateFont(std::u16string_view face, int height) = 0;
     virtual std::unique_ptr<ImageListHandle> CreateImageList(int width, int height, int initial,
                                                              int grow) = 0;

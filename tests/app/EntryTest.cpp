@@ -14,6 +14,7 @@
 #include "tests/support/SimRecorder.h"
 #include "ui/Backend.h"
 #include "ui/GraphicsObject.h"
+#include "ui/ProgressWindow.h"
 
 namespace {
 
@@ -262,6 +263,10 @@ class BackendWithoutWindows : public ui::Backend {
     ui::Window* CreateChild(ui::Dialog&, int, ui::Window&) override { return nullptr; }
     int RunModal(ui::Dialog&, int, ui::Window*) override { return -1; }
     int DesktopMessageBox(std::u16string_view, std::u16string_view, unsigned) override { return 0; }
+    std::unique_ptr<ui::ProgressWindow> ShowProgress(std::u16string_view, std::u16string_view, int,
+                                                     int) override {
+        return nullptr;
+    }
     std::unique_ptr<ui::FontHandle> CreateFont(std::u16string_view, int) override {
         return nullptr;
     }

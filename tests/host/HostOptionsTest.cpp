@@ -46,16 +46,17 @@ TEST(HostOptions, test_options_language_names_give_the_entry_numbers) {
 TEST(HostOptions, test_options_values_are_kept_as_given) {
     const HostOptions options =
         Parse({"--user", "guest", "--channels", "16", "--state", "/tmp/rec ö.bin", "--latency",
-               "10000", "--page", "Informações do HD", "--press", "1168", "--screenshot",
-               "shot.png", "--close-after-ms=0"});
+               "10000", "--page", "Discos rígidos", "--press", "1176,1184", "--screenshot",
+               "shot.png", "--progress-screenshot", "wait.png", "--close-after-ms=0"});
     ASSERT_EQ(options.action(), HostOptions::Action::Run) << options.error();
     EXPECT_EQ(options.user().value_or(""), "guest");
     EXPECT_EQ(options.channels().value_or(-1), 16);
     EXPECT_EQ(options.statePath(), "/tmp/rec ö.bin");
     EXPECT_EQ(options.latencyMs().value_or(-1), 10000);
-    EXPECT_EQ(options.page().value_or(""), "Informações do HD");
-    EXPECT_EQ(options.press().value_or(-1), 1168);
+    EXPECT_EQ(options.page().value_or(""), "Discos rígidos");
+    EXPECT_EQ(options.press(), (std::vector<int>{1176, 1184}));
     EXPECT_EQ(options.screenshot().value_or(""), "shot.png");
+    EXPECT_EQ(options.progressScreenshot().value_or(""), "wait.png");
     EXPECT_EQ(options.closeAfterMs().value_or(-1), 0);
 }
 
@@ -109,6 +110,10 @@ TEST(HostOptions, test_options_bad_arguments_are_refused_with_one_line) {
         {{"--channels", " 3"}, "--channels wants a whole number from 0 to 16, not \" 3\""},
         {{"--latency", "10001"}, "--latency 10001 is outside 0 to 10000"},
         {{"--latency", "1.5"}, "--latency wants a whole number from 0 to 10000, not \"1.5\""},
+        {{"--press", "1168,"},
+         "--press wants control ids from 1 to 65535 separated by commas, not \"1168,\""},
+        {{"--press", "0"},
+         "--press wants control ids from 1 to 65535 separated by commas, not \"0\""},
         {{"--close-after-ms", "-5"}, "--close-after-ms -5 is outside 0 to 3600000"},
         {{"--close-after-ms", "99999999999999999999"},
          "--close-after-ms 99999999999999999999 is outside 0 to 3600000"},

@@ -52,7 +52,7 @@ set_tests_properties(host_unknown_page host_guest_session PROPERTIES RUN_SERIAL 
 # other test's window covers it.
 set(host_png ${CMAKE_BINARY_DIR}/host-check.png)
 host_run(host_screenshot EXIT 0
-    ARGS --lang pt --page "Informações do HD" --screenshot ${host_png} --close-after-ms 800
+    ARGS --lang pt --page "Discos rígidos" --screenshot ${host_png} --close-after-ms 800
     STDOUT "^${host_png}\n"
     DEFINES REMOVE=${host_png})
 set_tests_properties(host_screenshot PROPERTIES RUN_SERIAL TRUE FIXTURES_SETUP host_png)
@@ -60,3 +60,15 @@ add_test(NAME host_screenshot_png
     COMMAND ${CMAKE_COMMAND} -DFILE=${host_png} -DMIN_SIZE=200
         -P ${CMAKE_CURRENT_SOURCE_DIR}/host/CheckPng.cmake)
 set_tests_properties(host_screenshot_png PROPERTIES FIXTURES_REQUIRED host_png)
+
+# The progress window of a slow recorder, pictured half way through the reading.
+set(progress_png ${CMAKE_BINARY_DIR}/host-progress.png)
+host_run(host_progress_screenshot EXIT 0
+    ARGS --lang zh --latency 40 --progress-screenshot ${progress_png} --close-after-ms 0
+    STDOUT "^${progress_png}\n"
+    DEFINES REMOVE=${progress_png})
+set_tests_properties(host_progress_screenshot PROPERTIES RUN_SERIAL TRUE FIXTURES_SETUP progress_png)
+add_test(NAME host_progress_png
+    COMMAND ${CMAKE_COMMAND} -DFILE=${progress_png} -DMIN_SIZE=40
+        -P ${CMAKE_CURRENT_SOURCE_DIR}/host/CheckPng.cmake)
+set_tests_properties(host_progress_png PROPERTIES FIXTURES_REQUIRED progress_png)

@@ -29,7 +29,11 @@ bool ScenarioTest::RunSession(const std::function<void()>& entry,
     driver.join();
     if (!opened && !mayFail)
         ADD_FAILURE() << "the configuration window did not open";
-    windowsLeft = int(backend.Windows().size());
+    windowsLeft = int(backend.Windows().size()) + backend.OpenProgressWindows();
+    progress.clear();
+    for (const auto& record : backend.ProgressLog())
+        progress.push_back(
+            {record.caption, record.text, record.steps, true, record.dialogsWhenClosed});
     ui::SetBackend(nullptr);
     // Every control the dialogs addressed exists in their templates with the right class.
     for (const auto& misuse : backend.Misuses()) {

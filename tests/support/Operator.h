@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/DateTimeValue.h"
@@ -36,6 +37,16 @@ struct MessageBoxSeen {
 struct PaintedRect {
     ui::Rect rect;
     ui::Rect client;
+};
+
+// A progress window of a session: its texts, each position of its bar as the screen showed
+// it, and how many dialog windows there were when it closed.
+struct ProgressSeen {
+    std::u16string caption;
+    std::u16string text;
+    std::vector<std::pair<int, int>> steps;  // done, total
+    bool alwaysVisible = true;
+    int dialogsWhenClosed = -1;
 };
 
 struct TreeNodeSeen {

@@ -33,7 +33,8 @@ class ScenarioTest : public testing::Test {
 
     SimRecorder recorder;
     std::optional<ui::DateTimeValue> pcClock;  // the PC's clock in the session; none: the real one
-    int windowsLeft = 0;                       // dialog windows still alive after the last session
+    int windowsLeft = 0;  // dialog and progress windows still alive after the last session
+    std::vector<ProgressSeen> progress;  // the progress windows of the last session
 };
 
 // Checks that the open message box shows text under the caption "Info" with the exclamation

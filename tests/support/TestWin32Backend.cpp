@@ -1,6 +1,8 @@
 // The Win32 backend as the tests run it.
 #include "tests/support/TestWin32Backend.h"
 
+#include "ui/win32/Win32Progress.h"
+
 #include <mutex>
 #include <set>
 #include <utility>
@@ -41,7 +43,65 @@ void CollectOurs(HWND parent, std::vector<HWND>& found) {
     }
 }
 
+// The real progress window, with what the screen shows of it after each step.
+class ReadBackProgress : public ui::ProgressWindow {
+  public:
+    ReadBackProgress(std::unique_ptr<ui::ProgressWindow> real, std::vector<ProgressSeen>& log)
+        : real_(std::move(real)), log_(log), index_(log.size() - 1) {
+        ReadBack();
+    }
+    ~ReadBackProgress() override {
+        log_[index_].dialogsWhenClosed = TestWin32Backend::LiveWindowCount(GetCurrentThreadId());
+    }
+    void SetProgress(int done, int total) override {
+        real_->SetProgress(done, total);
+        ReadBack();
+    }
+
+  private:
+    void ReadBack() {
+        const auto* window = dynamic_cast<const ui::win32::Win32Progress*>(real_.get());
+        HWND bar = window ? window->bar() : nullptr;
+        const int done = int(SendMessageW(bar, PBM_GETPOS, 0, 0));
+        const int total = int(SendMessageW(bar, PBM_GETRANGE, FALSE, 0));
+        log_[index_].steps.emplace_back(done, total);
+        if (!window || !IsWindowVisible(window->hwnd()))
+            log_[index_].alwaysVisible = false;
+    }
+
+    std::unique_ptr<ui::ProgressWindow> real_;
+    std::vector<ProgressSeen>& log_;
+    std::size_t index_;
+};
+
 }  // namespace
+
+std::unique_ptr<ui::ProgressWindow> TestWin32Backend::ShowProgress(std::u16string_view caption,
+                                                                   std::u16string_view text,
+                                                                   int done, int total) {
+    auto real = Win32Backend::ShowProgress(caption, text, done, total);
+    const auto* window = dynamic_cast<const ui::win32::Win32Progress*>(real.get());
+    ProgressSeen seen;
+    seen.caption = ui::win32::WindowText(window ? window->hwnd() : nullptr);
+    seen.text = ui::win32::WindowText(window ? GetWindow(window->hwnd(), GW_CHILD) : nullptr);
+    progress.push_back(seen);
+    return std::make_unique<ReadBackProgress>(std::move(real), progress);
+}
+
+int TestWin32Backend::LiveProgressCount(DWORD thread) {
+    int count = 0;
+    EnumThreadWindows(
+        thread,
+        [](HWND hwnd, LPARAM data) -> BOOL {
+            wchar_t name[64] = {};
+            GetClassNameW(hwnd, name, 64);
+            if (lstrcmpW(name, ui::win32::Win32Progress::kClassName) == 0)
+                ++*reinterpret_cast<int*>(data);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
 
 ui::DateTimeValue TestWin32Backend::LocalNow() {
     return pinnedNow_ ? *pinnedNow_ : Win32Backend::LocalNow();

@@ -1,9 +1,12 @@
 // The Win32 backend as the tests run it: real windows whose timers only run when the test
-// delivers a tick, and a PC clock the test may pin.
+// delivers a tick, a PC clock the test may pin, and progress windows read back from the
+// screen at each step.
 #pragma once
 
 #include <optional>
+#include <vector>
 
+#include "tests/support/Operator.h"
 #include "ui/win32/Win32Backend.h"
 
 namespace testsupport {
@@ -19,6 +22,13 @@ class TestWin32Backend : public ui::win32::Win32Backend {
     static bool IsTimerRunning(HWND dialog, int timerId);
     // Dialog windows of the thread made by a Win32 backend and not yet destroyed.
     static int LiveWindowCount(DWORD thread);
+    // Progress windows of the thread not yet destroyed.
+    static int LiveProgressCount(DWORD thread);
+
+    std::unique_ptr<ui::ProgressWindow> ShowProgress(std::u16string_view caption,
+                                                     std::u16string_view text, int done,
+                                                     int total) override;
+    std::vector<ProgressSeen> progress;
 
   protected:
     std::unique_ptr<ui::win32::Win32Window> MakeWindow(ui::Dialog& dialog, bool modal) override;

@@ -99,10 +99,11 @@ LRESULT CALLBACK MarkerWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-void Win32Operator::Sync() {
+void Win32Operator::Sync(HWND closing) {
     const long marker = ++posted_;
     PostMessageW(marker_.hwnd(), kMarkerMessage, WPARAM(marker), 0);
-    for (int waited = 0; marker_.Handled() < marker; waited += 5) {
+    for (int waited = 0; marker_.Handled() < marker && !(closing && !IsWindow(closing));
+         waited += 5) {
         if (waited > 20000) {
             ADD_FAILURE() << "the window did not come back to waiting for input";
             return;
@@ -258,7 +259,8 @@ std::vector<std::u16string> Win32Operator::VisiblePages() {
 void Win32Operator::Close() {
     if (HWND main = MainWindow()) {
         PostMessageW(main, WM_CLOSE, 0, 0);
-        Sync();
+        // The cancel the close posts may end the window's loop before the marker comes round.
+        Sync(main);
     }
 }
 

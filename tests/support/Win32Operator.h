@@ -80,8 +80,9 @@ class Win32Operator : public Operator {
     // The control of the active dialog that an operator can reach, or null (a test failure).
     HWND Reachable(int id, const char* what) const;
     HWND Control(int id) const;
-    // Posts the marker and waits until the UI thread has handled it.
-    void Sync();
+    // Posts the marker and waits until the UI thread has handled it, or until closing has
+    // destroyed the window: a dialog loop that ends leaves the marker unhandled.
+    void Sync(HWND closing = nullptr);
     // A modal dialog shows itself only when its loop first finds no message: waits for that.
     void WaitForOpeningDialog();
 

@@ -18,6 +18,7 @@ bool ScenarioTest::RunSession(const std::function<void()>& entry,
     // Each timer tick comes from the operator, as on the headless backend.
     static TestWin32Backend backend(GetModuleHandleW(nullptr));
     backend.PinLocalNow(pcClock);
+    backend.progress.clear();
     ui::SetBackend(&backend);
     MarkerWindow marker;
     Win32Operator op(GetCurrentThreadId(), marker);
@@ -39,7 +40,9 @@ bool ScenarioTest::RunSession(const std::function<void()>& entry,
     entry();
     entryReturned = true;
     driver.join();
-    windowsLeft = TestWin32Backend::LiveWindowCount(GetCurrentThreadId());
+    windowsLeft = TestWin32Backend::LiveWindowCount(GetCurrentThreadId()) +
+                  TestWin32Backend::LiveProgressCount(GetCurrentThreadId());
+    progress = backend.progress;
     ui::SetBackend(nullptr);
     return opened;
 }

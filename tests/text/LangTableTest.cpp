@@ -82,8 +82,30 @@ TEST(LangTable, test_texts_fit_their_columns) {
     }
 }
 
-// Only the week prefix is empty, and only outside Chinese; only "CAM " and the Portuguese view
-// prefix end in a blank, so that a number can follow them.
+// A blank is where a fixed format joins a text to a number or a literal and the language
+// wants one between them: "CAM 1", "Tela 1", "Serv. alarme 1", "SMTP Servidor".
+struct JoinBlank {
+    std::uint32_t id;
+    std::uint32_t language;
+    bool leading;
+};
+constexpr JoinBlank kJoinBlanks[] = {
+    {kTextCam, kColumnEnglish, false},
+    {kTextView, kColumnPortuguese, false},
+    {kTextAlarmCenter, kColumnPortuguese, false},
+    {kTextServer, kColumnPortuguese, true},
+};
+
+bool BlankAt(std::uint32_t id, std::uint32_t language, bool leading) {
+    for (const JoinBlank& blank : kJoinBlanks) {
+        if (blank.id == id && blank.language == language && blank.leading == leading)
+            return true;
+    }
+    return false;
+}
+
+// Only the week prefix is empty, and only outside Chinese; blanks stand only where a fixed
+// format needs them.
 TEST(LangTable, test_texts_present_and_trimmed) {
     for (std::size_t i = 0; i < kLangRowCount; ++i) {
         const LangRow& row = LangTable[i];
@@ -94,10 +116,38 @@ TEST(LangTable, test_texts_present_and_trimmed) {
             if (s.empty()) {
                 continue;
             }
-            EXPECT_NE(s.front(), u' ') << Hex(row.id) << " column " << language;
-            const bool mayEndInBlank = (row.id == kTextCam && language == kColumnEnglish) ||
-                                       (row.id == kTextView && language == kColumnPortuguese);
-            EXPECT_EQ(s.back() == u' ', mayEndInBlank) << Hex(row.id) << " column " << language;
+            EXPECT_EQ(s.front() == u' ', BlankAt(row.id, language, true))
+                << Hex(row.id) << " column " << language;
+            EXPECT_EQ(s.back() == u' ', BlankAt(row.id, language, false))
+                << Hex(row.id) << " column " << language;
+        }
+    }
+}
+
+// Chinese texts take full-width punctuation; Portuguese ones are in sentence case (a word
+// after the first starts in lower case unless it is an abbreviation in capitals). The rows
+// whose texts are given stay as given.
+TEST(LangTable, test_chinese_punctuation_and_portuguese_case) {
+    const std::set<std::uint32_t> given = {kTextDefaultBackup, kTextWithoutPermission};
+    for (std::size_t i = 0; i < kLangRowCount; ++i) {
+        const LangRow& row = LangTable[i];
+        if (given.count(row.id))
+            continue;
+        const std::u16string chinese = row.text[kColumnChinese];
+        EXPECT_EQ(chinese.find_first_of(u"(),:;?!"), std::u16string::npos) << Hex(row.id);
+
+        const std::u16string portuguese = row.text[kColumnPortuguese];
+        std::size_t start = portuguese.find_first_not_of(u' ');
+        bool first = true;
+        while (start != std::u16string::npos) {
+            const std::size_t end = std::min(portuguese.find(u' ', start), portuguese.size());
+            const std::u16string word = portuguese.substr(start, end - start);
+            const bool capital = word[0] >= u'A' && word[0] <= u'Z';
+            const bool abbreviation =
+                std::none_of(word.begin(), word.end(), [](char16_t c) { return c >= u'a'; });
+            EXPECT_TRUE(first || !capital || abbreviation) << Hex(row.id) << " word at " << start;
+            first = false;
+            start = portuguese.find_first_not_of(u' ', end);
         }
     }
 }

@@ -1,5 +1,6 @@
-// Ravelin.dll as a monitoring client meets it: loaded by name, both entries resolved, run
-// against the simulator's zelDisp.dll. A closer thread shuts the window as an operator would.
+// Ravelin.dll as a monitoring client meets it: loaded by name, both entries resolved through
+// the published header, run against the simulator's zelDisp.dll, its version resource read.
+// A closer thread shuts the window as an operator would.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,13 +10,13 @@
 #include <thread>
 #include <vector>
 
+#include "include/Ravelin.h"
 #include "sim/SimApi.h"
 
 namespace {
 
-using InitConfig = std::int32_t(ZEL_CALL*)(std::uint32_t, std::uint32_t);
-using InitConfigEx = std::int32_t(ZEL_CALL*)(std::uint32_t, std::uint32_t, std::uint32_t,
-                                             std::int32_t);
+using InitConfig = RavelinInitConfig;
+using InitConfigEx = RavelinInitConfigEx;
 
 std::vector<std::string> LoggedFunctions(ZelHandle handle) {
     std::vector<std::string> names;
@@ -51,12 +52,23 @@ HWND FindOwnDialog() {
     return search.found;
 }
 
-// Closes the configuration window of this process once it is up, as its close box would.
+// A visible progress window of this process, or null.
+HWND FindProgressWindow() {
+    HWND window = FindWindowW(L"RavelinProgress", nullptr);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process == GetCurrentProcessId() && IsWindowVisible(window) ? window : nullptr;
+}
+
+// Closes the configuration window of this process once it is up, as its close box would, and
+// notes whether a progress window came before it.
 class WindowCloser {
   public:
     WindowCloser()
         : thread_([this] {
               while (!stop_) {
+                  if (closed_ == 0 && FindProgressWindow())
+                      progressSeen_ = true;
                   HWND window = FindOwnDialog();
                   if (window) {
                       PostMessageW(window, WM_CLOSE, 0, 0);
@@ -71,9 +83,11 @@ class WindowCloser {
         thread_.join();
     }
     int closed() const { return closed_; }
+    bool progressSeen() const { return progressSeen_; }
 
   private:
     std::atomic<bool> stop_{false};
+    std::atomic<bool> progressSeen_{false};
     std::atomic<int> closed_{0};
     std::thread thread_;
 };
@@ -84,9 +98,9 @@ class EntryDll : public testing::Test {
         library = LoadLibraryW(L"Ravelin.dll");
         ASSERT_NE(library, nullptr);
         init = reinterpret_cast<InitConfig>(
-            reinterpret_cast<void (*)()>(GetProcAddress(library, "zelInitConfig")));
+            reinterpret_cast<void (*)()>(GetProcAddress(library, RAVELIN_INIT_CONFIG)));
         initEx = reinterpret_cast<InitConfigEx>(
-            reinterpret_cast<void (*)()>(GetProcAddress(library, "zelInitConfigEx")));
+            reinterpret_cast<void (*)()>(GetProcAddress(library, RAVELIN_INIT_CONFIG_EX)));
         ASSERT_NE(init, nullptr);
         ASSERT_NE(initEx, nullptr);
         char error[256] = {};
@@ -130,6 +144,47 @@ TEST_F(EntryDll, test_rights_entry_asks_the_device_for_the_user_first) {
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.front(), "zelDispHisiNewMenuUserListGet");
     EXPECT_EQ(log.back(), "zelDispSaveMenu");
+}
+
+// The library makes its windows' backend before it reads the recorder, so that a slow one
+// shows the progress window; it is gone once the entry returns.
+TEST_F(EntryDll, test_slow_recorder_shows_progress_before_the_window) {
+    zsimSetLatency(handle, 15);
+    {
+        WindowCloser closer;
+        EXPECT_EQ(init(handle, RAVELIN_LANGUAGE_PORTUGUESE), RAVELIN_DONE);
+        EXPECT_TRUE(closer.progressSeen());
+    }
+    EXPECT_EQ(FindWindowW(L"RavelinProgress", nullptr), nullptr);
+}
+
+// What Windows shows of the built file: its product name and versions.
+TEST(EntryDllVersion, test_version_resource_names_the_product_and_its_versions) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(L"Ravelin.dll", &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoW(L"Ravelin.dll", 0, size, info.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, DWORD(RAVELIN_VERSION_MAJOR << 16 | RAVELIN_VERSION_MINOR));
+    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+    EXPECT_EQ(fixed->dwFileType, DWORD(VFT_DLL));
+
+    const auto text = [&](const wchar_t* name) {
+        wchar_t* value = nullptr;
+        UINT units = 0;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+        if (!VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &units))
+            return std::string("<missing>");
+        return std::string(value, value + wcslen(value));
+    };
+    EXPECT_EQ(text(L"ProductName"), "Ravelin");
+    EXPECT_EQ(text(L"FileVersion"), RAVELIN_VERSION_TEXT);
+    EXPECT_EQ(text(L"ProductVersion"), RAVELIN_VERSION_TEXT);
+    EXPECT_EQ(text(L"OriginalFilename"), "Ravelin.dll");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "ui/Dialog.h"
 #include "ui/DialogTemplate.h"
 #include "ui/GraphicsObject.h"
+#include "ui/ProgressWindow.h"
 #include "ui/Styles.h"
 
 namespace ui::headless {
@@ -26,6 +27,24 @@ class HeadlessImageList : public ImageListHandle {
 
   private:
     std::vector<int> bitmaps_;
+};
+
+// Writes what happens to it into its record of the backend's log.
+class HeadlessProgress : public ProgressWindow {
+  public:
+    HeadlessProgress(std::vector<ProgressRecord>& log, std::size_t index,
+                     std::function<int()> dialogs)
+        : log_(log), index_(index), dialogs_(std::move(dialogs)) {}
+    ~HeadlessProgress() override {
+        log_[index_].open = false;
+        log_[index_].dialogsWhenClosed = dialogs_();
+    }
+    void SetProgress(int done, int total) override { log_[index_].steps.emplace_back(done, total); }
+
+  private:
+    std::vector<ProgressRecord>& log_;
+    std::size_t index_;
+    std::function<int()> dialogs_;
 };
 
 }  // namespace
@@ -90,6 +109,19 @@ void HeadlessBackend::InitDialog(HeadlessWindow& window) {
 int HeadlessBackend::DesktopMessageBox(std::u16string_view text, std::u16string_view caption,
                                        unsigned type) {
     return ShowMessageBox(nullptr, text, caption, type);
+}
+
+std::unique_ptr<ProgressWindow> HeadlessBackend::ShowProgress(std::u16string_view caption,
+                                                              std::u16string_view text, int done,
+                                                              int total) {
+    progressLog_.push_back({std::u16string(caption), std::u16string(text), {{done, total}}});
+    return std::make_unique<HeadlessProgress>(progressLog_, progressLog_.size() - 1,
+                                              [this] { return int(windows_.size()); });
+}
+
+int HeadlessBackend::OpenProgressWindows() const {
+    return int(std::count_if(progressLog_.begin(), progressLog_.end(),
+                             [](const ProgressRecord& record) { return record.open; }));
 }
 
 std::unique_ptr<FontHandle> HeadlessBackend::CreateFont(std::u16string_view, int) {

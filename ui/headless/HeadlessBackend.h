@@ -19,6 +19,16 @@
 
 namespace ui::headless {
 
+// A progress window as it went: its texts, each position of its bar, and how many dialog
+// windows there were when it closed.
+struct ProgressRecord {
+    std::u16string caption;
+    std::u16string text;
+    std::vector<std::pair<int, int>> steps;  // done, total
+    bool open = true;
+    int dialogsWhenClosed = -1;
+};
+
 struct MessageBoxRecord {
     const HeadlessWindow* owner = nullptr;  // null: owned by the desktop
     std::u16string ownerCaption;
@@ -38,6 +48,9 @@ class HeadlessBackend : public Backend {
     int RunModal(Dialog& dialog, int templateId, Window* owner) override;
     int DesktopMessageBox(std::u16string_view text, std::u16string_view caption,
                           unsigned type) override;
+    std::unique_ptr<ProgressWindow> ShowProgress(std::u16string_view caption,
+                                                 std::u16string_view text, int done,
+                                                 int total) override;
     std::unique_ptr<FontHandle> CreateFont(std::u16string_view face, int height) override;
     std::unique_ptr<ImageListHandle> CreateImageList(int width, int height, int initial,
                                                      int grow) override;
@@ -64,6 +77,8 @@ class HeadlessBackend : public Backend {
     HeadlessWindow* TopModal() const;
     MessageBoxRecord* OpenMessageBox() const;
     const std::vector<MessageBoxRecord>& MessageBoxLog() const { return messageBoxLog_; }
+    const std::vector<ProgressRecord>& ProgressLog() const { return progressLog_; }
+    int OpenProgressWindows() const;
     void AnswerMessageBox(int answer);
     // Delivers a running timer's tick; false when the timer does not run.
     bool FireTimer(HeadlessWindow& window, int timerId);
@@ -94,6 +109,7 @@ class HeadlessBackend : public Backend {
     std::vector<std::unique_ptr<HeadlessWindow>> destroyed_;
     std::vector<MessageBoxRecord*> openBoxes_;
     std::vector<MessageBoxRecord> messageBoxLog_;
+    std::vector<ProgressRecord> progressLog_;
     std::vector<Misuse> misuses_;
     int loopDepth_ = 0;
     std::optional<DateTimeValue> pinnedNow_;

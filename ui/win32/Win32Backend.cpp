@@ -5,6 +5,7 @@
 
 #include "ui/Dialog.h"
 #include "ui/win32/Win32Graphics.h"
+#include "ui/win32/Win32Progress.h"
 
 namespace ui::win32 {
 
@@ -19,7 +20,7 @@ std::unique_ptr<Win32Window> Win32Backend::MakeWindow(Dialog& dialog, bool modal
 Win32Backend::Win32Backend(HINSTANCE module) : module_(module) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_LISTVIEW_CLASSES |
                                                        ICC_DATE_CLASSES | ICC_INTERNET_CLASSES |
-                                                       ICC_STANDARD_CLASSES};
+                                                       ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 }
 
@@ -59,6 +60,12 @@ int Win32Backend::RunModal(Dialog& dialog, int templateId, Window* owner) {
 int Win32Backend::DesktopMessageBox(std::u16string_view text, std::u16string_view caption,
                                     unsigned type) {
     return MessageBoxW(GetDesktopWindow(), Wide(text).c_str(), Wide(caption).c_str(), type);
+}
+
+std::unique_ptr<ProgressWindow> Win32Backend::ShowProgress(std::u16string_view caption,
+                                                           std::u16string_view text, int done,
+                                                           int total) {
+    return std::make_unique<Win32Progress>(module_, caption, text, done, total);
 }
 
 std::unique_ptr<FontHandle> Win32Backend::CreateFont(std::u16string_view face, int height) {

@@ -19,6 +19,9 @@ class Win32Backend : public Backend {
     int RunModal(Dialog& dialog, int templateId, Window* owner) override;
     int DesktopMessageBox(std::u16string_view text, std::u16string_view caption,
                           unsigned type) override;
+    std::unique_ptr<ProgressWindow> ShowProgress(std::u16string_view caption,
+                                                 std::u16string_view text, int done,
+                                                 int total) override;
     std::unique_ptr<FontHandle> CreateFont(std::u16string_view face, int height) override;
     std::unique_ptr<ImageListHandle> CreateImageList(int width, int height, int initial,
                                                      int grow) override;

@@ -1,0 +1,82 @@
+// The progress window while a slow recorder is read: it appears only when the reading takes
+// long, counts the device calls up to the last, and is gone before the configuration window
+// opens; the calls themselves and their order stay those of a fast recorder.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Entries.h"
+#include "tests/support/ScenarioTest.h"
+#include "text/ProgressText.h"
+
+namespace {
+
+using testsupport::Operator;
+using testsupport::ScenarioTest;
+
+class Progress : public ScenarioTest {
+  protected:
+    // A Chinese session of the rights entry on a 16-channel recorder; returns the device calls.
+    std::vector<std::string> ReadRecorder(int latencyMs) {
+        zsimSetCounts(recorder.handle(), 16, 16, 4);
+        zsimSetLatency(recorder.handle(), latencyMs);
+        recorder.ClearLog();
+        bool opened = false;
+        RunSession([&] { zelInitConfigEx(recorder.handle(), 0, 0, zsimUserId("admin")); },
+                   [&](Operator& op) {
+                       opened = true;
+                       zsimSetLatency(recorder.handle(), 0);  // closing needs no waiting
+                       op.Close();
+                   });
+        EXPECT_TRUE(opened);
+        EXPECT_EQ(windowsLeft, 0) << "a window was left behind";
+        return recorder.LoggedFunctions();
+    }
+};
+
+TEST_F(Progress, test_only_a_slow_recorder_shows_progress_and_the_calls_stay_the_same) {
+    const std::vector<std::string> fast = ReadRecorder(0);
+    EXPECT_TRUE(progress.empty()) << "a fast recorder showed the progress window";
+
+    // 54 calls of 8 ms: the reading takes well over the moment the window waits.
+    const std::vector<std::string> slow = ReadRecorder(8);
+    EXPECT_EQ(slow, fast);
+    ASSERT_EQ(progress.size(), 1u);
+    const testsupport::ProgressSeen& seen = progress.front();
+    EXPECT_EQ(seen.caption, text::ProgressText(0).caption);
+    EXPECT_EQ(seen.text, text::ProgressText(0).reading);
+    EXPECT_TRUE(seen.alwaysVisible);
+    EXPECT_EQ(seen.dialogsWhenClosed, 0) << "still open when the configuration window came";
+
+    // The rights, 21 records and two calls for each of the 16 channels, one step per call.
+    ASSERT_GE(seen.steps.size(), 2u);
+    EXPECT_GT(seen.steps.front().first, 0);
+    EXPECT_EQ(seen.steps.back(), std::make_pair(54, 54));
+    for (std::size_t i = 1; i < seen.steps.size(); ++i) {
+        SCOPED_TRACE("step " + std::to_string(i));
+        EXPECT_EQ(seen.steps[i].first, seen.steps[i - 1].first + 1);
+        EXPECT_EQ(seen.steps[i].second, 54);
+    }
+}
+
+// With fewer channels the count of calls to make drops once the Version record tells them.
+TEST_F(Progress, test_calls_to_make_follow_the_channel_count) {
+    zsimSetCounts(recorder.handle(), 2, 4, 1);
+    zsimSetLatency(recorder.handle(), 20);
+    RunSession([&](Operator& op) {
+        zsimSetLatency(recorder.handle(), 0);
+        op.Close();
+    });
+    ASSERT_EQ(progress.size(), 1u);
+    const auto& steps = progress.front().steps;
+    // The plain entry reads 21 records, then 2 channels.
+    EXPECT_EQ(steps.back(), std::make_pair(25, 25));
+    for (const auto& [done, total] : steps) {
+        if (done != 21) {
+            EXPECT_EQ(total, done < 21 ? 53 : 25) << "after call " << done;
+        }
+    }
+}
+
+}  // namespace
