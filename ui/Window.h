@@ -102,6 +102,8 @@ class Window {
     virtual int ListItemCount(int id) const = 0;
     virtual void ListDeleteAllItems(int id) = 0;
     virtual int ListSelectedRow(int id) const = 0;
+    // Extended list view styles (grid lines, full-row selection).
+    virtual void ListSetExtendedStyle(int id, std::uint32_t style) = 0;
 
     // Tree views. Items are appended last under their parent.
     virtual void TreeSetImageList(int id, const ImageListHandle& images) = 0;

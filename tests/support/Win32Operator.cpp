@@ -144,10 +144,18 @@ HWND Win32Operator::MessageBoxWindow() const {
 
 HWND Win32Operator::ActiveDialog() const {
     HWND main = MainWindow();
+    // A dialog opened from another one disables it: the enabled one is the innermost.
+    HWND open = nullptr;
     for (HWND hwnd : ThreadWindows(uiThread_)) {
-        if (hwnd != main && Win32Backend::IsOurs(hwnd) && IsWindowVisible(hwnd))
+        if (hwnd == main || !Win32Backend::IsOurs(hwnd) || !IsWindowVisible(hwnd))
+            continue;
+        if (IsWindowEnabled(hwnd))
             return hwnd;
+        if (!open)
+            open = hwnd;
     }
+    if (open)
+        return open;
     for (HWND child = main ? GetWindow(main, GW_CHILD) : nullptr; child;
          child = GetWindow(child, GW_HWNDNEXT)) {
         if (Win32Backend::IsOurs(child) && IsWindowVisible(child))
@@ -290,6 +298,24 @@ void Win32Operator::Pick(int id, int index) {
         // Setting the selection raises nothing: send what the list sends on a choice.
         SendMessageW(item, CB_SETCURSEL, WPARAM(index), 0);
         PostMessageW(GetParent(item), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(item));
+        Sync();
+    }
+}
+
+void Win32Operator::SelectRow(int id, int row) {
+    if (HWND item = Reachable(id, "select a row of")) {
+        const bool exists = row >= 0 && row < int(SendMessageW(item, LVM_GETITEMCOUNT, 0, 0));
+        EXPECT_TRUE(exists) << "no row " << row << " in list " << id;
+        if (!exists)
+            return;
+        // As a click does: the other rows lose the selection, the clicked one takes it and
+        // the focus. A selection opens no message box, so it can be sent.
+        LVITEMW state{};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(item, LVM_SETITEMSTATE, WPARAM(-1), LPARAM(&state));
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(item, LVM_SETITEMSTATE, WPARAM(row), LPARAM(&state));
+        PostMessageW(GetParent(item), WM_NEXTDLGCTL, WPARAM(item), TRUE);
         Sync();
     }
 }

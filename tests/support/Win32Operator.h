@@ -48,6 +48,7 @@ class Win32Operator : public Operator {
 
     void Click(int id) override;
     void Pick(int id, int index) override;
+    void SelectRow(int id, int row) override;
     void Type(int id, std::u16string_view text) override;
     void Paste(int id, std::u16string_view text) override;
     void SelectText(int id, int start, int end) override;

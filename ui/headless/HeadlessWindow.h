@@ -100,6 +100,7 @@ class HeadlessWindow : public Window {
     int ListItemCount(int id) const override;
     void ListDeleteAllItems(int id) override;
     int ListSelectedRow(int id) const override;
+    void ListSetExtendedStyle(int id, std::uint32_t style) override;
 
     void TreeSetImageList(int id, const ImageListHandle& images) override;
     TreeItem TreeInsertItem(int id, TreeItem parent, std::u16string_view text, int image,
@@ -126,6 +127,8 @@ class HeadlessWindow : public Window {
     bool UserSetDateTime(int id, const DateTimeValue& value);
     bool UserSetAddress(int id, std::uint32_t address);
     bool UserSelectTreeItem(int id, TreeItem item);
+    // Selects one row of a list view (clicking it), clearing any other selection.
+    bool UserSelectRow(int id, int row);
     int Focus() const { return focus_; }
     // What the platform does when a dialog's initialisation asks for the default focus.
     void FocusFirstTabStop();

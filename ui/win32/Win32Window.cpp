@@ -296,6 +296,10 @@ int Win32Window::ListSelectedRow(int id) const {
     return int(Send(id, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
 }
 
+void Win32Window::ListSetExtendedStyle(int id, std::uint32_t style) {
+    Send(id, LVM_SETEXTENDEDLISTVIEWSTYLE, WPARAM(style), LPARAM(style));
+}
+
 void Win32Window::TreeSetImageList(int id, const ImageListHandle& images) {
     const auto& list = static_cast<const Win32ImageList&>(images);
     Send(id, TVM_SETIMAGELIST, TVSIL_NORMAL, LPARAM(list.Get()));

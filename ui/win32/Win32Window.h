@@ -81,6 +81,7 @@ class Win32Window : public Window {
     int ListItemCount(int id) const override;
     void ListDeleteAllItems(int id) override;
     int ListSelectedRow(int id) const override;
+    void ListSetExtendedStyle(int id, std::uint32_t style) override;
 
     void TreeSetImageList(int id, const ImageListHandle& images) override;
     TreeItem TreeInsertItem(int id, TreeItem parent, std::u16string_view text, int image,
