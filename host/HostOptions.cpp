@@ -130,9 +130,18 @@ bool HostOptions::Apply(const std::string& name, const std::string& value,
     } else if (name == "--page") {
         page_ = value;
     } else if (name == "--press") {
-        press_ = ParseNumber(name, value, 1, 65535, message);
-        if (!press_)
-            return Refuse(message);
+        // "1176,1184": the page's button, then one of the dialog it opened.
+        for (std::size_t start = 0; start <= value.size();) {
+            std::size_t end = value.find(',', start);
+            if (end == std::string::npos)
+                end = value.size();
+            const std::optional<int> id =
+                ParseNumber(name, value.substr(start, end - start), 1, 65535, message);
+            if (!id)
+                return Refuse(message);
+            press_.push_back(*id);
+            start = end + 1;
+        }
     } else if (name == "--screenshot") {
         screenshot_ = value;
     } else if (name == "--close-after-ms") {
@@ -175,9 +184,10 @@ std::string HostOptions::HelpText() {
            "                         when missing); without it the recorder lives in memory\n"
            "  --latency MS           every device call takes MS milliseconds (0 to 10000)\n"
            "  --page CAPTION         select the navigation node with this caption\n"
-           "  --press ID             then click the shown page's button with this control\n"
-           "                         id (1168 opens a page's dialog); a screenshot then\n"
-           "                         shows the dialog it opened\n"
+           "  --press ID[,ID...]     then click the shown page's button with this control\n"
+           "                         id (1168 opens a page's dialog), and each further id\n"
+           "                         on the dialog the click before opened; a screenshot\n"
+           "                         then shows the last dialog opened\n"
            "  --screenshot PNG       save a picture of the window in PNG, then close it\n"
            "                         (after 1500 ms unless --close-after-ms says otherwise)\n"
            "  --close-after-ms N     close the window N ms after it is up (0 to 3600000)\n"

@@ -38,8 +38,9 @@ class HostOptions {
     const std::string& statePath() const { return statePath_; }
     const std::optional<int>& latencyMs() const { return latencyMs_; }
     const std::optional<std::string>& page() const { return page_; }
-    // A button of the shown page to click once it is shown, e.g. the one opening a dialog.
-    const std::optional<int>& press() const { return press_; }
+    // Buttons to click once the page is shown: the first on the page, e.g. the one opening a
+    // dialog, each further one on the dialog the click before opened. Empty: none.
+    const std::vector<int>& press() const { return press_; }
     const std::optional<std::string>& screenshot() const { return screenshot_; }
     // When the host closes the window after it is up; empty: the operator closes it.
     std::optional<int> closeAfterMs() const;
@@ -56,7 +57,7 @@ class HostOptions {
     std::string statePath_;
     std::optional<int> latencyMs_;
     std::optional<std::string> page_;
-    std::optional<int> press_;
+    std::vector<int> press_;
     std::optional<std::string> screenshot_;
     std::optional<int> closeAfterMs_;
 };

@@ -41,15 +41,12 @@ void WindowDriver::Run() {
         return;
     if (plan_.page)
         SelectPage(main);
-    if (plan_.press)
-        Press(main, *plan_.press);
+    HWND dialog = plan_.press.empty() ? nullptr : Press(main);
     if (!plan_.closeAfterMs || !Wait(*plan_.closeAfterMs))
         return;
-    // A dialog the click opened is what the picture shows.
-    if (plan_.screenshot) {
-        HWND dialog = plan_.press ? ProcessDialogs::OtherDialog(main) : nullptr;
-        TakeScreenshot(dialog ? dialog : main);
-    }
+    // A dialog the clicks opened is what the picture shows.
+    if (plan_.screenshot)
+        TakeScreenshot(dialog && IsWindow(dialog) ? dialog : main);
     Close(main);
 }
 
@@ -83,23 +80,44 @@ void WindowDriver::SelectPage(HWND main) {
     Report("no page \"" + Utf8FromWide(*plan_.page) + "\" in the tree; it has " + captions);
 }
 
-void WindowDriver::Press(HWND main, int id) {
-    for (HWND page = GetWindow(main, GW_CHILD); page; page = GetWindow(page, GW_HWNDNEXT)) {
-        HWND button = IsWindowVisible(page) ? GetDlgItem(page, id) : nullptr;
-        if (!button || !IsWindowVisible(button) || !IsWindowEnabled(button))
-            continue;
-        PostMessageW(button, BM_CLICK, 0, 0);
-        for (int waited = 0; waited < 5000 && !stop_; waited += int(kPollMs)) {
-            if (HWND dialog = ProcessDialogs::OtherDialog(main)) {
-                SyncWith(dialog);
-                return;
-            }
-            Sleep(kPollMs);
+HWND WindowDriver::Press(HWND main) {
+    const auto usable = [](HWND window, int id) -> HWND {
+        HWND button = window && IsWindowVisible(window) ? GetDlgItem(window, id) : nullptr;
+        return button && IsWindowVisible(button) && IsWindowEnabled(button) ? button : nullptr;
+    };
+    HWND dialog = nullptr;  // the dialog the last click opened
+    for (std::size_t i = 0; i < plan_.press.size(); ++i) {
+        const int id = plan_.press[i];
+        HWND owner = dialog;
+        HWND button = usable(dialog, id);
+        for (HWND page = i == 0 ? GetWindow(main, GW_CHILD) : nullptr; page && !button;
+             page = GetWindow(page, GW_HWNDNEXT)) {
+            owner = page;
+            button = usable(page, id);
         }
-        SyncWith(main);
-        return;
+        if (!button) {
+            Report((i == 0 ? "the shown page" : "the dialog opened before") +
+                   std::string(" has no usable control ") + std::to_string(id));
+            return dialog;
+        }
+        PostMessageW(button, BM_CLICK, 0, 0);
+        // The dialog it opens is the top one, over the window it was clicked in.
+        HWND opened = nullptr;
+        for (int waited = 0; waited < 5000 && !stop_ && !opened; waited += int(kPollMs)) {
+            HWND top = ProcessDialogs::OtherDialog(main);
+            if (top && top != dialog)
+                opened = top;
+            else
+                Sleep(kPollMs);
+        }
+        if (!opened) {
+            SyncWith(owner);
+            return dialog;
+        }
+        SyncWith(opened);
+        dialog = opened;
     }
-    Report("the shown page has no usable control " + std::to_string(id));
+    return dialog;
 }
 
 bool WindowDriver::Wait(int milliseconds) {

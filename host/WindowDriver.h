@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace host {
 
@@ -16,7 +17,9 @@ class WindowDriver {
   public:
     struct Plan {
         std::optional<std::wstring> page;
-        std::optional<int> press;  // a button of the shown page, clicked once it is shown
+        // Buttons clicked once the page is shown: the first on the page, each further one on
+        // the dialog the click before opened.
+        std::vector<int> press;
         // Time from the window being up (and the page selected) to the screenshot and close.
         std::optional<int> closeAfterMs;
         std::optional<std::filesystem::path> screenshot;
@@ -39,8 +42,9 @@ class WindowDriver {
     void Run();
     HWND WaitForWindow();
     void SelectPage(HWND main);
-    // Clicks the button of the shown page and waits for the dialog it opens.
-    void Press(HWND main, int id);
+    // Clicks the button of the shown page, then each further one on the dialog the click before
+    // opened, waiting for the dialog each click opens. Returns the last dialog opened, or null.
+    HWND Press(HWND main);
     bool Wait(int milliseconds);
     void TakeScreenshot(HWND window);
     void Close(HWND main);

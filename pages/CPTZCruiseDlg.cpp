@@ -71,11 +71,14 @@ void CPTZCruiseDlg::FillSlots() {
         hasChannel ? &app::ConfigCache.ptzPoint[channel_] : nullptr;
     for (int id : kSlotIds) {
         ui::ComboBox slot = GetComboBox(id);
+        // Up to 256 entries in each of sixteen lists: drawn once, when all are there.
+        slot.SetRedraw(false);
         slot.AddString(pages::Text(text::kTextNone), kNoPreset);
         for (int k = 0; points && k < device::kPresetSlots; ++k) {
             if (points->slots[k].used != 0)
                 slot.AddString(ui::Format("%d", k), k);
         }
+        slot.SetRedraw(true);
     }
 }
 

@@ -7,10 +7,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Picture name in the file name, and the text id of the page's tree node; a dialog is its page's
-# id followed by ":" and the id of the button that opens it (e.g. 0x52a:1168).
+# id followed by ":" and the id of the button that opens it (e.g. 0x52a:1168), then "," and the
+# id of a button of that dialog for a dialog it opens in turn.
 declare -A pages=(
     [version]=0x503 [hdd-info]=0x504 [network]=0x50b [alarm-center]=0x522
     [encode]=0x508 [general]=0x507 [schedule]=0x509 [manage-record]=0x5e8
+    [ptz]=0x529 [ptz-presets]=0x529:1176 [ptz-preset]=0x529:1176,1184 [ptz-tour]=0x529:1177
 )
 declare -A languages=([zh]=zh [en]=en [pt]=pt)
 

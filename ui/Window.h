@@ -59,6 +59,8 @@ class Window {
     virtual bool IsControlEnabled(int id) const = 0;
     virtual void SetFocus(int id) = 0;
     virtual void Invalidate(int id) = 0;
+    // Stops a control redrawing itself after each change, or lets it again and redraws it.
+    virtual void SetControlRedraw(int id, bool redraw) = 0;
 
     // Edits. Setting the text selects nothing and puts the caret at the start. Setting the
     // selection raises no notification: it runs from start to end, where the caret stands;

@@ -46,7 +46,7 @@ TEST(HostOptions, test_options_language_names_give_the_entry_numbers) {
 TEST(HostOptions, test_options_values_are_kept_as_given) {
     const HostOptions options =
         Parse({"--user", "guest", "--channels", "16", "--state", "/tmp/rec ö.bin", "--latency",
-               "10000", "--page", "Informações do HD", "--press", "1168", "--screenshot",
+               "10000", "--page", "Informações do HD", "--press", "1176,1184", "--screenshot",
                "shot.png", "--close-after-ms=0"});
     ASSERT_EQ(options.action(), HostOptions::Action::Run) << options.error();
     EXPECT_EQ(options.user().value_or(""), "guest");
@@ -54,7 +54,7 @@ TEST(HostOptions, test_options_values_are_kept_as_given) {
     EXPECT_EQ(options.statePath(), "/tmp/rec ö.bin");
     EXPECT_EQ(options.latencyMs().value_or(-1), 10000);
     EXPECT_EQ(options.page().value_or(""), "Informações do HD");
-    EXPECT_EQ(options.press().value_or(-1), 1168);
+    EXPECT_EQ(options.press(), (std::vector<int>{1176, 1184}));
     EXPECT_EQ(options.screenshot().value_or(""), "shot.png");
     EXPECT_EQ(options.closeAfterMs().value_or(-1), 0);
 }
@@ -110,6 +110,8 @@ TEST(HostOptions, test_options_bad_arguments_are_refused_with_one_line) {
         {{"--latency", "10001"}, "--latency 10001 is outside 0 to 10000"},
         {{"--latency", "1.5"}, "--latency wants a whole number from 0 to 10000, not \"1.5\""},
         {{"--close-after-ms", "-5"}, "--close-after-ms -5 is outside 0 to 3600000"},
+        {{"--press", "1176,"}, "--press wants a whole number from 1 to 65535, not \"\""},
+        {{"--press", "1176,0"}, "--press 0 is outside 1 to 65535"},
         {{"--close-after-ms", "99999999999999999999"},
          "--close-after-ms 99999999999999999999 is outside 0 to 3600000"},
         {{"--lang", "en", "--lang", "pt"}, "--lang is given twice"},

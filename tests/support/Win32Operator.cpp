@@ -109,6 +109,26 @@ void Win32Operator::Sync() {
         }
         Sleep(5);
     }
+    // A modal dialog shows itself only once its loop finds no message waiting, which may be
+    // after the marker was handled: an action that opened one is done when it is shown.
+    for (int waited = 0; DialogComingUp(); waited += 5) {
+        if (waited > 20000) {
+            ADD_FAILURE() << "a dialog was made but never shown";
+            return;
+        }
+        Sleep(5);
+    }
+}
+
+bool Win32Operator::DialogComingUp() const {
+    HWND main = MainWindow();
+    for (HWND hwnd : ThreadWindows(uiThread_)) {
+        if (hwnd != main && Win32Backend::IsOurs(hwnd) && !IsWindowVisible(hwnd) &&
+            !(GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool Win32Operator::WaitForMainWindow(DWORD milliseconds, const std::atomic<bool>& entryReturned) {

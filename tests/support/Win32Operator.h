@@ -81,8 +81,11 @@ class Win32Operator : public Operator {
     // The control of the active dialog that an operator can reach, or null (a test failure).
     HWND Reachable(int id, const char* what) const;
     HWND Control(int id) const;
-    // Posts the marker and waits until the UI thread has handled it.
+    // Posts the marker and waits until the UI thread has handled it and shown any dialog the
+    // action opened.
     void Sync();
+    // A dialog of ours is made but not shown yet.
+    bool DialogComingUp() const;
 
     DWORD uiThread_;
     MarkerWindow& marker_;

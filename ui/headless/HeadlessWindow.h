@@ -66,6 +66,8 @@ class HeadlessWindow : public Window {
     bool IsControlEnabled(int id) const override;
     void SetFocus(int id) override { DialogFocus(id); }
     void Invalidate(int id) override { invalidated_.insert(id); }
+    // Nothing is drawn here; only a control the template lacks is noted.
+    void SetControlRedraw(int id, bool) override { Used(id, "SetControlRedraw"); }
     // Whether the control waits for a paint since it was last painted.
     bool IsInvalidated(int id) const { return invalidated_.count(id) != 0; }
     void Validate(int id) { invalidated_.erase(id); }
