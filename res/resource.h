@@ -33,6 +33,10 @@
 
 // Dialog templates: the channel name dialog, run modally from the Display page.
 #define IDD_CHANNAME 1020
+// Dialog templates: modal dialogs of the PTZ page.
+#define IDD_PREPOINT 1022
+#define IDD_POINT 1023
+#define IDD_PTZCRUISE 1024
 
 // Tree bitmaps (17 x 17 pixels, 24-bit, no mask).
 #define IDB_TOOLS 1001
@@ -457,5 +461,63 @@
 #define IDC_LOG_START_TIME 1235
 #define IDC_LOG_END_TIME 1236
 #define IDC_LOG_QUERY 1237
+// PTZ page (IDD_PTZSET): labels, then the controls beside them.
+#define IDC_PTZ_CHANNEL_LABEL 1018
+#define IDC_PTZ_PROTOCOL_LABEL 1019
+#define IDC_PTZ_ADDRESS_LABEL 1020
+#define IDC_PTZ_SPEED_LABEL 1021
+#define IDC_PTZ_BAUD_LABEL 1022
+#define IDC_PTZ_DATA_BITS_LABEL 1023
+#define IDC_PTZ_STOP_BITS_LABEL 1024
+#define IDC_PTZ_PARITY_LABEL 1025
+#define IDC_PTZ_PRESET_LABEL 1026
+#define IDC_PTZ_TOUR_LABEL 1027
+#define IDC_PTZ_CHANNEL 1048
+#define IDC_PTZ_PROTOCOL 1060
+#define IDC_PTZ_BAUD 1061
+#define IDC_PTZ_DATA_BITS 1062
+#define IDC_PTZ_STOP_BITS 1063
+#define IDC_PTZ_PARITY 1064
+#define IDC_PTZ_ADDRESS 1130
+#define IDC_PTZ_SPEED 1131
+#define IDC_PTZ_PRESET 1176
+#define IDC_PTZ_TOUR 1177
+
+// Preset list dialog (IDD_PREPOINT); Save is IDC_SAVE, Cancel the standard id 2.
+#define IDC_PREPOINT_ADD 1184
+#define IDC_PREPOINT_MODIFY 1185
+#define IDC_PREPOINT_DELETE 1186
+#define IDC_PREPOINT_LIST 1187
+
+// Preset entry dialog (IDD_POINT).
+#define IDC_POINT_NUMBER_LABEL 1018
+#define IDC_POINT_NAME_LABEL 1019
+#define IDC_POINT_NUMBER 1189
+#define IDC_POINT_NAME 1190
+
+// Cruise dialog (IDD_PTZCRUISE): the patrol's settings, then its order slots 1 to 16.
+#define IDC_CRUISE_PATROL_LABEL 1018
+#define IDC_CRUISE_INTERVAL_LABEL 1019
+#define IDC_CRUISE_ORDER_LABEL 1020
+#define IDC_CRUISE_SECONDS_LABEL 1021
+#define IDC_CRUISE_USED 1074
+#define IDC_CRUISE_PATROL 1190
+#define IDC_CRUISE_INTERVAL 1191
+#define IDC_CRUISE_SLOT1 1195
+#define IDC_CRUISE_SLOT2 1197
+#define IDC_CRUISE_SLOT3 1224
+#define IDC_CRUISE_SLOT4 1199
+#define IDC_CRUISE_SLOT5 1201
+#define IDC_CRUISE_SLOT6 1203
+#define IDC_CRUISE_SLOT7 1205
+#define IDC_CRUISE_SLOT8 1207
+#define IDC_CRUISE_SLOT9 1209
+#define IDC_CRUISE_SLOT10 1211
+#define IDC_CRUISE_SLOT11 1213
+#define IDC_CRUISE_SLOT12 1215
+#define IDC_CRUISE_SLOT13 1217
+#define IDC_CRUISE_SLOT14 1219
+#define IDC_CRUISE_SLOT15 1221
+#define IDC_CRUISE_SLOT16 1223
 
 #endif  // RAVELIN_RES_RESOURCE_H

@@ -22,6 +22,8 @@ class Control {
     std::u16string Text() const { return window_->ControlText(id_); }
     void SetFocus() { window_->SetFocus(id_); }
     void Invalidate() { window_->Invalidate(id_); }
+    // Off while many changes are made, then on again: the control is drawn once.
+    void SetRedraw(bool redraw) { window_->SetControlRedraw(id_, redraw); }
 
   protected:
     Window& window() const { return *window_; }

@@ -23,7 +23,9 @@ class ListView : public Control {
     }
     int GetItemCount() const { return window().ListItemCount(Id()); }
     void DeleteAllItems() { window().ListDeleteAllItems(Id()); }
+    // The first selected row, or -1.
     int GetSelectedRow() const { return window().ListSelectedRow(Id()); }
+    void SetExtendedStyle(std::uint32_t style) { window().ListSetExtendedStyle(Id(), style); }
 };
 
 }  // namespace ui

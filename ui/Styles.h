@@ -28,6 +28,9 @@ inline constexpr std::uint32_t kEsPassword = 0x0020;
 inline constexpr std::uint32_t kEsNumber = 0x2000;
 inline constexpr std::uint32_t kCbsDropDownList = 0x0003;
 inline constexpr std::uint32_t kLvsReport = 0x0001;
+// Extended list view styles (set at run time, not in the template).
+inline constexpr std::uint32_t kLvsExGridLines = 0x0001;
+inline constexpr std::uint32_t kLvsExFullRowSelect = 0x0020;
 inline constexpr std::uint32_t kDtsUpDown = 0x0001;
 inline constexpr std::uint32_t kDtsTimeFormat = 0x0009;
 inline constexpr std::uint32_t kEsAutoHScroll = 0x0080;

@@ -59,6 +59,8 @@ class Window {
     virtual bool IsControlEnabled(int id) const = 0;
     virtual void SetFocus(int id) = 0;
     virtual void Invalidate(int id) = 0;
+    // Stops a control redrawing itself after each change, or lets it again and redraws it.
+    virtual void SetControlRedraw(int id, bool redraw) = 0;
 
     // Edits. Setting the text selects nothing and puts the caret at the start. Setting the
     // selection raises no notification: it runs from start to end, where the caret stands;
@@ -104,6 +106,8 @@ class Window {
     virtual int ListItemCount(int id) const = 0;
     virtual void ListDeleteAllItems(int id) = 0;
     virtual int ListSelectedRow(int id) const = 0;
+    // Extended list view styles (grid lines, full-row selection).
+    virtual void ListSetExtendedStyle(int id, std::uint32_t style) = 0;
 
     // Tree views. Items are appended last under their parent.
     virtual void TreeSetImageList(int id, const ImageListHandle& images) = 0;

@@ -183,6 +183,9 @@ WIN32_CONSTANTS = {
     "DTS_TIMEFORMAT": 0x0009,
     "DTS_SHORTDATECENTURYFORMAT": 0x000C,
     "DTS_RIGHTALIGN": 0x0020,
+    # Standard dialog button ids.
+    "IDOK": 1,
+    "IDCANCEL": 2,
     # Up-down styles.
     "UDS_WRAP": 0x0001,
     "UDS_SETBUDDYINT": 0x0002,

@@ -165,6 +165,16 @@ const PageRow kPages[] = {
         true,
     },
     {
+        "PanTiltZoom",
+        u"Pan/Tilt/Zoom",
+        "zelDispHisiNewMenuPTZSet",
+        "zelDispHisiNewMenuPTZGet",
+        [] { return BytesOf(app::ConfigCache.ptz); },
+        [](Operator& op) { op.Type(IDC_PTZ_SPEED, u"42"); },
+        [](Operator& op) { return op.Text(IDC_PTZ_SPEED); },
+        true,
+    },
+    {
         "ManageRecord",
         u"Manage Record",
         "zelDispHisiNewMenuRecAdminSet",

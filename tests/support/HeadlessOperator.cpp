@@ -168,6 +168,13 @@ void HeadlessOperator::Pick(int id, int index) {
     Act(id, "pick", [id, index](HeadlessWindow& w) { w.UserPick(id, index); });
 }
 
+void HeadlessOperator::SelectRow(int id, int row) {
+    bool selected = false;
+    Act(id, "select a row of",
+        [id, row, &selected](HeadlessWindow& w) { selected = w.UserSelectRow(id, row); });
+    EXPECT_TRUE(selected) << "no row " << row << " in list " << id;
+}
+
 void HeadlessOperator::Type(int id, std::u16string_view text) {
     Act(id, "type into",
         [id, text = std::u16string(text)](HeadlessWindow& w) { w.UserType(id, text); });

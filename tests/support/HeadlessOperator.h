@@ -19,6 +19,7 @@ class HeadlessOperator : public Operator {
 
     void Click(int id) override;
     void Pick(int id, int index) override;
+    void SelectRow(int id, int row) override;
     void Type(int id, std::u16string_view text) override;
     void Paste(int id, std::u16string_view text) override;
     void SelectText(int id, int start, int end) override;

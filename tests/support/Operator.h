@@ -72,6 +72,8 @@ class Operator {
     // Controls.
     virtual void Click(int id) = 0;
     virtual void Pick(int id, int index) = 0;
+    // Clicks a row of a list view, which selects it alone.
+    virtual void SelectRow(int id, int row) = 0;
     // Typing and pasting into an edit first select its whole text. Typing is one character
     // at a time: "\b" is the backspace key.
     virtual void Type(int id, std::u16string_view text) = 0;

@@ -110,6 +110,26 @@ void Win32Operator::Sync(HWND closing) {
         }
         Sleep(5);
     }
+    // A modal dialog shows itself only once its loop finds no message waiting, which may be
+    // after the marker was handled: an action that opened one is done when it is shown.
+    for (int waited = 0; DialogComingUp(); waited += 5) {
+        if (waited > 20000) {
+            ADD_FAILURE() << "a dialog was made but never shown";
+            return;
+        }
+        Sleep(5);
+    }
+}
+
+bool Win32Operator::DialogComingUp() const {
+    HWND main = MainWindow();
+    for (HWND hwnd : ThreadWindows(uiThread_)) {
+        if (hwnd != main && Win32Backend::IsOurs(hwnd) && !IsWindowVisible(hwnd) &&
+            !(GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool Win32Operator::WaitForMainWindow(DWORD milliseconds, const std::atomic<bool>& entryReturned) {
@@ -145,10 +165,18 @@ HWND Win32Operator::MessageBoxWindow() const {
 
 HWND Win32Operator::ActiveDialog() const {
     HWND main = MainWindow();
+    // A dialog opened from another one disables it: the enabled one is the innermost.
+    HWND open = nullptr;
     for (HWND hwnd : ThreadWindows(uiThread_)) {
-        if (hwnd != main && Win32Backend::IsOurs(hwnd) && IsWindowVisible(hwnd))
+        if (hwnd == main || !Win32Backend::IsOurs(hwnd) || !IsWindowVisible(hwnd))
+            continue;
+        if (IsWindowEnabled(hwnd))
             return hwnd;
+        if (!open)
+            open = hwnd;
     }
+    if (open)
+        return open;
     for (HWND child = main ? GetWindow(main, GW_CHILD) : nullptr; child;
          child = GetWindow(child, GW_HWNDNEXT)) {
         if (Win32Backend::IsOurs(child) && IsWindowVisible(child))
@@ -280,21 +308,7 @@ void Win32Operator::Click(int id) {
     if (HWND item = Reachable(id, "click")) {
         PostMessageW(item, BM_CLICK, 0, 0);
         Sync();
-        WaitForOpeningDialog();
     }
-}
-
-void Win32Operator::WaitForOpeningDialog() {
-    const HWND main = MainWindow();
-    for (int waited = 0; waited < 5000; waited += 5) {
-        bool opening = false;
-        for (HWND hwnd : ThreadWindows(uiThread_))
-            opening |= hwnd != main && Win32Backend::IsOurs(hwnd) && !IsWindowVisible(hwnd);
-        if (!opening)
-            return;
-        Sleep(5);
-    }
-    ADD_FAILURE() << "a dialog was made but never shown";
 }
 
 void Win32Operator::Pick(int id, int index) {
@@ -306,6 +320,24 @@ void Win32Operator::Pick(int id, int index) {
         // Setting the selection raises nothing: send what the list sends on a choice.
         SendMessageW(item, CB_SETCURSEL, WPARAM(index), 0);
         PostMessageW(GetParent(item), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(item));
+        Sync();
+    }
+}
+
+void Win32Operator::SelectRow(int id, int row) {
+    if (HWND item = Reachable(id, "select a row of")) {
+        const bool exists = row >= 0 && row < int(SendMessageW(item, LVM_GETITEMCOUNT, 0, 0));
+        EXPECT_TRUE(exists) << "no row " << row << " in list " << id;
+        if (!exists)
+            return;
+        // As a click does: the other rows lose the selection, the clicked one takes it and
+        // the focus. A selection opens no message box, so it can be sent.
+        LVITEMW state{};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(item, LVM_SETITEMSTATE, WPARAM(-1), LPARAM(&state));
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(item, LVM_SETITEMSTATE, WPARAM(row), LPARAM(&state));
+        PostMessageW(GetParent(item), WM_NEXTDLGCTL, WPARAM(item), TRUE);
         Sync();
     }
 }

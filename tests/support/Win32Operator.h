@@ -48,6 +48,7 @@ class Win32Operator : public Operator {
 
     void Click(int id) override;
     void Pick(int id, int index) override;
+    void SelectRow(int id, int row) override;
     void Type(int id, std::u16string_view text) override;
     void Paste(int id, std::u16string_view text) override;
     void SelectText(int id, int start, int end) override;
@@ -80,11 +81,12 @@ class Win32Operator : public Operator {
     // The control of the active dialog that an operator can reach, or null (a test failure).
     HWND Reachable(int id, const char* what) const;
     HWND Control(int id) const;
-    // Posts the marker and waits until the UI thread has handled it, or until closing has
-    // destroyed the window: a dialog loop that ends leaves the marker unhandled.
+    // Posts the marker and waits until the UI thread has handled it and shown any dialog the
+    // action opened, or until closing has destroyed the window: a dialog loop that ends
+    // leaves the marker unhandled.
     void Sync(HWND closing = nullptr);
-    // A modal dialog shows itself only when its loop first finds no message: waits for that.
-    void WaitForOpeningDialog();
+    // A dialog of ours is made but not shown yet.
+    bool DialogComingUp() const;
 
     DWORD uiThread_;
     MarkerWindow& marker_;

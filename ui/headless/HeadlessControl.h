@@ -63,6 +63,7 @@ struct HeadlessControl {
     std::vector<std::pair<std::u16string, int>> columns;  // list views: title, width
     std::vector<std::vector<std::u16string>> rows;
     int selectedRow = -1;
+    std::uint32_t extendedStyle = 0;
 
     std::vector<TreeNode> nodes;  // tree views, in insertion order
     TreeItem selection = 0;

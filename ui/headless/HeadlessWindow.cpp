@@ -361,6 +361,11 @@ int HeadlessWindow::ListSelectedRow(int id) const {
     return control ? control->selectedRow : -1;
 }
 
+void HeadlessWindow::ListSetExtendedStyle(int id, std::uint32_t style) {
+    if (HeadlessControl* control = Used(id, "ListSetExtendedStyle", {ControlKind::ListView}))
+        control->extendedStyle = style;
+}
+
 void HeadlessWindow::TreeSetImageList(int id, const ImageListHandle& images) {
     HeadlessControl* control = Used(id, "TreeSetImageList", {ControlKind::TreeView});
     if (!control)
@@ -504,6 +509,17 @@ bool HeadlessWindow::UserClick(int id) {
         control->kind == ControlKind::RadioButton) {
         NotifyCommand(id, kBnClicked);
     }
+    return true;
+}
+
+bool HeadlessWindow::UserSelectRow(int id, int row) {
+    HeadlessControl* control = Usable(id);
+    if (!control || control->kind != ControlKind::ListView)
+        return false;
+    if (row < 0 || row >= int(control->rows.size()))
+        return false;
+    MoveFocus(id);
+    control->selectedRow = row;
     return true;
 }
 

@@ -66,6 +66,8 @@ class HeadlessWindow : public Window {
     bool IsControlEnabled(int id) const override;
     void SetFocus(int id) override { DialogFocus(id); }
     void Invalidate(int id) override { invalidated_.insert(id); }
+    // Nothing is drawn here; only a control the template lacks is noted.
+    void SetControlRedraw(int id, bool) override { Used(id, "SetControlRedraw"); }
     // Whether the control waits for a paint since it was last painted.
     bool IsInvalidated(int id) const { return invalidated_.count(id) != 0; }
     void Validate(int id) { invalidated_.erase(id); }
@@ -101,6 +103,7 @@ class HeadlessWindow : public Window {
     int ListItemCount(int id) const override;
     void ListDeleteAllItems(int id) override;
     int ListSelectedRow(int id) const override;
+    void ListSetExtendedStyle(int id, std::uint32_t style) override;
 
     void TreeSetImageList(int id, const ImageListHandle& images) override;
     TreeItem TreeInsertItem(int id, TreeItem parent, std::u16string_view text, int image,
@@ -127,6 +130,8 @@ class HeadlessWindow : public Window {
     bool UserSetDateTime(int id, const DateTimeValue& value);
     bool UserSetAddress(int id, std::uint32_t address);
     bool UserSelectTreeItem(int id, TreeItem item);
+    // Selects one row of a list view (clicking it), clearing any other selection.
+    bool UserSelectRow(int id, int row);
     int Focus() const { return focus_; }
     // What the platform does when a dialog's initialisation asks for the default focus.
     void FocusFirstTabStop();

@@ -26,6 +26,18 @@ std::u16string WindowText(HWND hwnd) {
     return FromWide(buffer.data(), std::size_t(std::max(copied, 0)));
 }
 
+HWND Win32Window::Item(int id) const {
+    if (!hwnd_)
+        return nullptr;
+    const auto found = items_.find(id);
+    if (found != items_.end())
+        return found->second;
+    HWND item = GetDlgItem(hwnd_, id);
+    if (item)
+        items_.emplace(id, item);
+    return item;
+}
+
 LRESULT Win32Window::Send(int id, UINT message, WPARAM wParam, LPARAM lParam) const {
     HWND item = Item(id);
     return item ? SendMessageW(item, message, wParam, lParam) : 0;
@@ -131,6 +143,12 @@ bool Win32Window::IsControlEnabled(int id) const {
 void Win32Window::SetFocus(int id) {
     if (HWND item = Item(id))
         SendMessageW(hwnd_, WM_NEXTDLGCTL, WPARAM(item), TRUE);
+}
+
+void Win32Window::SetControlRedraw(int id, bool redraw) {
+    Send(id, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+    if (redraw)
+        Invalidate(id);
 }
 
 void Win32Window::Invalidate(int id) {
@@ -299,6 +317,10 @@ void Win32Window::ListDeleteAllItems(int id) {
 
 int Win32Window::ListSelectedRow(int id) const {
     return int(Send(id, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
+}
+
+void Win32Window::ListSetExtendedStyle(int id, std::uint32_t style) {
+    Send(id, LVM_SETEXTENDEDLISTVIEWSTYLE, WPARAM(style), LPARAM(style));
 }
 
 void Win32Window::TreeSetImageList(int id, const ImageListHandle& images) {

@@ -4,6 +4,7 @@
 #include "ui/win32/WinApi.h"
 
 #include <exception>
+#include <unordered_map>
 #include <utility>
 
 #include "ui/Window.h"
@@ -20,7 +21,10 @@ class Win32Window : public Window {
 
     Dialog& dialog() const { return *dialog_; }
     HWND hwnd() const { return hwnd_; }
-    void Attach(HWND hwnd) { hwnd_ = hwnd; }
+    void Attach(HWND hwnd) {
+        hwnd_ = hwnd;
+        items_.clear();
+    }
     bool IsModal() const { return modal_; }
     // A failure of the dialog's initialisation, kept for the function that makes the window.
     void KeepInitFailure(std::exception_ptr failure) { initFailure_ = std::move(failure); }
@@ -50,6 +54,7 @@ class Win32Window : public Window {
     bool IsControlEnabled(int id) const override;
     void SetFocus(int id) override;
     void Invalidate(int id) override;
+    void SetControlRedraw(int id, bool redraw) override;
 
     void SetEditSelection(int id, int start, int end) override;
     TextRange EditSelection(int id) const override;
@@ -82,6 +87,7 @@ class Win32Window : public Window {
     int ListItemCount(int id) const override;
     void ListDeleteAllItems(int id) override;
     int ListSelectedRow(int id) const override;
+    void ListSetExtendedStyle(int id, std::uint32_t style) override;
 
     void TreeSetImageList(int id, const ImageListHandle& images) override;
     TreeItem TreeInsertItem(int id, TreeItem parent, std::u16string_view text, int image,
@@ -91,12 +97,15 @@ class Win32Window : public Window {
     std::u16string TreeItemText(int id, TreeItem item) const override;
 
   private:
-    HWND Item(int id) const { return hwnd_ ? GetDlgItem(hwnd_, id) : nullptr; }
+    // The control with this id; looked up once, since a control lives as long as its dialog
+    // and each lookup is a costly call under Wine.
+    HWND Item(int id) const;
     LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
     Dialog* dialog_;
     bool modal_;
     HWND hwnd_ = nullptr;
+    mutable std::unordered_map<int, HWND> items_;
     std::exception_ptr initFailure_;
 };
 
