@@ -11,6 +11,7 @@ cd "$(dirname "$0")/.."
 declare -A pages=(
     [version]=0x503 [hdd-info]=0x504 [network]=0x50b [alarm-center]=0x522
     [encode]=0x508 [general]=0x507 [schedule]=0x509 [manage-record]=0x5e8
+    [alarm]=0x527 [alarm-ptz-link]=0x527:1168
 )
 declare -A languages=([zh]=zh [en]=en [pt]=pt)
 

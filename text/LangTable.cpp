@@ -164,7 +164,7 @@ const LangRow LangTable[kLangRowCount + 1] = {
     {0x59a, {u"报警输入", u"", u"Alarm In", u"Entrada de Alarme"}},
     {0x59b, {u"类型", u"", u"Type", u"Tipo"}},
     {0x59c, {u"录像通道", u"", u"Record Channel", u"Canal de Gravação"}},
-    {0x59d, {u"录像延时", u"", u"Delay", u"Atraso"}},
+    {0x59d, {u"录像延时", u"", u"Delay", u"Pós-gravação"}},
     {0x59e, {u"报警输出", u"", u"Alarm Out", u"Saída de Alarme"}},
     {0x59f, {u"轮巡", u"", u"Tour", u"Sequencial"}},
     {0x5a0, {u"云台联动", u"", u"PTZ Activation", u"Ativar PTZ"}},
