@@ -67,7 +67,6 @@ void AlarmLinkageControls::SetUp() {
         {IDC_LINKAGE_DELAY_UNIT, text::kTextSeconds},
         {IDC_LINKAGE_LATCH_LABEL, text::kTextLatch},
         {IDC_LINKAGE_LATCH_UNIT, text::kTextSeconds},
-        {IDC_SETTING, text::kTextSettingButton},
     };
     for (const pages::Caption& caption : captions) {
         if (Has(caption.control))

@@ -106,17 +106,12 @@ TEST_F(AlarmPage, test_edits_of_two_inputs_go_out_in_one_set_with_what_the_contr
     first.linkage.recordChannels[11] = 1;  // channel 12: the recorder has 8
     first.linkage.tourChannels[9] = 1;
     first.linkage.alarmOutMask = 0x0D;  // outputs 1, 3 and 4: the recorder has 2
-    first.linkage.tourChannels[1] = 0;
-    rec.inputs[1].contactType = 1;
     Open(8, 4, 2, [](Operator& op) {
         EXPECT_EQ(op.Entries(IDC_ALARM_INPUT),
                   (std::vector<std::u16string>{u"1", u"2", u"3", u"4"}));
         EXPECT_EQ(op.Selection(IDC_ALARM_TYPE), -1);
-        EXPECT_TRUE(op.IsChecked(IDC_LINKAGE_OUT1));
         EXPECT_FALSE(op.IsVisible(IDC_LINKAGE_OUT3));
-        EXPECT_TRUE(op.IsVisible(IDC_LINKAGE_TOUR8));
         EXPECT_FALSE(op.IsVisible(IDC_LINKAGE_TOUR9));
-        EXPECT_FALSE(op.IsVisible(IDC_LINKAGE_CH9_LABEL));
 
         op.Click(IDC_LINKAGE_TOUR2);
         op.Type(IDC_LINKAGE_DELAY, u"700");
@@ -137,58 +132,44 @@ TEST_F(AlarmPage, test_edits_of_two_inputs_go_out_in_one_set_with_what_the_contr
     EXPECT_EQ(Differences(sent[0], expected), "");
 }
 
-TEST_F(AlarmPage, test_default_on_input_three_is_its_own_channel_output_and_tour) {
+TEST_F(AlarmPage, test_default_and_all_default_give_each_input_its_own_channel_and_output) {
     rec.inputs[2].contactType = 1;
     rec.inputs[2].linkage.ptz[0] = {1, 0, 0};
-    Open(8, 4, 4, [](Operator& op) {
+    rec.inputs[9].linkage.buzzerEnable = 1;
+    Open(8, 8, 4, [](Operator& op) {
         op.Pick(IDC_ALARM_INPUT, 2);
         op.Click(IDC_DEFAULT);
-        EXPECT_EQ(op.Selection(IDC_ALARM_TYPE), 0);
-        EXPECT_TRUE(op.IsChecked(IDC_LINKAGE_RECORD));
-        EXPECT_TRUE(op.IsChecked(IDC_LINKAGE_RECORD3));
+        for (int id :
+             {IDC_LINKAGE_RECORD, IDC_LINKAGE_RECORD3, IDC_LINKAGE_OUT3, IDC_LINKAGE_TOUR3})
+            EXPECT_TRUE(op.IsChecked(id)) << id;
         EXPECT_FALSE(op.IsChecked(IDC_LINKAGE_RECORD1));
-        EXPECT_TRUE(op.IsChecked(IDC_LINKAGE_OUT3));
-        EXPECT_TRUE(op.IsChecked(IDC_LINKAGE_TOUR3));
-        EXPECT_FALSE(op.IsChecked(IDC_LINKAGE_SHOW_MESSAGE));
-        EXPECT_EQ(op.Text(IDC_LINKAGE_DELAY), u"10");
         EXPECT_EQ(op.Text(IDC_LINKAGE_LATCH), u"10");
         op.Click(IDC_SAVE);
         ExpectMessage(op, u"Succeed");
-    });
-    AlarmInRecord expected = rec;
-    expected.inputs[2] = DefaultEntry(2, 0x4);
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(Differences(sent[0], expected), "");
-}
-
-TEST_F(AlarmPage, test_all_default_may_set_missing_outputs_until_the_input_is_shown) {
-    rec.inputs[5].linkage.buzzerEnable = 1;
-    Open(8, 4, 2, [](Operator& op) {
         op.Click(IDC_ALL_DEFAULT);
         op.Click(IDC_SAVE);
         ExpectMessage(op, u"Succeed");
-        op.Pick(IDC_ALARM_INPUT, 3);
+        op.Pick(IDC_ALARM_INPUT, 5);
         op.Click(IDC_SAVE);
         ExpectMessage(op, u"Succeed");
     });
-    AlarmInRecord expected = rec;
-    for (int i = 0; i < 4; ++i)
-        expected.inputs[i] = DefaultEntry(i, 1u << i);
     const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 2u);
-    EXPECT_EQ(Differences(sent[0], expected), "") << "inputs beyond the four keep their bytes";
-    expected.inputs[3].linkage.alarmOutMask = 0;
-    EXPECT_EQ(Differences(sent[1], expected), "") << "a store from the controls clears output 4";
+    ASSERT_EQ(sent.size(), 3u);
+    AlarmInRecord expected = rec;
+    expected.inputs[2] = DefaultEntry(2, 0x4);
+    EXPECT_EQ(Differences(sent[0], expected), "");
+    for (int i = 0; i < 8; ++i)
+        expected.inputs[i] = DefaultEntry(i, 1u << i);
+    EXPECT_EQ(Differences(sent[1], expected), "")
+        << "inputs 5 to 8 switch outputs the recorder lacks";
+    expected.inputs[5].linkage.alarmOutMask = 0;
+    EXPECT_EQ(Differences(sent[2], expected), "") << "a store from the controls clears them";
 }
 
 TEST_F(AlarmPage, test_copy_on_two_and_paste_on_five_carries_the_whole_input_with_unsaved_edits) {
-    AlarmInEntry& second = rec.inputs[1];
-    second.contactType = 1;
+    AlarmInEntry& second = rec.inputs[1];   // a normal close contact without buzzer
     second.linkage.recordChannels[12] = 1;  // hidden
     second.linkage.ptz[0] = {1, 0x33, 1};
-    second.linkage.ptz[5] = {1, 0, 0};
-    second.linkage.buzzerEnable = 0;
     Open(8, 8, 2, [](Operator& op) {
         op.Pick(IDC_ALARM_INPUT, 1);
         op.Click(IDC_LINKAGE_BUZZER);
@@ -228,7 +209,7 @@ TEST_F(AlarmPage, test_recorder_without_inputs_edits_nothing_and_opens_nothing) 
 // The PTZ linkage dialog, opened by Setting on the shown input.
 class AlarmPtzLink : public AlarmPage {};
 
-TEST_F(AlarmPtzLink, test_actions_offer_presets_by_position_and_choosing_seven_stores_one) {
+TEST_F(AlarmPtzLink, test_presets_are_offered_by_position_and_only_save_writes_them) {
     Define(0, {3, 7, 9});
     Define(2, {0, 200});
     rec.inputs[0].linkage.ptz[0] = {0, 0x44, 0};
@@ -251,7 +232,10 @@ TEST_F(AlarmPtzLink, test_actions_offer_presets_by_position_and_choosing_seven_s
         EXPECT_FALSE(op.IsVisible(IDC_PTZLINK_PRESET3));
         op.Click(IDC_SAVE);
 
-        EXPECT_TRUE(op.IsVisible(IDC_ALARM_INPUT)) << "the dialog closed";
+        op.Click(IDC_SETTING);
+        EXPECT_EQ(op.Selection(IDC_PTZLINK_PRESET1), 1);
+        op.Pick(IDC_PTZLINK_PRESET1, 2);
+        op.Click(ui::kIdCancel);
         op.Click(IDC_SAVE);
         ExpectMessage(op, u"Succeed");
     });
@@ -261,24 +245,6 @@ TEST_F(AlarmPtzLink, test_actions_offer_presets_by_position_and_choosing_seven_s
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(Differences(sent[0], expected), "");
-}
-
-TEST_F(AlarmPtzLink, test_cancel_writes_nothing_back) {
-    Define(0, {3, 7, 9});
-    rec.inputs[0].linkage.ptz[0] = {1, 0, 0};
-    Open(8, 4, 2, [](Operator& op) {
-        op.Click(IDC_SETTING);
-        op.Pick(IDC_PTZLINK_PRESET1, 2);
-        op.Pick(IDC_PTZLINK_ACTION1, 0);
-        op.Click(ui::kIdCancel);
-        op.Click(IDC_SETTING);
-        EXPECT_EQ(op.Selection(IDC_PTZLINK_ACTION1), 1);
-        EXPECT_EQ(op.Selection(IDC_PTZLINK_PRESET1), 0);
-        op.Click(ui::kIdCancel);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
-    });
-    EXPECT_TRUE(Sent().empty());
 }
 
 TEST_F(AlarmPtzLink, test_confirm_keeps_what_no_list_shows_and_channels_beyond_the_count) {
