@@ -100,33 +100,15 @@ LRESULT CALLBACK MarkerWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 }
 
 void Win32Operator::Sync() {
-    // A dialog box shows itself only when its loop finds the queue empty, after the marker: more
-    // rounds, with pauses, let a dialog that has just opened come up before the next action.
-    for (int round = 0; round < 200; ++round) {
-        if (round > 0)
-            Sleep(10);
-        const long marker = ++posted_;
-        PostMessageW(marker_.hwnd(), kMarkerMessage, WPARAM(marker), 0);
-        for (int waited = 0; marker_.Handled() < marker; waited += 5) {
-            if (waited > 20000) {
-                ADD_FAILURE() << "the window did not come back to waiting for input";
-                return;
-            }
-            Sleep(5);
-        }
-        if (!OpeningDialog())
+    const long marker = ++posted_;
+    PostMessageW(marker_.hwnd(), kMarkerMessage, WPARAM(marker), 0);
+    for (int waited = 0; marker_.Handled() < marker; waited += 5) {
+        if (waited > 20000) {
+            ADD_FAILURE() << "the window did not come back to waiting for input";
             return;
+        }
+        Sleep(5);
     }
-}
-
-bool Win32Operator::OpeningDialog() const {
-    const HWND main = MainWindow();
-    for (HWND hwnd : ThreadWindows(uiThread_)) {
-        if (hwnd != main && Win32Backend::IsOurs(hwnd) && !IsWindowVisible(hwnd) &&
-            !(GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD))
-            return true;
-    }
-    return false;
 }
 
 bool Win32Operator::WaitForMainWindow(DWORD milliseconds, const std::atomic<bool>& entryReturned) {

@@ -82,8 +82,6 @@ class Win32Operator : public Operator {
     HWND Control(int id) const;
     // Posts the marker and waits until the UI thread has handled it.
     void Sync();
-    // A dialog box of ours has been made but has not shown itself yet.
-    bool OpeningDialog() const;
 
     DWORD uiThread_;
     MarkerWindow& marker_;
