@@ -278,7 +278,21 @@ void Win32Operator::Click(int id) {
     if (HWND item = Reachable(id, "click")) {
         PostMessageW(item, BM_CLICK, 0, 0);
         Sync();
+        WaitForOpeningDialog();
     }
+}
+
+void Win32Operator::WaitForOpeningDialog() {
+    const HWND main = MainWindow();
+    for (int waited = 0; waited < 5000; waited += 5) {
+        bool opening = false;
+        for (HWND hwnd : ThreadWindows(uiThread_))
+            opening |= hwnd != main && Win32Backend::IsOurs(hwnd) && !IsWindowVisible(hwnd);
+        if (!opening)
+            return;
+        Sleep(5);
+    }
+    ADD_FAILURE() << "a dialog was made but never shown";
 }
 
 void Win32Operator::Pick(int id, int index) {

@@ -82,6 +82,8 @@ class Win32Operator : public Operator {
     HWND Control(int id) const;
     // Posts the marker and waits until the UI thread has handled it.
     void Sync();
+    // A modal dialog shows itself only when its loop first finds no message: waits for that.
+    void WaitForOpeningDialog();
 
     DWORD uiThread_;
     MarkerWindow& marker_;
