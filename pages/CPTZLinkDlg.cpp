@@ -44,7 +44,8 @@ CPTZLinkDlg::CPTZLinkDlg(PtzLinkEntry (&target)[kMaxChannels])
 }
 
 void CPTZLinkDlg::InitPage() {
-    pages::SetCaptions(*this, {{IDC_SAVE, text::kTextSave}, {ui::kIdCancel, text::kTextCancel}});
+    pages::SetCaptions(*this,
+                       {{IDC_SAVE, text::kTextSave}, {IDC_PTZLINK_CANCEL, text::kTextCancel}});
     for (int c = 0; c < kMaxChannels; ++c)
         SetDlgItemText(LabelId(c), pages::NumberedText(text::kTextCam, c + 1));
 

@@ -31,7 +31,7 @@
 #define IDD_RECADMIN 1029
 #define IDD_ALARMOUT 1030
 
-// Dialog templates: modal dialogs.
+// Dialog templates: the PTZ linkage dialog, run modally from the Alarm and Detect pages.
 #define IDD_PTZLINK 1021
 
 // Tree bitmaps (17 x 17 pixels, 24-bit, no mask).
@@ -384,7 +384,7 @@
 #define IDC_ALARM_TYPE 1082
 
 // PTZ linkage dialog (IDD_PTZLINK): per channel c (0 to 15) a label at 1018 + c, an action
-// list at 1183 + 2c and a preset list at 1184 + 2c; Save is IDC_SAVE, Cancel is IDCANCEL.
+// list at 1183 + 2c and a preset list at 1184 + 2c; Save is IDC_SAVE.
 #define IDC_PTZLINK_CH1_LABEL 1018
 #define IDC_PTZLINK_CH2_LABEL 1019
 #define IDC_PTZLINK_CH3_LABEL 1020
@@ -433,5 +433,6 @@
 #define IDC_PTZLINK_PRESET15 1212
 #define IDC_PTZLINK_ACTION16 1213
 #define IDC_PTZLINK_PRESET16 1214
+#define IDC_PTZLINK_CANCEL 2
 
 #endif  // RAVELIN_RES_RESOURCE_H

@@ -47,9 +47,6 @@ WIN32_CONSTANTS = {
     "WS_TABSTOP": 0x00010000,
     "WS_MINIMIZEBOX": 0x00020000,
     "WS_MAXIMIZEBOX": 0x00010000,
-    # Command ids of the standard dialog buttons.
-    "IDOK": 1,
-    "IDCANCEL": 2,
     # Extended window styles.
     "WS_EX_DLGMODALFRAME": 0x00000001,
     "WS_EX_NOPARENTNOTIFY": 0x00000004,

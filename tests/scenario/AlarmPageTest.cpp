@@ -12,7 +12,6 @@
 #include "device/ZelDisp.h"
 #include "res/resource.h"
 #include "tests/support/ScenarioTest.h"
-#include "ui/Styles.h"
 
 namespace {
 
@@ -235,7 +234,7 @@ TEST_F(AlarmPtzLink, test_presets_are_offered_by_position_and_only_save_writes_t
         op.Click(IDC_SETTING);
         EXPECT_EQ(op.Selection(IDC_PTZLINK_PRESET1), 1);
         op.Pick(IDC_PTZLINK_PRESET1, 2);
-        op.Click(ui::kIdCancel);
+        op.Click(IDC_PTZLINK_CANCEL);
         op.Click(IDC_SAVE);
         ExpectMessage(op, u"Succeed");
     });
