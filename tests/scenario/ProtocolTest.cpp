@@ -45,6 +45,7 @@ struct PageRow {
     int entryList = 0;
     std::size_t firstEntry = 0;
     std::size_t entrySize = 0;
+    int pasteEntry = 4;  // the entry Copy/Paste pastes into
 };
 
 const PageRow kPages[] = {
@@ -184,6 +185,14 @@ const PageRow kPages[] = {
         [](Operator& op) { return CheckState(op, IDC_RECADMIN_STOP1); },
         false,
     },
+    {
+        "Alarm", u"Alarm", "zelDispHisiNewMenuAlarmInSet", "zelDispHisiNewMenuAlarmInGet",
+        [] { return BytesOf(app::ConfigCache.alarmIn); },
+        [](Operator& op) { op.Click(IDC_LINKAGE_BUZZER); },
+        [](Operator& op) { return CheckState(op, IDC_LINKAGE_BUZZER); }, true, IDC_ALARM_INPUT,
+        offsetof(device::AlarmInRecord, inputs), sizeof(device::AlarmInEntry),
+        3,  // the recorder has four inputs
+    },
 };
 
 class Protocol : public ScenarioTest, public testing::WithParamInterface<PageRow> {
@@ -310,7 +319,7 @@ class ProtocolCopy : public Protocol {};
 TEST_P(ProtocolCopy, test_copy_and_paste_move_one_entry_and_paste_needs_a_copy) {
     const PageRow& row = GetParam();
     OnPage([&row](Operator& op) {
-        op.Pick(row.entryList, 4);
+        op.Pick(row.entryList, row.pasteEntry);
         op.Click(IDC_PASTE);
         EXPECT_FALSE(op.OpenMessageBox().has_value());
         op.Click(IDC_SAVE);
@@ -319,7 +328,7 @@ TEST_P(ProtocolCopy, test_copy_and_paste_move_one_entry_and_paste_needs_a_copy) 
         op.Pick(row.entryList, 0);
         row.edit(op);
         op.Click(IDC_COPY);
-        op.Pick(row.entryList, 4);
+        op.Pick(row.entryList, row.pasteEntry);
         op.Click(IDC_PASTE);
         op.Click(IDC_SAVE);
         ExpectMessage(op, u"Succeed");
@@ -327,7 +336,8 @@ TEST_P(ProtocolCopy, test_copy_and_paste_move_one_entry_and_paste_needs_a_copy) 
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u) << "a paste before any copy changed nothing";
     EXPECT_NE(Entry(sent[0], 0), Entry(fetched, 0));
-    EXPECT_EQ(Entry(sent[0], 4), Entry(sent[0], 0)) << "the fifth entry is the edited first";
+    EXPECT_EQ(Entry(sent[0], row.pasteEntry), Entry(sent[0], 0))
+        << "the pasted entry is the edited first";
 }
 
 std::vector<PageRow> Rows(bool (*wanted)(const PageRow&)) {
