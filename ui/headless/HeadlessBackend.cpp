@@ -265,6 +265,11 @@ void HeadlessBackend::RunLoop(const std::function<bool()>& done) {
         sharedDepth_ = loopDepth_;
     }
     while (!done()) {
+        if (script_) {
+            if (!script_())
+                break;
+            continue;
+        }
         std::function<void()> action = NextAction();
         if (!action)
             break;

@@ -64,6 +64,12 @@ class HeadlessBackend : public Backend {
     void DestroyWindow(HeadlessWindow& window);
     std::vector<int> BitmapsOf(const ImageListHandle& images) const;
 
+    // A script instead of an operator, for a whole session on one thread: each time a modal
+    // loop or a message box waits for input, the script takes one step on the dialogs' thread
+    // and returns whether it did anything; once it returns false the session ends as it does
+    // without an operator. Null removes it.
+    void SetScript(std::function<bool()> step) { script_ = std::move(step); }
+
     // The operator's side. Without an attached operator a modal dialog ends at once with
     // Cancel and a message box is answered OK (or No).
     void AttachOperator();
@@ -113,6 +119,7 @@ class HeadlessBackend : public Backend {
     std::vector<Misuse> misuses_;
     int loopDepth_ = 0;
     std::optional<DateTimeValue> pinnedNow_;
+    std::function<bool()> script_;
 
     mutable std::mutex mutex_;
     std::condition_variable changed_;

@@ -1,0 +1,185 @@
+// RavelinBench.exe: figures of the configuration window on the real window system, printed, for
+// a 16-channel simulated recorder. For 0 and 10 ms per device call: from the entry call to the
+// window being shown, beside the floor measured in the same run (the device calls the entry
+// made before the window showed, each at its measured cost, plus the same templates, main
+// window and every page, made with dialog procedures that do nothing). Then the time from a
+// tree node's selection to its page being painted, per page.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "device/ZelDisp.h"
+#include "host/ProcessDialogs.h"
+#include "host/RavelinLibrary.h"
+#include "host/SimulatedRecorder.h"
+#include "host/TreeNavigator.h"
+#include "host/WideText.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Milliseconds(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+INT_PTR CALLBACK DoNothing(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+// The templates of the main window and of every page, in the library's resources.
+constexpr int kMainTemplate = 1000;
+constexpr int kPageTemplates[] = {1025, 1026, 1027, 1006, 1007, 1008, 1009, 1010, 1011, 1012,
+                                  1013, 1014, 1015, 1016, 1017, 1018, 1019, 1028, 1029, 1030};
+
+// Making the same windows with nothing behind them, shown as the entry shows its window.
+double BareTemplates(HMODULE library) {
+    const auto start = Clock::now();
+    HWND main = CreateDialogParamW(library, MAKEINTRESOURCEW(kMainTemplate), nullptr, DoNothing, 0);
+    for (int page : kPageTemplates)
+        CreateDialogParamW(library, MAKEINTRESOURCEW(page), main, DoNothing, 0);
+    ShowWindow(main, SW_SHOW);
+    UpdateWindow(main);
+    const double elapsed = Milliseconds(Clock::now() - start);
+    DestroyWindow(main);
+    return elapsed;
+}
+
+// The cost of one device call at the recorder's latency.
+double DeviceCallCost(ZelHandle handle) {
+    device::VersionRecord version{};
+    const int calls = 10;
+    const auto start = Clock::now();
+    for (int i = 0; i < calls; ++i)
+        zelDispHisiNewMenuVersionGet(handle, &version);
+    return Milliseconds(Clock::now() - start) / calls;
+}
+
+struct Shown {
+    double milliseconds = 0;
+    int deviceCalls = 0;
+};
+
+// One session: from the entry call to the window shown; the window is closed at once.
+Shown EntryToShown(const host::RavelinLibrary& library, ZelHandle handle) {
+    zsimClearLog(handle);
+    std::atomic<bool> returned{false};
+    Clock::time_point start;
+    Shown shown;
+    std::thread watcher([&] {
+        while (!returned) {
+            if (HWND main = host::ProcessDialogs::MainWindow()) {
+                shown.milliseconds = Milliseconds(Clock::now() - start);
+                shown.deviceCalls = zsimLogSize(handle);
+                PostMessageW(main, WM_CLOSE, 0, 0);
+                return;
+            }
+            std::this_thread::yield();
+        }
+    });
+    start = Clock::now();
+    library.initConfig()(handle, 2);
+    returned = true;
+    watcher.join();
+    return shown;
+}
+
+void MeasureOpening(const host::RavelinLibrary& library, HMODULE module, int latency, int runs,
+                    bool print = true) {
+    host::SimulatedRecorder recorder;
+    std::string error;
+    if (!recorder.Open("", error) || !recorder.SetChannels(16, error) ||
+        !recorder.SetLatency(latency, error)) {
+        std::fprintf(stderr, "RavelinBench: %s\n", error.c_str());
+        return;
+    }
+    std::vector<double> window, floor;
+    int calls = 0;
+    for (int run = 0; run < runs; ++run) {
+        const Shown shown = EntryToShown(library, recorder.handle());
+        window.push_back(shown.milliseconds);
+        calls = shown.deviceCalls;
+        floor.push_back(calls * DeviceCallCost(recorder.handle()) + BareTemplates(module));
+    }
+    const double w = Median(window), f = Median(floor);
+    if (print)
+        std::printf(
+            "window shown, %2d ms per call: %8.1f ms   floor %8.1f ms   ratio %.2f   (%d "
+            "device calls, median of %d)\n",
+            latency, w, f, f > 0 ? w / f : 0, calls, runs);
+}
+
+// Selects every page's node a few times; each time from the selection to the page painted.
+void MeasurePageSwitches(const host::RavelinLibrary& library) {
+    host::SimulatedRecorder recorder;
+    std::string error;
+    if (!recorder.Open("", error) || !recorder.SetChannels(16, error)) {
+        std::fprintf(stderr, "RavelinBench: %s\n", error.c_str());
+        return;
+    }
+    std::thread driver([] {
+        HWND main = nullptr;
+        while (!(main = host::ProcessDialogs::MainWindow()))
+            Sleep(5);
+        HWND tree = GetDlgItem(main, host::ProcessDialogs::kTreeId);
+        const host::TreeNavigator navigator(tree);
+        std::vector<double> all;
+        std::printf("page switch (selection to page painted), 5 times each:\n");
+        for (const auto& node : navigator.Nodes()) {
+            std::vector<double> times;
+            for (int i = 0; i < 5; ++i) {
+                // Another node first, so that each selection changes the page.
+                SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, 0);
+                const auto start = Clock::now();
+                SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, LPARAM(node.item));
+                RedrawWindow(main, nullptr, nullptr,
+                             RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+                times.push_back(Milliseconds(Clock::now() - start));
+            }
+            all.insert(all.end(), times.begin(), times.end());
+            std::printf("  %-28s median %6.2f ms  max %6.2f ms\n",
+                        host::Utf8FromWide(node.caption).c_str(), Median(times),
+                        *std::max_element(times.begin(), times.end()));
+        }
+        std::printf("  all pages: median %.2f ms, max %.2f ms\n", Median(all),
+                    all.empty() ? 0 : *std::max_element(all.begin(), all.end()));
+        PostMessageW(main, WM_CLOSE, 0, 0);
+    });
+    library.initConfig()(recorder.handle(), 2);
+    driver.join();
+}
+
+}  // namespace
+
+int main() {
+    host::RavelinLibrary library;
+    std::string error;
+    if (!library.Load(error)) {
+        std::fprintf(stderr, "RavelinBench: %s\n", error.c_str());
+        return 1;
+    }
+    INITCOMMONCONTROLSEX controls{sizeof controls,
+                                  ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_INTERNET_CLASSES};
+    InitCommonControlsEx(&controls);
+    HMODULE module = GetModuleHandleW(L"Ravelin.dll");
+    // A first session loads what every later one finds ready.
+    MeasureOpening(library, module, 0, 1, false);
+    std::printf("16-channel simulated recorder, real windows\n");
+    MeasureOpening(library, module, 0, 9);
+    MeasureOpening(library, module, 10, 3);
+    MeasurePageSwitches(library);
+    return 0;
+}

@@ -1,0 +1,128 @@
+// libFuzzer target for a whole configuration session on the headless backend. The input shapes
+// the simulated recorder (counts beyond the data model, damaged records, the PTZ protocol
+// list, device calls that fail and scribble over their buffers) and then plays the operator:
+// tree nodes, clicks, list picks, typing and pasting, addresses, dates, clock ticks, answers
+// to message boxes, sub-dialogs confirmed or cancelled. A session must end with no window and
+// no graphics object left and no control addressed that its template lacks; the sanitizers
+// catch everything else.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/ConfigSession.h"
+#include "app/Entries.h"
+#include "app/Session.h"
+#include "device/ZelDispNames.h"
+#include "fuzz/FuzzInput.h"
+#include "fuzz/SessionScript.h"
+#include "pages/CMainDlg.h"
+#include "sim/Defaults.h"
+#include "sim/RecorderState.h"
+#include "sim/SimApi.h"
+#include "ui/Backend.h"
+#include "ui/GraphicsObject.h"
+#include "ui/headless/HeadlessBackend.h"
+
+namespace {
+
+using fuzz::FuzzInput;
+
+constexpr const char* kUsers[] = {"admin", "no-network", "no-info", "guest"};
+
+// A count as a recorder may report it: mostly plausible, sometimes far outside the model.
+std::int32_t Count(FuzzInput& in) {
+    const std::uint8_t b = in.Byte();
+    if (b >= 0xF0)
+        return b == 0xFF ? -1000 : 1000 + b;
+    return std::int32_t(b % 24) - 4;
+}
+
+// Damages the recorder's records as the input says: a few bytes of chosen records.
+void ShapeRecords(ZelHandle handle, FuzzInput& in) {
+    static sim::RecorderState defaults = [] {
+        sim::RecorderState state{};
+        sim::Defaults::Fill(state);
+        return state;
+    }();
+    sim::RecorderState state = defaults;
+    const int patches = in.Byte() % 16;
+    for (int i = 0; i < patches; ++i) {
+        auto sections = sim::RecordSections(state);
+        const sim::RecordSection& section = sections[std::size_t(in.Below(int(sections.size())))];
+        const std::uint8_t length = in.Byte() % 8 + 1;
+        const std::size_t offset = std::size_t(in.Long()) % section.size;
+        for (std::uint8_t k = 0; k < length && offset + k < section.size; ++k)
+            section.bytes[offset + k] = in.Byte();
+    }
+    for (const sim::RecordSection& section : sim::RecordSections(state))
+        zsimSetRecord(handle, section.name, section.bytes, std::int32_t(section.size));
+    zsimSetCounts(handle, Count(in), Count(in), Count(in));
+    if (in.Byte() & 1) {
+        std::string list;
+        const int length = in.Below(300);
+        for (int i = 0; i < length; ++i) {
+            // Separators often enough to make entries, digits for their codes.
+            const std::uint8_t b = in.Byte();
+            list += b < 24    ? '|'
+                    : b < 48  ? '='
+                    : b < 120 ? char('0' + b % 10)
+                              : char(b % 0x5F + 0x20);
+        }
+        zsimSetProtocolList(handle, list.c_str());
+    }
+}
+
+// Device calls that fail, some after writing garbage into their buffers.
+void ShapeFailures(ZelHandle handle, FuzzInput& in) {
+    const int failing = in.Byte() % 4;
+    for (int i = 0; i < failing; ++i) {
+        const std::string name(device::kZelDispFunctionNames[std::size_t(
+            in.Below(int(device::kZelDispFunctionNames.size())))]);
+        const std::int32_t times = std::int32_t(in.Byte() % 4) - 1;  // -1 = always
+        const std::uint8_t scribble = in.Byte();
+        zsimFail(handle, name.c_str(), times == 0 ? 1 : times, scribble < 0x80 ? -1 : scribble);
+    }
+}
+
+void Check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzInput in(data, size);
+    char error[128];
+    const ZelHandle handle = zsimOpen(nullptr, error, sizeof error);
+    Check(handle != 0);
+    ShapeRecords(handle, in);
+    ShapeFailures(handle, in);
+    const std::uint8_t entry = in.Byte();
+
+    app::ResetSessionForTests();
+    ResetMainDialogFontForTests();
+    app::SetMainDialogRunner(nullptr);
+    ui::headless::HeadlessBackend backend;
+    backend.PinLocalNow(ui::DateTimeValue{2024, 2, 29, 23, 59, 58});
+    ui::SetBackend(&backend);
+    fuzz::SessionScript script(backend, in);
+    backend.SetScript([&script] { return script.Step(); });
+
+    const std::uint32_t language = entry % 4;
+    if (entry & 0x80) {
+        zelInitConfigEx(handle, language, 0, zsimUserId(kUsers[(entry >> 2) % 4]));
+    } else {
+        zelInitConfig(handle, language);
+    }
+
+    // Nothing is left behind, and every control a dialog addressed is in its template.
+    Check(backend.Windows().empty());
+    Check(backend.Misuses().empty());
+    ui::SetBackend(nullptr);
+    ResetMainDialogFontForTests();
+    Check(ui::GraphicsObject::LiveCount() == 0);
+    zsimClose(handle);
+    return 0;
+}
