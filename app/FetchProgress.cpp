@@ -10,21 +10,18 @@
 namespace app {
 namespace {
 
-std::chrono::milliseconds SteadyNow() {
+// The backend's steady clock; a host without a user interface has none.
+std::chrono::milliseconds Now() {
+    if (ui::HasBackend())
+        return ui::CurrentBackend().SteadyNow();
     return std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now().time_since_epoch());
 }
 
-FetchProgress::Clock clock = SteadyNow;
-
 }  // namespace
 
-void SetFetchClockForTests(FetchProgress::Clock replacement) {
-    clock = replacement ? replacement : SteadyNow;
-}
-
 FetchProgress::FetchProgress(std::uint32_t language, int calls)
-    : language_(language), calls_(std::max(calls, 0)), start_(clock()) {}
+    : language_(language), calls_(std::max(calls, 0)), start_(Now()) {}
 
 FetchProgress::~FetchProgress() = default;
 
@@ -40,10 +37,16 @@ void FetchProgress::SetCalls(int calls) {
 void FetchProgress::CallDone() {
     ++done_;
     calls_ = std::max(calls_, done_);
-    if (window_) {
+    const std::chrono::milliseconds now = Now();
+    if (!window_) {
+        if (now - start_ > kDelay)
+            Show();
+        shown_ = now;
+        return;
+    }
+    if (now - shown_ >= kRepaintEvery || done_ == calls_) {
         window_->SetProgress(done_, calls_);
-    } else if (clock() - start_ > kDelay) {
-        Show();
+        shown_ = now;
     }
 }
 

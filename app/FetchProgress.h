@@ -16,10 +16,11 @@ namespace app {
 
 class FetchProgress {
   public:
-    // Time since a fixed point in the past.
-    using Clock = std::chrono::milliseconds (*)();
     // How long a reading runs before the progress window shows.
     static constexpr std::chrono::milliseconds kDelay{300};
+    // How often the window shows the count while it is open: every call would cost more time
+    // in painting than the calls take.
+    static constexpr std::chrono::milliseconds kRepaintEvery{50};
 
     // language: the session's text column; calls: the calls the reading makes, as far as
     // known when it starts.
@@ -41,10 +42,8 @@ class FetchProgress {
     int calls_;
     int done_ = 0;
     std::chrono::milliseconds start_;
+    std::chrono::milliseconds shown_{0};  // when the window last showed the count
     std::unique_ptr<ui::ProgressWindow> window_;
 };
-
-// The clock of the reading; null restores the steady clock. For test builds only.
-void SetFetchClockForTests(FetchProgress::Clock clock);
 
 }  // namespace app

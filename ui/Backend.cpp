@@ -10,6 +10,11 @@ Backend* current = nullptr;
 
 }  // namespace
 
+std::chrono::milliseconds Backend::SteadyNow() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+}
+
 Backend& CurrentBackend() {
     assert(current && "no dialog backend installed");
     return *current;

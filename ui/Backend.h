@@ -3,6 +3,7 @@
 // lists, and the PC's clock.
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string_view>
 
@@ -38,6 +39,8 @@ class Backend {
                                                              int grow) = 0;
     // The PC's local date and time.
     virtual DateTimeValue LocalNow() = 0;
+    // Time since a fixed point in the past, for measuring how long work takes.
+    virtual std::chrono::milliseconds SteadyNow();
 };
 
 // The backend in use. The library installs one before any dialog is made.

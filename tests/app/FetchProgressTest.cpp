@@ -38,7 +38,7 @@ class FetchProgressClock : public testing::TestWithParam<ClockCase> {
   protected:
     void SetUp() override {
         app::ResetSessionForTests();
-        app::SetFetchClockForTests(TurningClock);
+        headless.SetSteadyClock(TurningClock);
         app::SetMainDialogRunner(RecordOpenProgress);
         ui::SetBackend(&headless);
         backend = &headless;
@@ -46,7 +46,6 @@ class FetchProgressClock : public testing::TestWithParam<ClockCase> {
         openWhenWindowRan = -1;
     }
     void TearDown() override {
-        app::SetFetchClockForTests(nullptr);
         app::SetMainDialogRunner(nullptr);
         ui::SetBackend(nullptr);
         backend = nullptr;

@@ -49,13 +49,14 @@ TEST_F(Progress, test_only_a_slow_recorder_shows_progress_and_the_calls_stay_the
     EXPECT_TRUE(seen.alwaysVisible);
     EXPECT_EQ(seen.dialogsWhenClosed, 0) << "still open when the configuration window came";
 
-    // The rights, 21 records and two calls for each of the 16 channels, one step per call.
+    // The rights, 21 records and two calls for each of the 16 channels, the count climbing as
+    // often as the window repaints.
     ASSERT_GE(seen.steps.size(), 2u);
     EXPECT_GT(seen.steps.front().first, 0);
     EXPECT_EQ(seen.steps.back(), std::make_pair(54, 54));
     for (std::size_t i = 1; i < seen.steps.size(); ++i) {
         SCOPED_TRACE("step " + std::to_string(i));
-        EXPECT_EQ(seen.steps[i].first, seen.steps[i - 1].first + 1);
+        EXPECT_GT(seen.steps[i].first, seen.steps[i - 1].first);
         EXPECT_EQ(seen.steps[i].second, 54);
     }
 }

@@ -57,6 +57,13 @@ class HeadlessBackend : public Backend {
     // The machine's local time, unless a test pinned it.
     DateTimeValue LocalNow() override;
     void PinLocalNow(std::optional<DateTimeValue> now) { pinnedNow_ = now; }
+    // The steady clock, unless a test gave its own.
+    std::chrono::milliseconds SteadyNow() override {
+        return steadyClock_ ? steadyClock_() : Backend::SteadyNow();
+    }
+    void SetSteadyClock(std::function<std::chrono::milliseconds()> clock) {
+        steadyClock_ = std::move(clock);
+    }
 
     // Called by the windows.
     int ShowMessageBox(HeadlessWindow* owner, std::u16string_view text, std::u16string_view caption,
@@ -120,6 +127,7 @@ class HeadlessBackend : public Backend {
     int loopDepth_ = 0;
     std::optional<DateTimeValue> pinnedNow_;
     std::function<bool()> script_;
+    std::function<std::chrono::milliseconds()> steadyClock_;
 
     mutable std::mutex mutex_;
     std::condition_variable changed_;
