@@ -1,0 +1,174 @@
+// One row per settings page for the suites that drive every page alike.
+#include "tests/scenario/PageRows.h"
+
+#include "app/Session.h"
+#include "res/resource.h"
+#include "ui/Format.h"
+
+namespace testsupport {
+namespace {
+
+template <typename Record>
+Bytes BytesOf(const Record& record) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&record);
+    return Bytes(bytes, bytes + sizeof record);
+}
+
+std::u16string CheckState(Operator& op, int id) {
+    return op.IsChecked(id) ? u"checked" : u"unchecked";
+}
+
+const PageRow kPages[] = {
+    {
+        "Network",
+        u"Network",
+        "zelDispHisiNewMenuNetSet",
+        "zelDispHisiNewMenuNetGet",
+        [] { return BytesOf(app::ConfigCache.net); },
+        [](Operator& op) { op.EnterAddress(IDC_NET_DNS1, 0x0A010203); },
+        [](Operator& op) { return ui::Format("%08x", unsigned(op.Address(IDC_NET_DNS1))); },
+        true,
+    },
+    {
+        "AlarmCenter",
+        u"Alarm Center",
+        "zelDispHisiNewMenuNetSet",
+        "zelDispHisiNewMenuNetGet",
+        [] { return BytesOf(app::ConfigCache.net); },
+        [](Operator& op) { op.EnterAddress(IDC_ALARMCENTER_2, 0xC0A80007); },
+        [](Operator& op) { return ui::Format("%08x", unsigned(op.Address(IDC_ALARMCENTER_2))); },
+        true,
+    },
+    {
+        "Ntp",
+        u"NTP Server",
+        "zelDispHisiNewMenuNTPSet",
+        "zelDispHisiNewMenuNTPGet",
+        [] { return BytesOf(app::ConfigCache.ntp); },
+        [](Operator& op) { op.Type(IDC_NTP_PERIOD, u"90"); },
+        [](Operator& op) { return op.Text(IDC_NTP_PERIOD); },
+        false,
+    },
+    {
+        "DialUp",
+        u"PPPOE",
+        "zelDispHisiNewMenuDialSet",
+        "zelDispHisiNewMenuDialGet",
+        [] { return BytesOf(app::ConfigCache.dial); },
+        [](Operator& op) { op.Type(IDC_PPPOE_USER, u"account-2"); },
+        [](Operator& op) { return op.Text(IDC_PPPOE_USER); },
+        false,
+    },
+    {
+        "Ddns",
+        u"DDNS Server",
+        "zelDispHisiNewMenuDDNSSet",
+        "zelDispHisiNewMenuDDNSGet",
+        [] { return BytesOf(app::ConfigCache.ddns); },
+        [](Operator& op) { op.Click(IDC_DDNS_USED); },
+        [](Operator& op) { return CheckState(op, IDC_DDNS_USED); },
+        false,
+    },
+    {
+        "Email",
+        u"Email",
+        "zelDispHisiNewMenuSMTPSet",
+        "zelDispHisiNewMenuSMTPGet",
+        [] { return BytesOf(app::ConfigCache.smtp); },
+        [](Operator& op) { op.Type(IDC_MAIL_CC, u"night-shift@example.com"); },
+        [](Operator& op) { return op.Text(IDC_MAIL_CC); },
+        false,
+    },
+    {
+        "General",
+        u"General",
+        "zelDispHisiNewMenuNormalSet",
+        "zelDispHisiNewMenuNormalGet",
+        [] { return BytesOf(app::ConfigCache.normal); },
+        [](Operator& op) { op.Type(IDC_NORMAL_LOGOUT, u"42"); },
+        [](Operator& op) { return op.Text(IDC_NORMAL_LOGOUT); },
+        true,
+    },
+    {
+        "Encode",
+        u"Encode",
+        "zelDispHisiNewMenuCodeSet",
+        "zelDispHisiNewMenuCodeGet",
+        [] { return BytesOf(app::ConfigCache.code); },
+        [](Operator& op) { op.Click(IDC_CODE_MAIN_AUDIO); },
+        [](Operator& op) { return CheckState(op, IDC_CODE_MAIN_AUDIO); },
+        true,
+        IDC_CODE_CHANNEL,
+        offsetof(device::CodeRecord, channels),
+        sizeof(device::CodeChannel),
+    },
+    {
+        "Schedule",
+        u"Schedule",
+        "zelDispHisiNewMenuRecTimerSet",
+        "zelDispHisiNewMenuRecTimerGet",
+        [] { return BytesOf(app::ConfigCache.recTimer); },
+        [](Operator& op) { op.Click(IDC_REC_ROW6_CHECK); },
+        [](Operator& op) { return CheckState(op, IDC_REC_ROW6_CHECK); },
+        true,
+        IDC_REC_CHANNEL,
+        offsetof(device::RecTimerRecord, channels),
+        sizeof(device::ChannelSchedule),
+    },
+    {
+        "Serial",
+        u"RS232",
+        "zelDispHisiNewMenuSerialsSet",
+        "zelDispHisiNewMenuSerialsGet",
+        [] { return BytesOf(app::ConfigCache.serials); },
+        [](Operator& op) { op.Pick(IDC_SERIAL_FUNCTION, 4); },
+        [](Operator& op) { return ui::Format("%d", op.Selection(IDC_SERIAL_FUNCTION)); },
+        true,
+    },
+    {
+        "Display",
+        u"Display",
+        "zelDispHisiNewMenuVideoOutSet",
+        "zelDispHisiNewMenuVideoOutGet",
+        [] { return BytesOf(app::ConfigCache.videoOut); },
+        [](Operator& op) { op.Click(IDC_VIDEOOUT_TIME); },
+        [](Operator& op) { return CheckState(op, IDC_VIDEOOUT_TIME); },
+        true,
+    },
+    {
+        "PanTiltZoom",
+        u"Pan/Tilt/Zoom",
+        "zelDispHisiNewMenuPTZSet",
+        "zelDispHisiNewMenuPTZGet",
+        [] { return BytesOf(app::ConfigCache.ptz); },
+        [](Operator& op) { op.Type(IDC_PTZ_SPEED, u"42"); },
+        [](Operator& op) { return op.Text(IDC_PTZ_SPEED); },
+        true,
+    },
+    {
+        "ManageRecord",
+        u"Manage Record",
+        "zelDispHisiNewMenuRecAdminSet",
+        "zelDispHisiNewMenuRecAdminGet",
+        [] { return BytesOf(app::ConfigCache.recAdmin); },
+        [](Operator& op) { op.Click(IDC_RECADMIN_STOP1); },
+        [](Operator& op) { return CheckState(op, IDC_RECADMIN_STOP1); },
+        false,
+    },
+    {
+        "Alarm", u"Alarm", "zelDispHisiNewMenuAlarmInSet", "zelDispHisiNewMenuAlarmInGet",
+        [] { return BytesOf(app::ConfigCache.alarmIn); },
+        [](Operator& op) { op.Click(IDC_LINKAGE_BUZZER); },
+        [](Operator& op) { return CheckState(op, IDC_LINKAGE_BUZZER); }, true, IDC_ALARM_INPUT,
+        offsetof(device::AlarmInRecord, inputs), sizeof(device::AlarmInEntry),
+        3,  // the recorder has four inputs
+    },
+};
+
+}  // namespace
+
+std::span<const PageRow> PageRows() {
+    return kPages;
+}
+
+}  // namespace testsupport
