@@ -4,6 +4,7 @@
 #pragma once
 
 #include "device/AlarmRecords.h"
+#include "pages/common/ModeColumns.h"
 #include "pages/common/SettingsPage.h"
 
 class CAlarmOutDlg : public pages::RecordPage<device::AlarmOutRecord> {
@@ -18,9 +19,5 @@ class CAlarmOutDlg : public pages::RecordPage<device::AlarmOutRecord> {
     bool OnCommand(int id, int code) override;
 
   private:
-    // Puts every shown output into one mode (0 Stop, 1 Manual, 2 Auto).
-    void SelectAll(int mode);
-
-    // Position of the checked button in each output's column, from Stop; -1 for none.
-    int modes_[device::kMaxAlarmOutputs] = {};
+    pages::ModeColumns columns_;
 };
