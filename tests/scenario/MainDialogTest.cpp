@@ -1,5 +1,5 @@
 // The configuration window as the operator meets it: the tree by rights, the first page,
-// page switching, refusals, and the save when the window closes.
+// page switching, refusals, and sessions that leave nothing behind.
 #include <gtest/gtest.h>
 
 #include "app/Entries.h"
@@ -107,16 +107,6 @@ TEST_F(MainDialog, test_no_rights_marks_every_guarded_page_and_shows_abnormality
     });
 }
 
-TEST_F(MainDialog, test_without_network_right_network_pages_cannot_be_reached) {
-    RunAs("no-network", [](Operator& op) {
-        ExpectTree(op.TreeNodes(), ExpectedTree(true, false, 4));
-        EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Version"});
-        op.SelectTreeItem(u"Network");
-        ASSERT_TRUE(op.OpenMessageBox().has_value());
-        op.AnswerMessageBox(ui::kIdOk);
-    });
-}
-
 TEST_F(MainDialog, test_without_information_right_general_is_shown_first) {
     RunAs("no-info", [](Operator& op) {
         ExpectTree(op.TreeNodes(), ExpectedTree(false, true, 4));
@@ -126,6 +116,8 @@ TEST_F(MainDialog, test_without_information_right_general_is_shown_first) {
 
 TEST_F(MainDialog, test_forbidden_node_is_refused_and_previous_page_stays) {
     RunAs("no-network", [](Operator& op) {
+        ExpectTree(op.TreeNodes(), ExpectedTree(true, false, 4));
+        EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Version"});
         op.SelectTreeItem(u"Encode");
         op.SelectTreeItem(u"Network");
         const auto box = op.OpenMessageBox();
@@ -162,19 +154,6 @@ TEST_F(MainDialog, test_group_nodes_change_nothing) {
             EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Schedule"});
         }
     });
-}
-
-TEST_F(MainDialog, test_closing_saves_once) {
-    recorder.ClearLog();
-    RunSession([](Operator& op) { op.Close(); });
-    EXPECT_EQ(CallCount("zelDispSaveMenu"), 1);
-}
-
-TEST_F(MainDialog, test_closing_after_accepted_reboot_does_not_save) {
-    app::RebootIssued = 1;
-    recorder.ClearLog();
-    RunSession([](Operator& op) { op.Close(); });
-    EXPECT_EQ(CallCount("zelDispSaveMenu"), 0);
 }
 
 TEST_F(MainDialog, test_fifty_sessions_leave_nothing_behind) {

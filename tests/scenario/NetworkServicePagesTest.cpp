@@ -11,6 +11,7 @@
 #include "device/NetworkRecords.h"
 #include "device/ZelDisp.h"
 #include "res/resource.h"
+#include "tests/support/RecordBytes.h"
 #include "tests/support/ScenarioTest.h"
 
 namespace {
@@ -20,13 +21,8 @@ using testsupport::Operator;
 using testsupport::ScenarioTest;
 using ui::DateTimeValue;
 
-using Bytes = std::vector<std::uint8_t>;
-
-template <typename Record>
-Bytes BytesOf(const Record& record) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&record);
-    return Bytes(bytes, bytes + sizeof record);
-}
+using testsupport::Bytes;
+using testsupport::BytesOf;
 
 // Writes text into a field as the recorder may: without a terminator when it fills the field.
 template <std::size_t N>
@@ -115,15 +111,12 @@ TEST_F(NetworkServicePages, test_ntp_zone_and_start_time_the_controls_cannot_sho
         op.EnterDateTime(IDC_NTP_START, Time(6, 15));
         SaveAndSucceed(op);
     });
-    const auto sent = Sent("zelDispHisiNewMenuNTPSet");
+    const auto sent = testsupport::Decoded<device::NtpRecord>(Calls("zelDispHisiNewMenuNTPSet"));
     ASSERT_EQ(sent.size(), 3u) << "the recorder's own change and the page's two";
-    device::NtpRecord kept{}, set{};
-    std::memcpy(&kept, sent[1].data(), sizeof kept);
-    std::memcpy(&set, sent[2].data(), sizeof set);
-    EXPECT_EQ(kept.timeZoneMinutes, 765);
-    EXPECT_EQ(kept.startTime, 0x0A3Cu) << "not the 03:00 the picker still showed";
-    EXPECT_EQ(set.timeZoneMinutes, 0);
-    EXPECT_EQ(set.startTime, 0x060Fu);
+    EXPECT_EQ(sent[1].timeZoneMinutes, 765);
+    EXPECT_EQ(sent[1].startTime, 0x0A3Cu) << "not the 03:00 the picker still showed";
+    EXPECT_EQ(sent[2].timeZoneMinutes, 0);
+    EXPECT_EQ(sent[2].startTime, 0x060Fu);
 }
 
 TEST_F(NetworkServicePages, test_dial_up_page_shows_each_field_and_sends_the_edited_record) {

@@ -2,17 +2,15 @@
 // shared protocol bytes, each port's own line parameters, Default, and codes no entry stands for.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "device/PtzRecords.h"
 #include "res/resource.h"
-#include "tests/support/ScenarioTest.h"
+#include "tests/support/PageTest.h"
 
 namespace {
 
+using testsupport::Differences;
 using testsupport::ExpectMessage;
 using testsupport::Operator;
-using testsupport::ScenarioTest;
 
 // Function list entries.
 constexpr int kNone = 0, kMatrix = 1, kKeyboard = 2, kTransCom = 4;
@@ -25,40 +23,34 @@ int VisibleLineRows(Operator& op) {
     return visible;
 }
 
-class SerialPage : public ScenarioTest {
+class SerialPage : public testsupport::PageTest<device::SerialsRecord> {
   protected:
+    SerialPage()
+        : PageTest(u"RS232", "Serials", zelDispHisiNewMenuSerialsGet,
+                   "zelDispHisiNewMenuSerialsSet") {}
+
     // RS485 drives a keyboard, RS232 an adapter; header and reserved bytes are the recorder's.
     void SetUp() override {
-        ScenarioTest::SetUp();
+        PageTest::SetUp();
+        stored = {};
         stored.head[0] = 0x11;
         stored.ports[0] = {2, 8, 1, 0, 9600};
         stored.ports[1] = {3, 7, 2, 2, 19200};
         stored.keyboardProtocol = 3;
         stored.adapterProtocol = 7;
         stored.reserved[1] = 0x5A;
-        Store();
-    }
-
-    void Store() {
-        ASSERT_EQ(zsimSetRecord(recorder.handle(), "Serials", &stored, sizeof stored), 0);
     }
 
     // The one record sent, compared with the expected one.
     void ExpectSent(const device::SerialsRecord& expected) const {
-        const auto calls = Calls("zelDispHisiNewMenuSerialsSet");
-        ASSERT_EQ(calls.size(), 1u);
-        ASSERT_EQ(calls[0].bytes.size(), sizeof expected);
-        EXPECT_EQ(std::memcmp(calls[0].bytes.data(), &expected, sizeof expected), 0);
+        const auto sent = Sent();
+        ASSERT_EQ(sent.size(), 1u);
+        EXPECT_EQ(Differences(sent[0], expected), "");
     }
-
-    static void Open(Operator& op) { op.SelectTreeItem(u"RS232"); }
-
-    device::SerialsRecord stored{};
 };
 
 TEST_F(SerialPage, test_ptz_matrix_hides_line_and_protocol_rows_and_shows_the_hint) {
-    RunSession([](Operator& op) {
-        Open(op);
+    Open([](Operator& op) {
         EXPECT_EQ(op.Entries(IDC_SERIAL_PORT), (std::vector<std::u16string>{u"485RS", u"232RS"}));
         EXPECT_EQ(VisibleLineRows(op), 8);
         op.Pick(IDC_SERIAL_FUNCTION, kMatrix);
@@ -78,8 +70,7 @@ TEST_F(SerialPage, test_ptz_matrix_hides_line_and_protocol_rows_and_shows_the_hi
 }
 
 TEST_F(SerialPage, test_protocols_and_line_of_rs232_go_to_the_shared_bytes_and_its_entry) {
-    RunSession([](Operator& op) {
-        Open(op);
+    Open([](Operator& op) {
         op.Pick(IDC_SERIAL_PORT, 1);
         EXPECT_EQ(op.Entries(IDC_SERIAL_PROTOCOL).size(), 10u) << "the adapters";
         EXPECT_EQ(op.Selection(IDC_SERIAL_PROTOCOL), 7);
@@ -104,8 +95,7 @@ TEST_F(SerialPage, test_protocols_and_line_of_rs232_go_to_the_shared_bytes_and_i
 }
 
 TEST_F(SerialPage, test_default_then_save_resets_both_ports_in_one_set) {
-    RunSession([](Operator& op) {
-        Open(op);
+    Open([](Operator& op) {
         op.Click(IDC_DEFAULT);
         EXPECT_EQ(op.Selection(IDC_SERIAL_FUNCTION), kNone);
         EXPECT_EQ(op.Text(IDC_SERIAL_BAUD), u"9600");
@@ -122,9 +112,7 @@ TEST_F(SerialPage, test_codes_no_entry_stands_for_stay_until_the_operator_picks)
     stored.ports[0].function = 9;
     stored.ports[1] = {-2, 0, 0, 12, 0};
     stored.keyboardProtocol = 200;
-    Store();
-    RunSession([](Operator& op) {
-        Open(op);
+    Open([](Operator& op) {
         EXPECT_EQ(op.Selection(IDC_SERIAL_FUNCTION), kTransCom);
         op.Pick(IDC_SERIAL_PORT, 1);
         EXPECT_EQ(op.Selection(IDC_SERIAL_FUNCTION), -1);
