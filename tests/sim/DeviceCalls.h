@@ -1,16 +1,24 @@
 // Every function of the device library as a uniform call on a byte buffer, in the order of
-// the library's name list, so that tests can run the same check on all 50.
+// the library's name list, so that tests can run the same check on all 50; and the recorder
+// the simulator's tests open.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string_view>
 #include <vector>
 
 #include "device/ZelDisp.h"
+#include "tests/support/SimRecorder.h"
 
 namespace simtest {
+
+using testsupport::LoggedCall;
+using testsupport::SimRecorder;
 
 // Large enough for the largest record and for the protocol list buffer.
 inline constexpr std::size_t kCallBufferSize = 9000;
@@ -30,5 +38,14 @@ struct DeviceCall {
 };
 
 std::vector<DeviceCall> AllDeviceCalls();
+
+// A record read with its Get function, which must succeed.
+template <typename Record>
+Record Fetch(ZelHandle handle, std::int32_t(ZEL_CALL* get)(ZelHandle, Record*)) {
+    Record record;
+    std::memset(&record, 0, sizeof record);
+    EXPECT_EQ(get(handle, &record), 0);
+    return record;
+}
 
 }  // namespace simtest

@@ -7,14 +7,14 @@
 #include <thread>
 
 #include "device/ClockWords.h"
-#include "tests/sim/ScopedRecorder.h"
+#include "tests/sim/DeviceCalls.h"
 
 namespace {
 
-using simtest::ScopedRecorder;
+using namespace simtest;
 
 TEST(Latency, test_every_device_call_takes_at_least_the_latency) {
-    ScopedRecorder recorder;
+    SimRecorder recorder;
     ASSERT_EQ(zsimSetLatency(recorder.handle(), 40), 0);
     device::NormalRecord normal{};
     std::uint32_t date = 0, time = 0;
@@ -27,14 +27,14 @@ TEST(Latency, test_every_device_call_takes_at_least_the_latency) {
 }
 
 TEST(Latency, test_bad_latency_is_refused) {
-    ScopedRecorder recorder;
+    SimRecorder recorder;
     EXPECT_EQ(zsimSetLatency(recorder.handle(), -1), -1);
     EXPECT_EQ(zsimSetLatency(0, 10), -1);
     EXPECT_EQ(zsimSetLatency(recorder.handle(), 0), 0);
 }
 
 TEST(Threads, test_device_calls_and_control_calls_interleave) {
-    ScopedRecorder recorder;
+    SimRecorder recorder;
     const ZelHandle handle = recorder.handle();
     ASSERT_EQ(zsimSetLatency(handle, 2), 0);
     constexpr int kCalls = 50;

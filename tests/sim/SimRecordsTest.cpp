@@ -8,15 +8,10 @@
 
 #include "device/ZelDispNames.h"
 #include "tests/sim/DeviceCalls.h"
-#include "tests/sim/ScopedRecorder.h"
 
 namespace {
 
-using simtest::AllDeviceCalls;
-using simtest::CallKind;
-using simtest::DeviceCall;
-using simtest::Fetch;
-using simtest::ScopedRecorder;
+using namespace simtest;
 
 using Buffer = std::vector<std::uint8_t>;
 
@@ -50,7 +45,7 @@ TEST(DeviceCalls, test_table_lists_every_device_function_in_order) {
 TEST(Records, test_unknown_or_closed_handle_fails_every_function_and_leaves_the_buffer) {
     ZelHandle closed = 0;
     {
-        ScopedRecorder recorder;
+        SimRecorder recorder;
         closed = recorder.handle();
     }
     for (ZelHandle handle : {ZelHandle(0), closed, ZelHandle(0xFFFFFFFFu)}) {
@@ -64,7 +59,7 @@ TEST(Records, test_unknown_or_closed_handle_fails_every_function_and_leaves_the_
 }
 
 TEST(Records, test_get_fills_exactly_the_whole_record) {
-    ScopedRecorder recorder;
+    SimRecorder recorder;
     for (const DeviceCall& c : AllDeviceCalls()) {
         if (!IsRecordGet(c))
             continue;
@@ -78,7 +73,7 @@ TEST(Records, test_get_fills_exactly_the_whole_record) {
 }
 
 TEST(Records, test_set_changes_its_own_record_and_no_other) {
-    ScopedRecorder recorder;
+    SimRecorder recorder;
     for (const DeviceCall& set : AllDeviceCalls()) {
         if (set.kind != CallKind::Sends || set.name == "zelDispPaTimeSet")
             continue;
@@ -96,7 +91,7 @@ TEST(Records, test_set_changes_its_own_record_and_no_other) {
 }
 
 TEST(Records, test_recorders_are_independent) {
-    ScopedRecorder first, second;
+    SimRecorder first, second;
     device::NormalRecord normal = Fetch(first.handle(), zelDispHisiNewMenuNormalGet);
     normal.language = 0;
     ASSERT_EQ(zelDispHisiNewMenuNormalSet(first.handle(), &normal), 0);
@@ -113,7 +108,7 @@ TEST(ProtocolList, test_text_and_terminator_are_written_and_the_length_returned)
         std::string(device::kPtzProtocolBufferSize - 1, 'x'),
     };
     for (const std::string& text : cases) {
-        ScopedRecorder recorder;
+        SimRecorder recorder;
         if (text != kDefault) {
             ASSERT_EQ(zsimSetProtocolList(recorder.handle(), text.c_str()), 0);
         }
@@ -127,7 +122,7 @@ TEST(ProtocolList, test_text_and_terminator_are_written_and_the_length_returned)
         }
         EXPECT_EQ(buffer[std::size_t(length) + 1], '\x7F');
     }
-    ScopedRecorder recorder;
+    SimRecorder recorder;
     const std::string tooLong(device::kPtzProtocolBufferSize, 'x');
     EXPECT_EQ(zsimSetProtocolList(recorder.handle(), tooLong.c_str()), -1);
     EXPECT_EQ(zsimSetProtocolList(recorder.handle(), nullptr), -1);
@@ -135,7 +130,7 @@ TEST(ProtocolList, test_text_and_terminator_are_written_and_the_length_returned)
 }
 
 TEST(Records, test_whole_records_are_replaced_by_name_and_size) {
-    ScopedRecorder recorder;
+    SimRecorder recorder;
     device::HddInfoRecord hdd{};
     hdd.diskCount = 9;
     ASSERT_EQ(zsimSetRecord(recorder.handle(), "HddInfo", &hdd, sizeof hdd), 0);
@@ -167,7 +162,7 @@ TEST(Counts, test_counts_are_written_into_the_version_record_as_given) {
     };
     for (const Case& c :
          {Case{0, 0, 0}, Case{16, 16, 4}, Case{4, 2, 1}, Case{40, -3, 7}, Case{-3, 40, -1}}) {
-        ScopedRecorder recorder;
+        SimRecorder recorder;
         const auto before = Snapshot(recorder.handle());
         ASSERT_EQ(zsimSetCounts(recorder.handle(), c.channels, c.alarmInputs, c.alarmOutputs), 0);
         const auto v = Fetch(recorder.handle(), zelDispHisiNewMenuVersionGet);

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <vector>
 
-#include "tests/sim/ScopedRecorder.h"
+#include "tests/sim/DeviceCalls.h"
 
 namespace {
 
-using simtest::ScopedRecorder;
+using namespace simtest;
 
 TEST(Rights, test_each_profile_denies_exactly_its_rights) {
     struct Case {
@@ -23,7 +23,7 @@ TEST(Rights, test_each_profile_denies_exactly_its_rights) {
         {"no-info", {7}, false},
         {"guest", {}, true},
     };
-    ScopedRecorder recorder;
+    SimRecorder recorder;
     std::vector<std::int32_t> ids;
     for (const Case& c : cases) {
         const std::int32_t user = zsimUserId(c.name);
@@ -44,7 +44,7 @@ TEST(Rights, test_each_profile_denies_exactly_its_rights) {
 }
 
 TEST(Rights, test_unknown_user_fails_and_unknown_name_has_no_id) {
-    ScopedRecorder recorder;
+    SimRecorder recorder;
     for (const char* name : {"", "Admin", "root", "guest "})
         EXPECT_EQ(zsimUserId(name), -1) << name;
     EXPECT_EQ(zsimUserId(nullptr), -1);

@@ -13,8 +13,6 @@ namespace {
 
 using namespace text;
 
-// Languages that fall back to the English column.
-constexpr std::uint32_t kOutOfRangeLanguages[] = {4, 7, 0xFFFFFFFF};
 constexpr std::uint32_t kAllLanguages[] = {0, 1, 2, 3, 4, 7, 0xFFFFFFFF};
 
 std::uint32_t Column(std::uint32_t language) {
@@ -42,31 +40,6 @@ TEST(LangText, test_unknown_id_gives_no_text) {
     }
 }
 
-TEST(LangText, test_language_one_is_empty) {
-    for (std::uint32_t id : {kTextConfig, kTextSucceed, kTextWithoutPermission}) {
-        const char16_t* s = LangText(1, id);
-        ASSERT_NE(s, nullptr);
-        EXPECT_EQ(std::u16string(s), u"");
-    }
-}
-
-TEST(LangText, test_language_above_three_reads_english) {
-    for (std::uint32_t language : kOutOfRangeLanguages) {
-        const char16_t* s = LangText(language, kTextSave);
-        ASSERT_NE(s, nullptr) << language;
-        EXPECT_EQ(std::u16string(s), u"Save") << language;
-    }
-}
-
-// Rows that share an English text stay apart: the lookup goes by id only.
-TEST(LangText, test_shared_english_texts_keep_their_own_rows) {
-    EXPECT_EQ(std::u16string(LangText(kColumnPortuguese, kTextDefaultBackup)),
-              u"Padrão de Fabrica");
-    EXPECT_EQ(std::u16string(LangText(kColumnPortuguese, kTextDefault)), u"Padrão");
-    EXPECT_EQ(std::u16string(LangText(kColumnChinese, kTextDefaultBackup)), u"默认/备份");
-    EXPECT_EQ(std::u16string(LangText(kColumnChinese, kTextDefault)), u"默认");
-}
-
 TEST(LongText, test_lookup) {
     for (const std::uint32_t id : {kTextConfigInPtz, kTextRebootQuestion}) {
         for (std::uint32_t language : kAllLanguages) {
@@ -76,9 +49,6 @@ TEST(LongText, test_lookup) {
             EXPECT_EQ(s, row.text[Column(language)]);
         }
     }
-    EXPECT_EQ(std::u16string(LongText(1, kTextRebootQuestion)), u"");
-    EXPECT_EQ(std::u16string(LongText(9, kTextConfigInPtz)), u"Config it in the Pan/Tilt/Zoom");
-
     // The short texts are not in the long table, nor is the terminator's id.
     for (std::uint32_t id : {kTextConfig, 0x5DDu, kTerminatorId}) {
         for (std::uint32_t language : kAllLanguages) {
