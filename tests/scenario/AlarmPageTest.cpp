@@ -20,6 +20,7 @@ using device::PtzPointRecord;
 using testsupport::Differences;
 using testsupport::ExpectMessage;
 using testsupport::Operator;
+using testsupport::SaveAndSucceed;
 
 // The built-in reaction to input `index`, a whole entry.
 AlarmInEntry DefaultEntry(int index, std::uint32_t mask) {
@@ -83,8 +84,7 @@ TEST_F(AlarmPage, test_edits_of_two_inputs_go_out_in_one_set_with_what_the_contr
         op.Pick(IDC_ALARM_INPUT, 1);
         EXPECT_EQ(op.Selection(IDC_ALARM_TYPE), 1);
         op.Pick(IDC_ALARM_TYPE, 0);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     AlarmInRecord expected = stored;
     expected.inputs[0].linkage.tourChannels[1] = 1;
@@ -108,14 +108,11 @@ TEST_F(AlarmPage, test_default_and_all_default_give_each_input_its_own_channel_a
             EXPECT_TRUE(op.IsChecked(id)) << id;
         EXPECT_FALSE(op.IsChecked(IDC_LINKAGE_RECORD1));
         EXPECT_EQ(op.Text(IDC_LINKAGE_LATCH), u"10");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
         op.Click(IDC_ALL_DEFAULT);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
         op.Pick(IDC_ALARM_INPUT, 5);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 3u);
@@ -137,8 +134,7 @@ TEST_F(AlarmPage, test_recorder_without_inputs_edits_nothing_and_opens_nothing) 
         for (int button : {IDC_DEFAULT, IDC_ALL_DEFAULT, IDC_COPY, IDC_PASTE, IDC_SETTING})
             op.Click(button);
         EXPECT_TRUE(op.IsVisible(IDC_ALARM_INPUT)) << "the page, no dialog, takes the input";
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     EXPECT_TRUE(Sent().empty());
 }
@@ -173,8 +169,7 @@ TEST_F(AlarmPtzLink, test_presets_are_offered_by_position_and_only_save_writes_t
         EXPECT_EQ(op.Selection(IDC_PTZLINK_PRESET1), 1);
         op.Pick(IDC_PTZLINK_PRESET1, 2);
         op.Click(IDC_PTZLINK_CANCEL);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     AlarmInRecord expected = stored;
     expected.inputs[0].linkage.ptz[0] = {1, 0x44, 1};
@@ -202,8 +197,7 @@ TEST_F(AlarmPtzLink, test_confirm_keeps_what_no_list_shows_and_channels_beyond_t
         EXPECT_EQ(op.Selection(IDC_PTZLINK_ACTION3), -1);
         op.Pick(IDC_PTZLINK_ACTION1, 0);
         op.Click(IDC_SAVE);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     AlarmInRecord expected = stored;
     expected.inputs[0].linkage.ptz[0].action = 0;

@@ -20,6 +20,7 @@ using testsupport::Decoded;
 using testsupport::Differences;
 using testsupport::ExpectMessage;
 using testsupport::Operator;
+using testsupport::SaveAndSucceed;
 
 const std::u16string kRebootQuestion = text::LongText(2, text::kTextRebootQuestion);
 
@@ -62,8 +63,7 @@ TEST_P(DisplayTour, test_boxes_of_the_recorders_views_show_and_hidden_bytes_are_
             EXPECT_EQ(visible, tour.shown[row]) << "row " << row;
             EXPECT_EQ(op.IsVisible(kTourRows[row][1]), row == 0 || visible > 0) << "row " << row;
         }
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u);
@@ -85,8 +85,7 @@ TEST_F(DisplayPage, test_restart_question_follows_only_a_written_resolution_chan
     Open([this](Operator& op) {
         EXPECT_EQ(op.Selection(IDC_VIDEOOUT_RESOLUTION), -1);
         op.Type(IDC_VIDEOOUT_TRANSPARENCY, u"120");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
 
         op.Pick(IDC_VIDEOOUT_RESOLUTION, 2);
         zsimFail(recorder.handle(), "zelDispHisiNewMenuVideoOutSet", 1, -1);
@@ -186,8 +185,7 @@ TEST_F(ChannelNames, test_recorders_channels_are_edited_and_the_rest_sent_back) 
             << "the unterminated name within its field, cut to 30 bytes";
         EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT5), u"Name 5");
         op.Type(IDC_CHANNAME_EDIT2, u"Gate");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
         EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT2), u"Gate") << "the dialog stays open";
         op.Click(IDC_CHANNAME_CANCEL);
         EXPECT_EQ(op.Text(IDC_VIDEOOUT_TRANSPARENCY), u"200") << "closed: the page is at hand";
@@ -210,8 +208,7 @@ TEST_F(ChannelNames, test_names_are_cut_at_whole_characters) {
         op.Type(IDC_CHANNAME_EDIT2, std::u16string(11, u'通'));
         EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT2), std::u16string(10, u'通'));
         op.Type(IDC_CHANNAME_EDIT3, u"\b");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = SentNames();
     ASSERT_EQ(sent.size(), 1u);

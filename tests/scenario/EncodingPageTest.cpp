@@ -20,6 +20,7 @@ using testsupport::Differences;
 using testsupport::ExpectMessage;
 using testsupport::Narrow;
 using testsupport::Operator;
+using testsupport::SaveAndSucceed;
 
 enum Resolution : std::uint8_t { kCif = 0, kHd1 = 1, kD1 = 2, kQcif = 3 };
 
@@ -62,11 +63,6 @@ class EncodingPage : public testsupport::PageTest<CodeRecord> {
         normal.videoStandard = videoStandard;
         ASSERT_EQ(zsimSetRecord(recorder.handle(), "Normal", &normal, sizeof normal), 0);
         Open(scenario);
-    }
-
-    void SaveAndSucceed(Operator& op) {
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
     }
 };
 

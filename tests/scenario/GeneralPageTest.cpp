@@ -20,6 +20,7 @@ namespace {
 using testsupport::Differences;
 using testsupport::ExpectMessage;
 using testsupport::Operator;
+using testsupport::SaveAndSucceed;
 using ui::DateTimeValue;
 
 const std::u16string kRebootQuestion = text::LongText(2, text::kTextRebootQuestion);
@@ -89,8 +90,7 @@ TEST_F(GeneralPage, test_language_list_stands_for_the_stored_codes) {
 TEST_F(GeneralPage, test_standard_change_asks_but_logout_change_does_not) {
     Open([](Operator& op) {
         op.Type(IDC_NORMAL_LOGOUT, u"30");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
         op.Pick(IDC_NORMAL_STANDARD, 1);
         op.Click(IDC_SAVE);
         ExpectMessage(op, kRebootQuestion, ui::kIdNo);
@@ -125,8 +125,7 @@ TEST_F(GeneralPage, test_values_the_lists_cannot_show_are_kept) {
         EXPECT_EQ(op.Selection(IDC_NORMAL_LANGUAGE), -1);
         EXPECT_EQ(op.Selection(IDC_NORMAL_DATE_FORMAT), -1);
         op.Type(IDC_NORMAL_PACK, u"90");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     ASSERT_EQ(Sent().size(), 1u);
     EXPECT_EQ(Sent()[0].language, 99) << "no selection keeps the recorder's code";

@@ -19,6 +19,7 @@ using device::Ipv4FromOctets;
 using testsupport::Differences;
 using testsupport::ExpectMessage;
 using testsupport::Operator;
+using testsupport::SaveAndSucceed;
 
 const std::u16string kRebootQuestion = text::LongText(2, text::kTextRebootQuestion);
 
@@ -31,8 +32,7 @@ class NetworkPages : public testsupport::PageTest<device::NetRecord> {
 TEST_F(NetworkPages, test_gateway_change_is_sent_without_restart_question) {
     Open([](Operator& op) {
         op.EnterAddress(IDC_NET_GATEWAY, Ipv4FromOctets(10, 1, 2, 3));
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u);
@@ -109,8 +109,7 @@ TEST_F(NetworkPages, test_dhcp_greys_addresses_which_are_still_sent) {
         for (int id : {IDC_NET_DNS1, IDC_NET_DNS2, IDC_NET_CMD_PORT, IDC_NET_TALK_PORT}) {
             EXPECT_TRUE(op.IsEnabled(id)) << id;
         }
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     device::NetRecord expected = stored;
     expected.dhcp = 1;
@@ -136,12 +135,10 @@ TEST_F(NetworkPages, test_alarm_centers_are_stored_and_shared_with_the_network_p
         EXPECT_EQ(op.Text(IDC_ALARMCENTER_1_LABEL), u"Alarm Center1");
         EXPECT_EQ(op.Text(IDC_ALARMCENTER_2_LABEL), u"Alarm Center2");
         op.EnterAddress(IDC_ALARMCENTER_1, Ipv4FromOctets(10, 0, 0, 5));
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
         op.SelectTreeItem(u"Network");
         op.EnterAddress(IDC_NET_GATEWAY, Ipv4FromOctets(10, 0, 0, 1));
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 2u);
@@ -156,8 +153,7 @@ TEST_F(NetworkPages, test_alarm_center_default_sends_zeros) {
         op.SelectTreeItem(u"Alarm Center");
         op.Click(IDC_DEFAULT);
         EXPECT_EQ(op.Address(IDC_ALARMCENTER_1), 0u);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     ASSERT_EQ(Sent().size(), 1u);
     EXPECT_EQ(Sent()[0].alarmCenter1, 0u);

@@ -18,6 +18,7 @@ namespace {
 
 using testsupport::ExpectMessage;
 using testsupport::Operator;
+using testsupport::SaveAndSucceed;
 using testsupport::ScenarioTest;
 using ui::DateTimeValue;
 
@@ -49,11 +50,6 @@ class NetworkServicePages : public ScenarioTest {
         for (const auto& call : Calls(setFunction))
             sent.push_back(call.bytes);
         return sent;
-    }
-
-    void SaveAndSucceed(Operator& op) {
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
     }
 };
 

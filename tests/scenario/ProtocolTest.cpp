@@ -17,6 +17,7 @@ namespace {
 
 using testsupport::ExpectMessage;
 using testsupport::Operator;
+using testsupport::SaveAndSucceed;
 using testsupport::ScenarioTest;
 
 using testsupport::Bytes;
@@ -54,8 +55,7 @@ class Protocol : public ScenarioTest, public testing::WithParamInterface<PageRow
 TEST_P(Protocol, test_save_without_change_makes_no_call_and_succeeds) {
     OnPage([](Operator& op) {
         for (int i = 0; i < 2; ++i) {
-            op.Click(IDC_SAVE);
-            ExpectMessage(op, u"Succeed");
+            SaveAndSucceed(op);
         }
     });
     EXPECT_TRUE(Sent().empty());
@@ -65,8 +65,7 @@ TEST_P(Protocol, test_save_without_change_makes_no_call_and_succeeds) {
 TEST_P(Protocol, test_changed_save_sends_saves_and_keeps_the_record) {
     OnPage([](Operator& op) {
         GetParam().edit(op);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u);
@@ -91,8 +90,7 @@ TEST_P(Protocol, test_failing_set_keeps_cache_and_edits_and_save_tries_again) {
         ExpectMessage(op, u"Failed");
         EXPECT_EQ(GetParam().shown(op), edited) << "the edit stays";
         EXPECT_EQ(GetParam().cached(), fetched);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 2u);
@@ -149,16 +147,14 @@ TEST_P(ProtocolCopy, test_copy_and_paste_move_one_entry_and_paste_needs_a_copy) 
         op.Pick(row.entryList, row.pasteEntry);
         op.Click(IDC_PASTE);
         EXPECT_FALSE(op.OpenMessageBox().has_value());
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
 
         op.Pick(row.entryList, 0);
         row.edit(op);
         op.Click(IDC_COPY);
         op.Pick(row.entryList, row.pasteEntry);
         op.Click(IDC_PASTE);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u) << "a paste before any copy changed nothing";

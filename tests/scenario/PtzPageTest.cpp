@@ -28,6 +28,7 @@ using testsupport::Decoded;
 using testsupport::Differences;
 using testsupport::ExpectMessage;
 using testsupport::Operator;
+using testsupport::SaveAndSucceed;
 
 using Texts = std::vector<std::u16string>;
 using Rows = std::vector<Texts>;
@@ -116,8 +117,7 @@ TEST_F(PtzPage, test_edits_on_two_channels_reach_the_recorder_in_one_set) {
         op.Pick(IDC_PTZ_DATA_BITS, 2);
         op.Pick(IDC_PTZ_STOP_BITS, 1);
         op.Pick(IDC_PTZ_PARITY, 4);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u);
@@ -151,8 +151,7 @@ TEST_F(PtzPage, test_default_and_all_default_within_the_recorder_channels) {
         for (int id : kCameraRows)
             EXPECT_FALSE(op.IsVisible(id)) << "after Default: " << id;
         op.Click(IDC_ALL_DEFAULT);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u);
@@ -187,11 +186,9 @@ TEST_F(PtzPage, test_values_no_list_shows_stay_unselected_and_are_kept) {
                              IDC_PTZ_PARITY})
                 EXPECT_EQ(op.Selection(list) >= 0, channel != 0) << list << " on " << channel;
         }
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
         op.Type(IDC_PTZ_ADDRESS, u"9");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u) << "showing and switching alone change nothing";
@@ -269,8 +266,7 @@ TEST_F(PtzPage, test_presets_added_renamed_deleted_and_saved_for_the_channel) {
         op.Click(IDC_PREPOINT_DELETE);
         EXPECT_FALSE(op.OpenMessageBox().has_value()) << "no question";
         EXPECT_EQ(op.Rows(IDC_PREPOINT_LIST), (Rows{{u"1", u"Lobby"}, {u"5", u"Gate B"}}));
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
         op.Click(ui::kIdCancel);
     });
     const auto sent = SentFor<PtzPointRecord>(1, "zelDispHisiNewMenuPTZPointSet");
@@ -312,8 +308,7 @@ TEST_F(PtzPage, test_preset_edits_cancelled_and_damaged_slots_kept_within_their_
         EnterPreset(op, u"7", u"云台摄像机预置点一");
         op.SelectRow(IDC_PREPOINT_LIST, 0);
         op.Click(IDC_PREPOINT_DELETE);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = SentFor<PtzPointRecord>(0, "zelDispHisiNewMenuPTZPointSet");
     ASSERT_EQ(sent.size(), 1u);
@@ -350,15 +345,13 @@ TEST_F(PtzPage, test_tour_edits_on_patrols_3_and_5_reach_the_recorder_in_one_set
         op.Type(IDC_CRUISE_INTERVAL, u"99");
         EXPECT_EQ(op.Text(IDC_CRUISE_INTERVAL), u"60");
         op.Pick(IDC_CRUISE_SLOT16, 3);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
         op.Click(ui::kIdCancel);
         // A new dialog starts again on patrol 1.
         op.Click(IDC_PTZ_TOUR);
         EXPECT_EQ(op.Selection(IDC_CRUISE_PATROL), 0);
         op.Pick(IDC_CRUISE_SLOT1, 0);  // back to "None"
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = SentFor<PtzCruiseRecord>(1, "zelDispHisiNewMenuPTZCruiseSet");
     ASSERT_EQ(sent.size(), 2u);
@@ -387,11 +380,9 @@ TEST_F(PtzPage, test_undefined_slot_presets_show_nothing_and_keep_their_bytes) {
         EXPECT_EQ(op.Text(IDC_CRUISE_SLOT4), u"2");
         op.Pick(IDC_CRUISE_PATROL, 1);
         op.Pick(IDC_CRUISE_PATROL, 0);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
         op.Paste(IDC_CRUISE_INTERVAL, u"12");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = SentFor<PtzCruiseRecord>(0, "zelDispHisiNewMenuPTZCruiseSet");
     ASSERT_EQ(sent.size(), 1u) << "showing and switching alone change nothing";

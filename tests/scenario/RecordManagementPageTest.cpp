@@ -14,6 +14,7 @@ namespace {
 using testsupport::Differences;
 using testsupport::ExpectMessage;
 using testsupport::Operator;
+using testsupport::SaveAndSucceed;
 
 // Stop, Manual and Auto button of the first five channels' columns.
 constexpr int kButtons[5][3] = {
@@ -67,8 +68,7 @@ TEST_F(RecordManagementPage, test_only_present_channels_are_shown_and_saved) {
 
         op.Click(IDC_RECADMIN_MANUAL3);
         EXPECT_EQ(CheckedMode(op, 2), 1) << "one button per column";
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u);
@@ -83,8 +83,7 @@ TEST_F(RecordManagementPage, test_all_select_stop_stops_every_shown_channel) {
         for (int c = 0; c < 4; ++c)
             EXPECT_EQ(CheckedMode(op, c), 0) << "channel " << c + 1;
         EXPECT_FALSE(op.OpenMessageBox().has_value());
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u);
@@ -98,12 +97,10 @@ TEST_F(RecordManagementPage, test_unknown_mode_is_kept_and_save_without_change_s
     stored.mode[1] = 7;
     Open([](Operator& op) {
         EXPECT_EQ(CheckedMode(op, 1), -1) << "no button stands for mode 7";
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
         op.Click(IDC_RECADMIN_AUTO4);
         op.Click(IDC_RECADMIN_STOP1);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u) << "the first Save had nothing to send";

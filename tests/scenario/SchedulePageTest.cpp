@@ -19,6 +19,7 @@ using device::ScheduleEntry;
 using testsupport::ExpectMessage;
 using testsupport::Operator;
 using testsupport::PaintedRect;
+using testsupport::SaveAndSucceed;
 
 enum Day { kMon, kTue, kWed, kThu, kFri, kSat, kSun };
 
@@ -104,8 +105,7 @@ TEST_F(SchedulePage, test_period_across_midnight_is_stored_but_not_painted) {
         op.EnterDateTime(IDC_REC_ROW1_END, Time(6, 0));
         op.Click(IDC_REC_ROW1_CHECK);
         EXPECT_TRUE(op.Painted(IDC_REC_TUE_BAR).empty());
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u);
@@ -121,8 +121,7 @@ TEST_F(SchedulePage, test_day_of_eight_periods_keeps_the_first_six_once_shown) {
             EXPECT_TRUE(op.IsChecked(id)) << id;
         EXPECT_EQ(op.DateTime(IDC_REC_ROW6_START).hour, 5);
         EXPECT_EQ(op.Painted(IDC_REC_WED_BAR).size(), 6u);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u);
@@ -149,8 +148,7 @@ TEST_F(SchedulePage, test_default_clears_only_the_shown_day_of_the_shown_channel
         EXPECT_EQ(op.DateTime(IDC_REC_ROW1_START).hour, 0);
         EXPECT_TRUE(op.Painted(IDC_REC_TUE_BAR).empty());
         EXPECT_EQ(op.Painted(IDC_REC_MON_BAR).size(), 1u);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u);
@@ -165,8 +163,7 @@ TEST_F(SchedulePage, test_picker_of_unchecked_row_leaves_the_day_as_it_was) {
     Open([](Operator& op) {
         op.EnterDateTime(IDC_REC_ROW3_START, Time(5, 0));
         op.EnterDateTime(IDC_REC_ROW3_END, Time(7, 0));
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u);  // the periods moved down to the lowest entries
@@ -182,8 +179,7 @@ TEST_F(SchedulePage, test_period_no_picker_can_show_is_unchecked_and_freed) {
         EXPECT_FALSE(op.IsChecked(IDC_REC_ROW1_CHECK));
         EXPECT_FALSE(op.IsChecked(IDC_REC_ROW2_CHECK));
         EXPECT_TRUE(op.IsChecked(IDC_REC_ROW3_CHECK));
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u);
@@ -202,8 +198,7 @@ TEST_F(SchedulePage, test_without_channels_nothing_addresses_a_channel) {
         op.Click(IDC_COPY);
         op.Click(IDC_PASTE);
         op.Click(IDC_DEFAULT);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     EXPECT_EQ(CallCount("zelDispHisiNewMenuRecTimerSet"), 0);
 }

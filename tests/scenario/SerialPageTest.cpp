@@ -11,6 +11,7 @@ namespace {
 using testsupport::Differences;
 using testsupport::ExpectMessage;
 using testsupport::Operator;
+using testsupport::SaveAndSucceed;
 
 // Function list entries.
 constexpr int kNone = 0, kMatrix = 1, kKeyboard = 2, kTransCom = 4;
@@ -61,8 +62,7 @@ TEST_F(SerialPage, test_ptz_matrix_hides_line_and_protocol_rows_and_shows_the_hi
         op.Pick(IDC_SERIAL_FUNCTION, kNone);
         EXPECT_EQ(VisibleLineRows(op), 8);
         EXPECT_FALSE(op.IsVisible(IDC_SERIAL_HINT) || op.IsVisible(IDC_SERIAL_PROTOCOL));
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     device::SerialsRecord expected = stored;
     expected.ports[0].function = 0;
@@ -84,8 +84,7 @@ TEST_F(SerialPage, test_protocols_and_line_of_rs232_go_to_the_shared_bytes_and_i
         op.Pick(IDC_SERIAL_PORT, 0);
         EXPECT_EQ(op.Selection(IDC_SERIAL_PROTOCOL), 1) << "RS485's keyboard uses the same byte";
         EXPECT_EQ(op.Text(IDC_SERIAL_BAUD), u"9600");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     device::SerialsRecord expected = stored;
     expected.ports[1].function = 2;
@@ -99,8 +98,7 @@ TEST_F(SerialPage, test_default_then_save_resets_both_ports_in_one_set) {
         op.Click(IDC_DEFAULT);
         EXPECT_EQ(op.Selection(IDC_SERIAL_FUNCTION), kNone);
         EXPECT_EQ(op.Text(IDC_SERIAL_BAUD), u"9600");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     device::SerialsRecord expected = stored;
     expected.ports[0] = expected.ports[1] = {0, 8, 1, 0, 9600};
@@ -117,14 +115,12 @@ TEST_F(SerialPage, test_codes_no_entry_stands_for_stay_until_the_operator_picks)
         op.Pick(IDC_SERIAL_PORT, 1);
         EXPECT_EQ(op.Selection(IDC_SERIAL_FUNCTION), -1);
         EXPECT_EQ(op.Selection(IDC_SERIAL_PARITY), -1);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");  // nothing to send yet
+        SaveAndSucceed(op);  // nothing to send yet
         op.Pick(IDC_SERIAL_FUNCTION, kKeyboard);
         EXPECT_EQ(op.Selection(IDC_SERIAL_PROTOCOL), -1) << "protocol 200 is in no list";
         op.Pick(IDC_SERIAL_PORT, 0);
         op.Pick(IDC_SERIAL_FUNCTION, kTransCom);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     device::SerialsRecord expected = stored;
     expected.ports[0].function = 5;

@@ -5,6 +5,7 @@
 #include "app/Entries.h"
 #include "app/Session.h"
 #include "pages/CMainDlg.h"
+#include "res/resource.h"
 #include "ui/GraphicsObject.h"
 
 namespace testsupport {
@@ -47,6 +48,11 @@ void ExpectMessage(Operator& op, std::u16string_view text, int answer) {
     EXPECT_EQ(box->caption, u"Info");
     EXPECT_EQ(box->type, 0x30u | (answer == 6 || answer == 7 ? 4u : 0u));
     op.AnswerMessageBox(answer);
+}
+
+void SaveAndSucceed(Operator& op) {
+    op.Click(IDC_SAVE);
+    ExpectMessage(op, u"Succeed");
 }
 
 }  // namespace testsupport
