@@ -17,25 +17,15 @@ HostOptions Parse(const Args& args) {
     });
 }
 
-TEST(HostOptions, test_options_no_arguments_run_in_english_with_every_right) {
-    const HostOptions options = Parse({});
-    EXPECT_EQ(options.action(), HostOptions::Action::Run);
-    EXPECT_EQ(options.language(), 2u);
-    EXPECT_FALSE(options.user());
-    EXPECT_FALSE(options.channels());
-    EXPECT_EQ(options.statePath(), "");
-    EXPECT_FALSE(options.latencyMs());
-    EXPECT_FALSE(options.page());
-    EXPECT_FALSE(options.screenshot());
-    EXPECT_FALSE(options.closeAfterMs()) << "the operator closes the window";
-}
-
-TEST(HostOptions, test_options_language_names_give_the_entry_numbers) {
+TEST(HostOptions, test_options_language_names_give_the_entry_numbers_english_by_default) {
     const struct {
         Args args;
         std::uint32_t language;
-    } rows[] = {
-        {{"--lang", "zh"}, 0}, {{"--lang", "en"}, 2}, {{"--lang", "pt"}, 3}, {{"--lang=pt"}, 3}};
+    } rows[] = {{{}, 2},
+                {{"--lang", "zh"}, 0},
+                {{"--lang", "en"}, 2},
+                {{"--lang", "pt"}, 3},
+                {{"--lang=pt"}, 3}};
     for (const auto& row : rows) {
         const HostOptions options = Parse(row.args);
         EXPECT_EQ(options.action(), HostOptions::Action::Run) << options.error();

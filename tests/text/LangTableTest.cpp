@@ -178,20 +178,6 @@ TEST(LangTable, test_tree_and_page_captions_distinct_per_language) {
     }
 }
 
-TEST(LangTable, test_channel_rows_end_with_their_number) {
-    for (std::uint32_t language : kLanguages) {
-        for (int n = 1; n <= 16; ++n) {
-            const std::u16string s = Text(language, kTextCam1 + n - 1);
-            const std::string digits = std::to_string(n);
-            const std::u16string number(digits.begin(), digits.end());
-            ASSERT_GT(s.size(), number.size()) << "CAM " << n << " column " << language;
-            EXPECT_EQ(s.substr(s.size() - number.size()), number) << "column " << language;
-            const char16_t before = s[s.size() - number.size() - 1];
-            EXPECT_FALSE(before >= u'0' && before <= u'9') << "CAM " << n << " column " << language;
-        }
-    }
-}
-
 TEST(LongTextTable, test_rows_fit_their_columns) {
     EXPECT_EQ(LongTextTable[0].id, kTextConfigInPtz);
     EXPECT_EQ(LongTextTable[1].id, kTextRebootQuestion);
