@@ -368,23 +368,4 @@ TEST_F(EncodingPage, test_every_block_of_ff_bytes_keeps_what_the_lists_cannot_sh
     EXPECT_EQ(Differences(sent[0], expected), "");
 }
 
-TEST_F(EncodingPage, test_extreme_frame_rate_fields_are_shown_and_kept) {
-    SetMain(stored.channels[0], kD1, 0, 1024);
-    stored.channels[0].main.frameRateTimes10 = 0x7FFF;
-    stored.channels[0].extra.frameRateTimes10 = -32768;
-    stored.channels[1].main.resolution = 7;  // no resolution the list knows
-    Open([this](Operator& op) {
-        EXPECT_EQ(op.Selection(IDC_CODE_MAIN_FRAME_RATE), -1);
-        EXPECT_EQ(Ref(op, IDC_CODE_MAIN_REF), "100636~536740Kb/s");
-        EXPECT_EQ(op.Entries(IDC_CODE_MAIN_BITRATE).size(), 1u) << "only Customized";
-        EXPECT_EQ(Ref(op, IDC_CODE_EXTRA_REF), "1~1Kb/s");
-        op.Pick(IDC_CODE_CHANNEL, 1);
-        EXPECT_EQ(op.Selection(IDC_CODE_MAIN_RESOLUTION), -1);
-        EXPECT_EQ(Ref(op, IDC_CODE_MAIN_REF), "192~1024Kb/s") << "listed as CIF";
-        op.Pick(IDC_CODE_CHANNEL, 0);
-        SaveAndSucceed(op);
-    });
-    EXPECT_EQ(CallCount("zelDispHisiNewMenuCodeSet"), 0) << "nothing the operator changed";
-}
-
 }  // namespace

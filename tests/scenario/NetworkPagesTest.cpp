@@ -1,6 +1,5 @@
 // The Network and Alarm Center pages as the recorder and the operator see them: what is sent
-// on Save, the restart question after a port change, Refresh of what the recorder changed, DHCP,
-// Default and the shared record.
+// on Save, the restart question after a port change, DHCP, Default and the shared record.
 #include <gtest/gtest.h>
 
 #include "app/Entries.h"
@@ -80,23 +79,6 @@ TEST_F(NetworkPages, test_port_change_answered_yes_restarts_and_skips_later_save
     recorder.ClearLog();
     RunSession([](Operator& op) { op.Close(); });
     EXPECT_EQ(CallCount("zelDispSaveMenu"), 0) << "nor in a later session of the library";
-}
-
-TEST_F(NetworkPages, test_refresh_replaces_edits_with_the_recorder_values) {
-    device::NetRecord changed = stored;
-    changed.cmdPort = 7001;
-    changed.dhcp = 1;
-    changed.alarmCenter2 = Ipv4FromOctets(172, 16, 0, 9);
-    Open([&](Operator& op) {
-        op.Type(IDC_NET_CMD_PORT, u"1234");
-        // Someone else changes the recorder meanwhile.
-        ASSERT_GE(zelDispHisiNewMenuNetSet(recorder.handle(), &changed), 0);
-        op.Click(IDC_REFRESH);
-        EXPECT_EQ(op.Text(IDC_NET_CMD_PORT), u"7001");
-        EXPECT_TRUE(op.IsChecked(IDC_NET_DHCP));
-        EXPECT_FALSE(op.IsEnabled(IDC_NET_GATEWAY));
-    });
-    EXPECT_EQ(Differences(app::ConfigCache.net, changed), "");
 }
 
 TEST_F(NetworkPages, test_dhcp_greys_addresses_which_are_still_sent) {

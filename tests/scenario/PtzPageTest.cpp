@@ -391,19 +391,4 @@ TEST_F(PtzPage, test_undefined_slot_presets_show_nothing_and_keep_their_bytes) {
     EXPECT_EQ(Differences(sent[0], expected), "");
 }
 
-TEST_F(PtzPage, test_tour_offers_every_defined_preset_or_none_only) {
-    for (int k = 0; k < device::kPresetSlots; ++k)
-        Define(points[0], k, "P");
-    points[1] = {};
-    Open(0, [](Operator& op) {
-        for (int channel : {0, 1}) {
-            op.Pick(IDC_PTZ_CHANNEL, channel);
-            op.Click(IDC_PTZ_TOUR);
-            for (int id : {IDC_CRUISE_SLOT1, IDC_CRUISE_SLOT16})
-                EXPECT_EQ(op.Entries(id).size(), channel == 0 ? 256u : 1u) << id;
-            op.Click(ui::kIdCancel);
-        }
-    });
-}
-
 }  // namespace

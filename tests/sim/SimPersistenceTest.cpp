@@ -160,7 +160,7 @@ TEST(StateFile, test_save_replaces_the_file_and_leaves_no_temporary_file) {
     TempDir dir;
     const std::string path = dir.File("recorder.state");
     SimRecorder recorder(path);
-    for (std::uint8_t language : {0, 3, 12}) {
+    for (std::uint8_t language : {0, 12}) {
         device::NormalRecord normal = Fetch(recorder.handle(), zelDispHisiNewMenuNormalGet);
         normal.language = language;
         ASSERT_EQ(zelDispHisiNewMenuNormalSet(recorder.handle(), &normal), 0);

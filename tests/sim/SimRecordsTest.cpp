@@ -90,15 +90,6 @@ TEST(Records, test_set_changes_its_own_record_and_no_other) {
     }
 }
 
-TEST(Records, test_recorders_are_independent) {
-    SimRecorder first, second;
-    device::NormalRecord normal = Fetch(first.handle(), zelDispHisiNewMenuNormalGet);
-    normal.language = 0;
-    ASSERT_EQ(zelDispHisiNewMenuNormalSet(first.handle(), &normal), 0);
-    EXPECT_EQ(Fetch(second.handle(), zelDispHisiNewMenuNormalGet).language, 2);
-    EXPECT_NE(first.handle(), second.handle());
-}
-
 TEST(ProtocolList, test_text_and_terminator_are_written_and_the_length_returned) {
     const std::string kDefault = "(default)";
     const std::string cases[] = {

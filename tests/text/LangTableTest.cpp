@@ -124,34 +124,6 @@ TEST(LangTable, test_texts_present_and_trimmed) {
     }
 }
 
-// Chinese texts take full-width punctuation; Portuguese ones are in sentence case (a word
-// after the first starts in lower case unless it is an abbreviation in capitals). The rows
-// whose texts are given stay as given.
-TEST(LangTable, test_chinese_punctuation_and_portuguese_case) {
-    const std::set<std::uint32_t> given = {kTextDefaultBackup, kTextWithoutPermission};
-    for (std::size_t i = 0; i < kLangRowCount; ++i) {
-        const LangRow& row = LangTable[i];
-        if (given.count(row.id))
-            continue;
-        const std::u16string chinese = row.text[kColumnChinese];
-        EXPECT_EQ(chinese.find_first_of(u"(),:;?!"), std::u16string::npos) << Hex(row.id);
-
-        const std::u16string portuguese = row.text[kColumnPortuguese];
-        std::size_t start = portuguese.find_first_not_of(u' ');
-        bool first = true;
-        while (start != std::u16string::npos) {
-            const std::size_t end = std::min(portuguese.find(u' ', start), portuguese.size());
-            const std::u16string word = portuguese.substr(start, end - start);
-            const bool capital = word[0] >= u'A' && word[0] <= u'Z';
-            const bool abbreviation =
-                std::none_of(word.begin(), word.end(), [](char16_t c) { return c >= u'a'; });
-            EXPECT_TRUE(first || !capital || abbreviation) << Hex(row.id) << " word at " << start;
-            first = false;
-            start = portuguese.find_first_not_of(u' ', end);
-        }
-    }
-}
-
 // The main window finds a page by the text of its tree node, so these must not collide.
 TEST(LangTable, test_tree_and_page_captions_distinct_per_language) {
     const std::uint32_t captions[] = {

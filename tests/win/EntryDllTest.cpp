@@ -134,18 +134,6 @@ TEST_F(EntryDll, test_plain_entry_fetches_shows_window_and_saves_on_close) {
     EXPECT_EQ(log.back(), "zelDispSaveMenu");
 }
 
-TEST_F(EntryDll, test_rights_entry_asks_the_device_for_the_user_first) {
-    zsimClearLog(handle);
-    {
-        WindowCloser closer;
-        EXPECT_EQ(initEx(handle, 3, 0, zsimUserId("guest")), 0);
-    }
-    const auto log = LoggedFunctions(handle);
-    ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.front(), "zelDispHisiNewMenuUserListGet");
-    EXPECT_EQ(log.back(), "zelDispSaveMenu");
-}
-
 // The library makes its windows' backend before it reads the recorder, so that a slow one
 // shows the progress window; it is gone once the entry returns.
 TEST_F(EntryDll, test_slow_recorder_shows_progress_before_the_window) {
