@@ -17,10 +17,7 @@ using device::AlarmInEntry;
 using device::AlarmInRecord;
 using device::PtzLinkEntry;
 using device::PtzPointRecord;
-using testsupport::Differences;
-using testsupport::ExpectMessage;
-using testsupport::Operator;
-using testsupport::SaveAndSucceed;
+using namespace testsupport;
 
 // The built-in reaction to input `index`, a whole entry.
 AlarmInEntry DefaultEntry(int index, std::uint32_t mask) {
@@ -34,7 +31,7 @@ AlarmInEntry DefaultEntry(int index, std::uint32_t mask) {
     return entry;
 }
 
-class AlarmPage : public testsupport::PageTest<AlarmInRecord> {
+class AlarmPage : public PageTest<AlarmInRecord> {
   protected:
     AlarmPage()
         : PageTest(u"Alarm", "AlarmIn", zelDispHisiNewMenuAlarmInGet,

@@ -10,21 +10,13 @@
 #include "device/InfoRecords.h"
 #include "res/resource.h"
 #include "tests/support/PageTest.h"
-#include "text/LangText.h"
-#include "text/TextIds.h"
 #include "ui/Styles.h"
 
 namespace {
 
-using testsupport::Decoded;
-using testsupport::Differences;
-using testsupport::ExpectMessage;
-using testsupport::Operator;
-using testsupport::SaveAndSucceed;
+using namespace testsupport;
 
-const std::u16string kRebootQuestion = text::LongText(2, text::kTextRebootQuestion);
-
-class DisplayPage : public testsupport::PageTest<device::VideoOutRecord> {
+class DisplayPage : public PageTest<device::VideoOutRecord> {
   protected:
     DisplayPage()
         : PageTest(u"Display", "VideoOut", zelDispHisiNewMenuVideoOutGet,
@@ -148,7 +140,7 @@ TEST_F(DisplayPage, test_refresh_reads_the_channel_names_and_keeps_them_when_tha
     EXPECT_EQ(CallCount("zelDispHisiNewMenuChanNameGet"), 3);  // at entry and on each Refresh
 }
 
-class ChannelNames : public testsupport::ScenarioTest {
+class ChannelNames : public ScenarioTest {
   protected:
     // Names with leftovers after their terminators, and the fourth without a terminator.
     void SetUp() override {

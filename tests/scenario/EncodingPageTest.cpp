@@ -16,11 +16,7 @@ namespace {
 
 using device::CodeChannel;
 using device::CodeRecord;
-using testsupport::Differences;
-using testsupport::ExpectMessage;
-using testsupport::Narrow;
-using testsupport::Operator;
-using testsupport::SaveAndSucceed;
+using namespace testsupport;
 
 enum Resolution : std::uint8_t { kCif = 0, kHd1 = 1, kD1 = 2, kQcif = 3 };
 
@@ -42,7 +38,7 @@ void SetMain(CodeChannel& block, Resolution resolution, int framesPerSecond, int
     block.main.bitrate = std::int16_t(bitrate);
 }
 
-class EncodingPage : public testsupport::PageTest<CodeRecord> {
+class EncodingPage : public PageTest<CodeRecord> {
   protected:
     EncodingPage()
         : PageTest(u"Encode", "Code", zelDispHisiNewMenuCodeGet, "zelDispHisiNewMenuCodeSet") {}

@@ -1,6 +1,6 @@
 // The General page as the recorder and the operator see it: the running clock, the language
 // list and its stored codes, the restart question for the language and the video standard,
-// Default, and the clock writes.
+// values no list shows, and the clock writes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,34 +10,27 @@
 #include "device/ClockWords.h"
 #include "device/RecordingRecords.h"
 #include "res/resource.h"
-#include "text/LangText.h"
-#include "text/TextIds.h"
 #include "tests/support/PageTest.h"
 #include "ui/Styles.h"
 
 namespace {
 
-using testsupport::Differences;
-using testsupport::ExpectMessage;
-using testsupport::Operator;
-using testsupport::SaveAndSucceed;
+using namespace testsupport;
 using ui::DateTimeValue;
-
-const std::u16string kRebootQuestion = text::LongText(2, text::kTextRebootQuestion);
 
 bool SameTime(const DateTimeValue& a, int hour, int minute, int second) {
     return a.hour == hour && a.minute == minute && a.second == second;
 }
 
 // The clock words a clock write sent.
-std::pair<std::uint32_t, std::uint32_t> Words(const testsupport::LoggedCall& call) {
+std::pair<std::uint32_t, std::uint32_t> Words(const LoggedCall& call) {
     std::uint32_t words[2] = {};
     EXPECT_EQ(call.bytes.size(), sizeof words);
     std::memcpy(words, call.bytes.data(), std::min(call.bytes.size(), sizeof words));
     return {words[0], words[1]};
 }
 
-class GeneralPage : public testsupport::PageTest<device::NormalRecord> {
+class GeneralPage : public PageTest<device::NormalRecord> {
   protected:
     GeneralPage()
         : PageTest(u"General", "Normal", zelDispHisiNewMenuNormalGet,
@@ -100,22 +93,6 @@ TEST_F(GeneralPage, test_standard_change_asks_but_logout_change_does_not) {
     ASSERT_EQ(sent.size(), 2u);
     EXPECT_EQ(std::int16_t{sent[0].autoLogoutMinutes}, 30);
     EXPECT_EQ(sent[1].videoStandard, 1);
-}
-
-TEST_F(GeneralPage, test_default_then_save_stores_the_default_record) {
-    Open([](Operator& op) {
-        op.Click(IDC_DEFAULT);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, kRebootQuestion, ui::kIdNo);  // English (2) becomes Chinese (0)
-        ExpectMessage(op, u"Succeed");
-    });
-    ASSERT_EQ(Sent().size(), 1u);
-    device::NormalRecord expected{};
-    expected.dateSeparator = 1;
-    expected.packMinutes = 60;
-    expected.autoLogoutMinutes = 10;
-    expected.dvrNumber[0] = '8';
-    EXPECT_EQ(Differences(Sent()[0], expected), "");
 }
 
 TEST_F(GeneralPage, test_values_the_lists_cannot_show_are_kept) {

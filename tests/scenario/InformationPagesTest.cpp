@@ -13,9 +13,7 @@
 
 namespace {
 
-using testsupport::Narrow;
-using testsupport::Operator;
-using testsupport::ScenarioTest;
+using namespace testsupport;
 
 class InformationPages : public ScenarioTest {
   protected:

@@ -12,9 +12,7 @@
 
 namespace {
 
-using testsupport::Operator;
-using testsupport::ScenarioTest;
-using testsupport::TreeNodeSeen;
+using namespace testsupport;
 
 std::u16string T(std::uint32_t id, std::uint32_t language = 2) {
     return text::LangText(language, id);

@@ -7,22 +7,15 @@
 #include "device/Ipv4.h"
 #include "device/NetworkRecords.h"
 #include "res/resource.h"
-#include "text/LangText.h"
-#include "text/TextIds.h"
 #include "tests/support/PageTest.h"
 #include "ui/Styles.h"
 
 namespace {
 
 using device::Ipv4FromOctets;
-using testsupport::Differences;
-using testsupport::ExpectMessage;
-using testsupport::Operator;
-using testsupport::SaveAndSucceed;
+using namespace testsupport;
 
-const std::u16string kRebootQuestion = text::LongText(2, text::kTextRebootQuestion);
-
-class NetworkPages : public testsupport::PageTest<device::NetRecord> {
+class NetworkPages : public PageTest<device::NetRecord> {
   protected:
     NetworkPages()
         : PageTest(u"Network", "Net", zelDispHisiNewMenuNetGet, "zelDispHisiNewMenuNetSet") {}

@@ -16,14 +16,8 @@
 
 namespace {
 
-using testsupport::ExpectMessage;
-using testsupport::Operator;
-using testsupport::SaveAndSucceed;
-using testsupport::ScenarioTest;
+using namespace testsupport;
 using ui::DateTimeValue;
-
-using testsupport::Bytes;
-using testsupport::BytesOf;
 
 // Writes text into a field as the recorder may: without a terminator when it fills the field.
 template <std::size_t N>
@@ -107,7 +101,7 @@ TEST_F(NetworkServicePages, test_ntp_zone_and_start_time_the_controls_cannot_sho
         op.EnterDateTime(IDC_NTP_START, Time(6, 15));
         SaveAndSucceed(op);
     });
-    const auto sent = testsupport::Decoded<device::NtpRecord>(Calls("zelDispHisiNewMenuNTPSet"));
+    const auto sent = Decoded<device::NtpRecord>(Calls("zelDispHisiNewMenuNTPSet"));
     ASSERT_EQ(sent.size(), 3u) << "the recorder's own change and the page's two";
     EXPECT_EQ(sent[1].timeZoneMinutes, 765);
     EXPECT_EQ(sent[1].startTime, 0x0A3Cu) << "not the 03:00 the picker still showed";

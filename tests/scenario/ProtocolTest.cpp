@@ -16,13 +16,7 @@
 
 namespace {
 
-using testsupport::ExpectMessage;
-using testsupport::Operator;
-using testsupport::SaveAndSucceed;
-using testsupport::ScenarioTest;
-
-using testsupport::Bytes;
-using testsupport::PageRow;
+using namespace testsupport;
 
 class Protocol : public ScenarioTest, public testing::WithParamInterface<PageRow> {
   protected:
@@ -153,7 +147,7 @@ TEST_P(ProtocolCopy, test_copy_and_paste_move_one_entry_and_paste_needs_a_copy) 
 
 std::vector<PageRow> Rows(bool (*wanted)(const PageRow&)) {
     std::vector<PageRow> rows;
-    for (const PageRow& row : testsupport::PageRows()) {
+    for (const PageRow& row : PageRows()) {
         if (wanted(row))
             rows.push_back(row);
     }
@@ -164,7 +158,7 @@ std::string RowName(const testing::TestParamInfo<PageRow>& info) {
     return info.param.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, Protocol, testing::ValuesIn(testsupport::PageRows()), RowName);
+INSTANTIATE_TEST_SUITE_P(Pages, Protocol, testing::ValuesIn(PageRows()), RowName);
 INSTANTIATE_TEST_SUITE_P(Pages, ProtocolDefault,
                          testing::ValuesIn(Rows([](const PageRow& row) { return row.hasDefault; })),
                          RowName);

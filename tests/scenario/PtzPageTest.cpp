@@ -24,11 +24,7 @@ using device::PtzChannel;
 using device::PtzCruiseRecord;
 using device::PtzPointRecord;
 using device::PtzRecord;
-using testsupport::Decoded;
-using testsupport::Differences;
-using testsupport::ExpectMessage;
-using testsupport::Operator;
-using testsupport::SaveAndSucceed;
+using namespace testsupport;
 
 using Texts = std::vector<std::u16string>;
 using Rows = std::vector<Texts>;
@@ -43,7 +39,7 @@ void Define(PtzPointRecord& points, int number, std::string_view name) {
 constexpr int kCameraRows[] = {IDC_PTZ_PRESET_LABEL, IDC_PTZ_PRESET, IDC_PTZ_TOUR_LABEL,
                                IDC_PTZ_TOUR};
 
-class PtzPage : public testsupport::PageTest<PtzRecord> {
+class PtzPage : public PageTest<PtzRecord> {
   protected:
     PtzPage()
         : PageTest(u"Pan/Tilt/Zoom", "PTZ", zelDispHisiNewMenuPTZGet, "zelDispHisiNewMenuPTZSet") {}

@@ -11,10 +11,7 @@
 
 namespace {
 
-using testsupport::Differences;
-using testsupport::ExpectMessage;
-using testsupport::Operator;
-using testsupport::SaveAndSucceed;
+using namespace testsupport;
 
 // Stop, Manual and Auto button of the first five channels' columns.
 constexpr int kButtons[5][3] = {
@@ -36,7 +33,7 @@ int CheckedMode(Operator& op, int channel) {
     return mode;
 }
 
-class RecordManagementPage : public testsupport::PageTest<device::RecAdminRecord> {
+class RecordManagementPage : public PageTest<device::RecAdminRecord> {
   protected:
     RecordManagementPage()
         : PageTest(u"Manage Record", "RecAdmin", zelDispHisiNewMenuRecAdminGet,

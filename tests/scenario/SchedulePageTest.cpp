@@ -16,10 +16,7 @@ namespace {
 using device::ChannelSchedule;
 using device::RecTimerRecord;
 using device::ScheduleEntry;
-using testsupport::ExpectMessage;
-using testsupport::Operator;
-using testsupport::PaintedRect;
-using testsupport::SaveAndSucceed;
+using namespace testsupport;
 
 enum Day { kMon, kTue, kWed, kThu, kFri, kSat, kSun };
 
@@ -60,7 +57,7 @@ std::pair<int, int> Expected(const PaintedRect& painted, int start, int end) {
     return {int(double(start) * w / 1440), int(double(end) * w / 1440)};
 }
 
-class SchedulePage : public testsupport::PageTest<RecTimerRecord> {
+class SchedulePage : public PageTest<RecTimerRecord> {
   protected:
     SchedulePage()
         : PageTest(u"Schedule", "RecTimer", zelDispHisiNewMenuRecTimerGet,

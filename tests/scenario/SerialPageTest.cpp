@@ -1,5 +1,5 @@
 // The RS232 page as the recorder and the operator see it: the rows a port's function shows, the
-// shared protocol bytes, each port's own line parameters, Default, and codes no entry stands for.
+// shared protocol bytes, each port's own line parameters, and codes no entry stands for.
 #include <gtest/gtest.h>
 
 #include "device/PtzRecords.h"
@@ -8,10 +8,7 @@
 
 namespace {
 
-using testsupport::Differences;
-using testsupport::ExpectMessage;
-using testsupport::Operator;
-using testsupport::SaveAndSucceed;
+using namespace testsupport;
 
 // Function list entries.
 constexpr int kNone = 0, kMatrix = 1, kKeyboard = 2, kTransCom = 4;
@@ -24,7 +21,7 @@ int VisibleLineRows(Operator& op) {
     return visible;
 }
 
-class SerialPage : public testsupport::PageTest<device::SerialsRecord> {
+class SerialPage : public PageTest<device::SerialsRecord> {
   protected:
     SerialPage()
         : PageTest(u"RS232", "Serials", zelDispHisiNewMenuSerialsGet,
@@ -90,19 +87,6 @@ TEST_F(SerialPage, test_protocols_and_line_of_rs232_go_to_the_shared_bytes_and_i
     expected.ports[1].function = 2;
     expected.ports[1].baudRate = 115200;  // offset 16
     expected.keyboardProtocol = 1;        // byte 20
-    ExpectSent(expected);
-}
-
-TEST_F(SerialPage, test_default_then_save_resets_both_ports_in_one_set) {
-    Open([](Operator& op) {
-        op.Click(IDC_DEFAULT);
-        EXPECT_EQ(op.Selection(IDC_SERIAL_FUNCTION), kNone);
-        EXPECT_EQ(op.Text(IDC_SERIAL_BAUD), u"9600");
-        SaveAndSucceed(op);
-    });
-    device::SerialsRecord expected = stored;
-    expected.ports[0] = expected.ports[1] = {0, 8, 1, 0, 9600};
-    expected.keyboardProtocol = expected.adapterProtocol = 0;
     ExpectSent(expected);
 }
 

@@ -43,9 +43,14 @@ std::string Differences(const T& a, const T& b) {
     const auto* y = reinterpret_cast<const std::uint8_t*>(&b);
     std::string out;
     for (std::size_t i = 0; i < sizeof a; ++i) {
-        if (x[i] != y[i])
-            out +=
-                " " + std::to_string(i) + ":" + std::to_string(x[i]) + "/" + std::to_string(y[i]);
+        if (x[i] == y[i])
+            continue;
+        out += ' ';
+        out += std::to_string(i);
+        out += ':';
+        out += std::to_string(x[i]);
+        out += '/';
+        out += std::to_string(y[i]);
     }
     return out;
 }

@@ -6,9 +6,13 @@
 #include "app/Session.h"
 #include "pages/CMainDlg.h"
 #include "res/resource.h"
+#include "text/LangText.h"
+#include "text/TextIds.h"
 #include "ui/GraphicsObject.h"
 
 namespace testsupport {
+
+const std::u16string kRebootQuestion = text::LongText(2, text::kTextRebootQuestion);
 
 void ScenarioTest::SetUp() {
     app::ResetSessionForTests();

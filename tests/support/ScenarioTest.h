@@ -44,4 +44,7 @@ void ExpectMessage(Operator& op, std::u16string_view text, int answer = 1);
 // Clicks Save and checks that the page reports success.
 void SaveAndSucceed(Operator& op);
 
+// The restart question, in English.
+extern const std::u16string kRebootQuestion;
+
 }  // namespace testsupport

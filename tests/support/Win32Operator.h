@@ -77,6 +77,7 @@ class Win32Operator : public Operator {
 
   private:
     HWND MainWindow() const;
+    HWND Tree() const;  // the main window's navigation tree
     HWND ActiveDialog() const;
     // The control of the active dialog that an operator can reach, or null (a test failure).
     HWND Reachable(int id, const char* what) const;
