@@ -119,19 +119,6 @@ TEST(HostOptions, test_options_bad_arguments_are_refused_with_one_line) {
     }
 }
 
-TEST(HostOptions, test_options_user_names_are_checked_by_the_given_check) {
-    std::vector<std::string> asked;
-    const auto check = [&](const std::string& name) {
-        asked.push_back(name);
-        return name == "operator";
-    };
-    EXPECT_EQ(HostOptions::Parse({"--user", "operator"}, check).action(), HostOptions::Action::Run);
-    EXPECT_EQ(HostOptions::Parse({"--user", "guest"}, check).action(), HostOptions::Action::Refuse);
-    EXPECT_EQ(asked, (std::vector<std::string>{"operator", "guest"}));
-    EXPECT_EQ(HostOptions::Parse({"--user", "guest"}, nullptr).action(),
-              HostOptions::Action::Refuse);
-}
-
 TEST(HostOptions, test_options_help_is_shown_wherever_it_comes_before_an_error) {
     const Args rows[] = {{"--help"}, {"-h"}, {"--lang", "pt", "--help"}, {"--help", "--bogus"}};
     for (const Args& row : rows)

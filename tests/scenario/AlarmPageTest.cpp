@@ -88,9 +88,7 @@ TEST_F(AlarmPage, test_edits_of_two_inputs_go_out_in_one_set_with_what_the_contr
     expected.inputs[0].linkage.recordDelaySeconds = 600;
     expected.inputs[0].linkage.alarmOutMask = 0x01;  // bits of missing outputs are cleared
     expected.inputs[1].contactType = 0;
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(Differences(sent[0], expected), "");
+    ExpectSentOnce(expected);
 }
 
 TEST_F(AlarmPage, test_default_and_all_default_give_each_input_its_own_channel_and_output) {
@@ -171,9 +169,7 @@ TEST_F(AlarmPtzLink, test_presets_are_offered_by_position_and_only_save_writes_t
     AlarmInRecord expected = stored;
     expected.inputs[0].linkage.ptz[0] = {1, 0x44, 1};
     expected.inputs[0].linkage.ptz[2] = {0, 0, 1};  // the hidden list's selection still counts
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(Differences(sent[0], expected), "");
+    ExpectSentOnce(expected);
 }
 
 TEST_F(AlarmPtzLink, test_confirm_keeps_what_no_list_shows_and_channels_beyond_the_count) {
@@ -198,10 +194,7 @@ TEST_F(AlarmPtzLink, test_confirm_keeps_what_no_list_shows_and_channels_beyond_t
     });
     AlarmInRecord expected = stored;
     expected.inputs[0].linkage.ptz[0].action = 0;
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(Differences(sent[0], expected), "")
-        << "stored number and action kept, channels 5 to 16 byte for byte";
+    ExpectSentOnce(expected, "stored number and action kept, channels 5 to 16 byte for byte");
 }
 
 }  // namespace

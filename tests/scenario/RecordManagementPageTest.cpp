@@ -67,11 +67,9 @@ TEST_F(RecordManagementPage, test_only_present_channels_are_shown_and_saved) {
         EXPECT_EQ(CheckedMode(op, 2), 1) << "one button per column";
         SaveAndSucceed(op);
     });
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
     device::RecAdminRecord expected = stored;
     expected.mode[2] = 1;
-    EXPECT_EQ(Differences(sent[0], expected), "");
+    ExpectSentOnce(expected);
 }
 
 TEST_F(RecordManagementPage, test_all_select_stop_stops_every_shown_channel) {
@@ -82,12 +80,9 @@ TEST_F(RecordManagementPage, test_all_select_stop_stops_every_shown_channel) {
         EXPECT_FALSE(op.OpenMessageBox().has_value());
         SaveAndSucceed(op);
     });
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
     device::RecAdminRecord expected = stored;
     std::memset(expected.mode, 0, 4);
-    EXPECT_EQ(Differences(sent[0], expected), "")
-        << "byte 0 and the channels beyond the fourth as fetched";
+    ExpectSentOnce(expected, "byte 0 and the channels beyond the fourth as fetched");
 }
 
 TEST_F(RecordManagementPage, test_unknown_mode_is_kept_and_save_without_change_sends_nothing) {
@@ -99,12 +94,11 @@ TEST_F(RecordManagementPage, test_unknown_mode_is_kept_and_save_without_change_s
         op.Click(IDC_RECADMIN_STOP1);
         SaveAndSucceed(op);
     });
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u) << "the first Save had nothing to send";
     device::RecAdminRecord expected = stored;
     expected.mode[0] = 0;
     expected.mode[3] = 2;
-    EXPECT_EQ(Differences(sent[0], expected), "") << "the column without a checked button kept";
+    ExpectSentOnce(expected,
+                   "the first Save had nothing to send; the column without a checked button kept");
 }
 
 }  // namespace

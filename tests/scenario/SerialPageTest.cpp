@@ -38,13 +38,6 @@ class SerialPage : public PageTest<device::SerialsRecord> {
         stored.adapterProtocol = 7;
         stored.reserved[1] = 0x5A;
     }
-
-    // The one record sent, compared with the expected one.
-    void ExpectSent(const device::SerialsRecord& expected) const {
-        const auto sent = Sent();
-        ASSERT_EQ(sent.size(), 1u);
-        EXPECT_EQ(Differences(sent[0], expected), "");
-    }
 };
 
 TEST_F(SerialPage, test_ptz_matrix_hides_line_and_protocol_rows_and_shows_the_hint) {
@@ -63,7 +56,7 @@ TEST_F(SerialPage, test_ptz_matrix_hides_line_and_protocol_rows_and_shows_the_hi
     });
     device::SerialsRecord expected = stored;
     expected.ports[0].function = 0;
-    ExpectSent(expected);
+    ExpectSentOnce(expected);
 }
 
 TEST_F(SerialPage, test_protocols_and_line_of_rs232_go_to_the_shared_bytes_and_its_entry) {
@@ -87,7 +80,7 @@ TEST_F(SerialPage, test_protocols_and_line_of_rs232_go_to_the_shared_bytes_and_i
     expected.ports[1].function = 2;
     expected.ports[1].baudRate = 115200;  // offset 16
     expected.keyboardProtocol = 1;        // byte 20
-    ExpectSent(expected);
+    ExpectSentOnce(expected);
 }
 
 TEST_F(SerialPage, test_codes_no_entry_stands_for_stay_until_the_operator_picks) {
@@ -109,7 +102,7 @@ TEST_F(SerialPage, test_codes_no_entry_stands_for_stay_until_the_operator_picks)
     device::SerialsRecord expected = stored;
     expected.ports[0].function = 5;
     expected.ports[1].function = 2;
-    ExpectSent(expected);
+    ExpectSentOnce(expected);
 }
 
 }  // namespace

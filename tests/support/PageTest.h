@@ -38,6 +38,13 @@ class PageTest : public ScenarioTest {
 
     std::vector<Record> Sent() const { return Decoded<Record>(Calls(setFunction_)); }
 
+    // Checks that the page's Set sent one record, the expected one.
+    void ExpectSentOnce(const Record& expected, const char* what = "") const {
+        const auto sent = Sent();
+        ASSERT_EQ(sent.size(), 1u) << what;
+        EXPECT_EQ(Differences(sent[0], expected), "") << what;
+    }
+
     Record stored{};
 
   private:

@@ -57,7 +57,8 @@ std::u16string Narrow16(const wchar_t* text) {
     return std::u16string(text, text + wcslen(text));
 }
 
-// The text of a tree item.
+}  // namespace
+
 std::u16string ItemText(HWND tree, HTREEITEM node) {
     wchar_t text[260] = {};
     TVITEMW item{};
@@ -69,7 +70,6 @@ std::u16string ItemText(HWND tree, HTREEITEM node) {
     return Narrow16(text);
 }
 
-// The tree's nodes as it shows them, each before its children, with their depths.
 std::vector<std::pair<HTREEITEM, int>> NodesOf(HWND tree) {
     std::vector<std::pair<HTREEITEM, int>> nodes;
     const std::function<void(HTREEITEM, int)> walk = [&](HTREEITEM first, int depth) {
@@ -82,8 +82,6 @@ std::vector<std::pair<HTREEITEM, int>> NodesOf(HWND tree) {
         walk(TreeView_GetRoot(tree), 0);
     return nodes;
 }
-
-}  // namespace
 
 MarkerWindow::MarkerWindow() {
     WNDCLASSW windowClass{};
