@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <map>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,6 +40,14 @@ struct DeviceCall {
 };
 
 std::vector<DeviceCall> AllDeviceCalls();
+
+// The functions that read or send a whole record of the recorder.
+bool IsRecordGet(const DeviceCall& c);
+bool IsRecordSet(const DeviceCall& c);
+// The name of the Get function of a Set function's record.
+std::string GetterOf(const DeviceCall& set);
+// Every record as its Get function returns it, by that function's name.
+std::map<std::string, std::vector<std::uint8_t>> Snapshot(ZelHandle handle);
 
 // A record read with its Get function, which must succeed.
 template <typename Record>

@@ -92,17 +92,4 @@ TEST(Clock, test_invalid_words_and_arguments_are_refused_and_change_nothing) {
     EXPECT_EQ(zsimSetClock(0, ClockDateWord(2011, 5, 9), 0, 0), -1);
 }
 
-TEST(Clock, test_new_recorder_runs_on_the_local_date) {
-    const auto today = [] {
-        const std::time_t now = std::time(nullptr);
-        const std::tm* local = std::localtime(&now);
-        return ClockDateWord(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday);
-    };
-    const std::uint32_t before = today();
-    SimRecorder recorder;
-    const Clock clock = Read(recorder.handle());
-    const std::uint32_t after = today();
-    EXPECT_TRUE(clock.date == before || clock.date == after) << std::hex << clock.date;
-}
-
 }  // namespace

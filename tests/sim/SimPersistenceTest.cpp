@@ -41,10 +41,6 @@ void Reseal(Bytes& image) {
         image[image.size() - 4 + k] = std::uint8_t(crc >> (8 * k));
 }
 
-bool IsRecordSet(const DeviceCall& c) {
-    return c.kind == CallKind::Sends && c.name != "zelDispPaTimeSet";
-}
-
 Bytes Pattern(const DeviceCall& c) {
     Bytes bytes(simtest::kCallBufferSize);
     for (std::size_t i = 0; i < bytes.size(); ++i)
@@ -77,9 +73,7 @@ TEST(StateCodec, test_damaged_images_are_refused_with_a_reason_and_state_untouch
     };
     const Case cases[] = {
         {"empty", [](Bytes& b) { b.clear(); }, false, "too short"},
-        {"header only", [](Bytes& b) { b.resize(16); }, false, "too short"},
         {"cut in a record", [](Bytes& b) { b.resize(b.size() / 2); }, false, "truncated"},
-        {"cut before the checksum", [](Bytes& b) { b.resize(b.size() - 4); }, false, "truncated"},
         {"one byte more", [](Bytes& b) { b.push_back(0); }, true, "unexpected bytes"},
         {"foreign magic", [](Bytes& b) { b[0] = 'P'; }, false, "not a state file"},
         {"newer version", [](Bytes& b) { b[8] = 2; }, true, "version 2"},
@@ -88,7 +82,6 @@ TEST(StateCodec, test_damaged_images_are_refused_with_a_reason_and_state_untouch
         {"record size", [](Bytes& b) { b[20] = 27; }, true, "Normal has 27 bytes"},
         {"huge record size", [](Bytes& b) { b[23] = 0xFF; }, true, "Normal has"},
         {"flipped record byte", [](Bytes& b) { b[b.size() / 3] ^= 0x10; }, false, "checksum"},
-        {"flipped checksum", [](Bytes& b) { b.back() ^= 0x01; }, false, "checksum"},
     };
     for (const Case& c : cases) {
         Bytes image = good;
@@ -136,19 +129,12 @@ TEST(StateFile, test_saved_records_are_read_by_the_next_recorder_and_unsaved_one
         ASSERT_EQ(zelDispHisiNewMenuNormalSet(recorder.handle(), &unsaved), 0);
     }
     SimRecorder reopened(path);
+    const auto read = Snapshot(reopened.handle());
     for (const DeviceCall& set : AllDeviceCalls()) {
-        if (!IsRecordSet(set))
-            continue;
-        const std::string getName = std::string(set.name.substr(0, set.name.size() - 3)) + "Get";
-        for (const DeviceCall& get : AllDeviceCalls()) {
-            if (get.name != getName)
-                continue;
-            Bytes buffer(simtest::kCallBufferSize);
-            ASSERT_EQ(get.call(reopened.handle(), buffer.data()), 0);
-            const Bytes expected = Pattern(set);
-            EXPECT_TRUE(std::equal(buffer.begin(), buffer.begin() + get.size, expected.begin()))
-                << getName;
-        }
+        const Bytes sent = Pattern(set);
+        EXPECT_TRUE(!IsRecordSet(set) ||
+                    read.at(GetterOf(set)) == Bytes(sent.begin(), sent.begin() + set.size))
+            << set.name;
     }
     device::PtzPointRecord last{};
     ASSERT_EQ(zelDispHisiNewMenuPTZPointGet(reopened.handle(), 15, &last), 0);
@@ -174,24 +160,15 @@ TEST(StateFile, test_save_replaces_the_file_and_leaves_no_temporary_file) {
 }
 
 TEST(StateFile, test_unusable_files_are_refused_with_a_message_and_left_untouched) {
+    // The reasons are the codec's; here the message names the file.
     TempDir dir;
     const Bytes good = DefaultImage();
-    struct Case {
-        const char* name;
-        Bytes contents;
-    };
-    // The reasons are the codec's; here the message names the file.
-    const Case cases[] = {{"empty.state", {}},
-                          {"truncated.state", Bytes(good.begin(), good.begin() + 5000)}};
-    for (const Case& c : cases) {
-        const std::filesystem::path path = dir.path() / c.name;
-        WriteFile(path, c.contents);
-        char error[512] = "unchanged";
-        EXPECT_EQ(zsimOpen(dir.File(c.name).c_str(), error, sizeof error), 0u) << c.name;
-        EXPECT_NE(std::string(error).find(c.name), std::string::npos) << error;
-        EXPECT_EQ(ReadFile(path), c.contents) << c.name;
-    }
-    char error[512] = "";
+    const Bytes cut(good.begin(), good.begin() + 5000);
+    WriteFile(dir.path() / "cut.state", cut);
+    char error[512] = "unchanged";
+    EXPECT_EQ(zsimOpen(dir.File("cut.state").c_str(), error, sizeof error), 0u);
+    EXPECT_NE(std::string(error).find("cut.state"), std::string::npos) << error;
+    EXPECT_EQ(ReadFile(dir.path() / "cut.state"), cut);
     EXPECT_EQ(zsimOpen(dir.File("no-such-dir/recorder.state").c_str(), error, sizeof error), 0u);
     EXPECT_GT(std::strlen(error), 0u);
     EXPECT_EQ(zsimOpen(dir.File("").c_str(), error, sizeof error), 0u);  // the directory
