@@ -109,36 +109,27 @@ TEST_F(GeneralPage, test_values_the_lists_cannot_show_are_kept) {
     EXPECT_EQ(Sent()[0].dateFormat, 7);
 }
 
-TEST_F(GeneralPage, test_synchronisation_sends_the_pc_clock) {
+TEST_F(GeneralPage, test_clock_writes_send_the_pickers_or_the_pc_clock_and_report_failure) {
     pcClock = DateTimeValue{2024, 2, 29, 13, 14, 15};
-    RunSession([](Operator& op) {
-        op.SelectTreeItem(u"General");
-        op.Click(IDC_NORMAL_CLOCK_SYNC);
-        ExpectMessage(op, u"Succeed");
-        EXPECT_EQ(op.DateTime(IDC_NORMAL_DATE), (DateTimeValue{2024, 2, 29, 0, 0, 0}));
-        EXPECT_TRUE(SameTime(op.DateTime(IDC_NORMAL_TIME), 13, 14, 15));
-    });
-    const auto calls = Calls("zelDispPaTimeSet");
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(Words(calls[0]), std::make_pair(device::ClockDateWord(2024, 2, 29),
-                                              device::ClockTimeWord(13, 14, 15)));
-    EXPECT_EQ(CallCount("zelDispSaveMenu"), 1) << "no save after a clock write";
-}
-
-TEST_F(GeneralPage, test_clock_save_sends_the_pickers_and_reports_failure) {
     zsimFail(recorder.handle(), "zelDispPaTimeSet", 1, -1);
-    RunSession([](Operator& op) {
-        op.SelectTreeItem(u"General");
+    Open([](Operator& op) {
         op.EnterDateTime(IDC_NORMAL_DATE, DateTimeValue{2012, 3, 4, 0, 0, 0});
         op.Click(IDC_NORMAL_CLOCK_SAVE);
         ExpectMessage(op, u"Failed");
         EXPECT_EQ(op.DateTime(IDC_NORMAL_DATE), (DateTimeValue{2012, 3, 4, 0, 0, 0}));
         op.Click(IDC_NORMAL_CLOCK_SAVE);
         ExpectMessage(op, u"Succeed");
+        op.Click(IDC_NORMAL_CLOCK_SYNC);
+        ExpectMessage(op, u"Succeed");
+        EXPECT_EQ(op.DateTime(IDC_NORMAL_DATE), (DateTimeValue{2024, 2, 29, 0, 0, 0}));
+        EXPECT_TRUE(SameTime(op.DateTime(IDC_NORMAL_TIME), 13, 14, 15));
     });
     const auto calls = Calls("zelDispPaTimeSet");
-    ASSERT_EQ(calls.size(), 2u);
+    ASSERT_EQ(calls.size(), 3u);
     EXPECT_EQ(Words(calls[1]).first, device::ClockDateWord(2012, 3, 4));
+    EXPECT_EQ(Words(calls[2]), std::make_pair(device::ClockDateWord(2024, 2, 29),
+                                              device::ClockTimeWord(13, 14, 15)));
+    EXPECT_EQ(CallCount("zelDispSaveMenu"), 1) << "no save after a clock write";
 }
 
 TEST_F(GeneralPage, test_clock_outside_the_pickers_range_leaves_them) {

@@ -31,9 +31,11 @@ void Put(ChannelSchedule& schedule, int entry, Day day, int startHour, int start
     e.endHour = std::int16_t(endHour);
 }
 
+using Spans = std::vector<std::pair<int, int>>;
+
 // (start, end) in minutes of a day's periods, in entry order.
-std::vector<std::pair<int, int>> Periods(const ChannelSchedule& schedule, Day day) {
-    std::vector<std::pair<int, int>> periods;
+Spans Periods(const ChannelSchedule& schedule, Day day) {
+    Spans periods;
     for (const ScheduleEntry& e : schedule.entries) {
         if (e.kind == device::kSchedulePeriodInUse && e.weekday == day)
             periods.emplace_back(e.startHour * 60 + device::NetworkToHost16(e.startMinuteBE),
@@ -73,6 +75,13 @@ class SchedulePage : public PageTest<RecTimerRecord> {
                 e.unused[0] = 0x77;
         }
     }
+
+    // The periods of a day in the one record the page sent.
+    Spans SentPeriods(int channel, Day day) const {
+        const auto sent = Sent();
+        EXPECT_EQ(sent.size(), 1u);
+        return sent.empty() ? Spans{} : Periods(sent[0].channels[channel], day);
+    }
 };
 
 TEST_F(SchedulePage, test_period_shows_on_its_row_and_paints_its_share_of_the_bar) {
@@ -104,9 +113,7 @@ TEST_F(SchedulePage, test_period_across_midnight_is_stored_but_not_painted) {
         EXPECT_TRUE(op.Painted(IDC_REC_TUE_BAR).empty());
         SaveAndSucceed(op);
     });
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(Periods(sent[0].channels[0], kTue), (std::vector<std::pair<int, int>>{{1320, 360}}));
+    EXPECT_EQ(SentPeriods(0, kTue), (Spans{{1320, 360}}));
 }
 
 TEST_F(SchedulePage, test_day_of_eight_periods_keeps_the_first_six_once_shown) {
@@ -122,7 +129,7 @@ TEST_F(SchedulePage, test_day_of_eight_periods_keeps_the_first_six_once_shown) {
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u);
-    std::vector<std::pair<int, int>> firstSix;
+    Spans firstSix;
     for (int i = 0; i < 6; ++i)
         firstSix.emplace_back(i * 60, i * 60 + 30);
     EXPECT_EQ(Periods(sent[0].channels[0], kWed), firstSix);
@@ -147,11 +154,9 @@ TEST_F(SchedulePage, test_default_clears_only_the_shown_day_of_the_shown_channel
         EXPECT_EQ(op.Painted(IDC_REC_MON_BAR).size(), 1u);
         SaveAndSucceed(op);
     });
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_TRUE(Periods(sent[0].channels[2], kTue).empty());
-    EXPECT_EQ(Periods(sent[0].channels[2], kMon), (std::vector<std::pair<int, int>>{{60, 120}}));
-    EXPECT_EQ(Periods(sent[0].channels[0], kTue), (std::vector<std::pair<int, int>>{{180, 240}}));
+    EXPECT_TRUE(SentPeriods(2, kTue).empty());
+    EXPECT_EQ(SentPeriods(2, kMon), (Spans{{60, 120}}));
+    EXPECT_EQ(SentPeriods(0, kTue), (Spans{{180, 240}}));
 }
 
 TEST_F(SchedulePage, test_picker_of_unchecked_row_leaves_the_day_as_it_was) {
@@ -162,10 +167,7 @@ TEST_F(SchedulePage, test_picker_of_unchecked_row_leaves_the_day_as_it_was) {
         op.EnterDateTime(IDC_REC_ROW3_END, Time(7, 0));
         SaveAndSucceed(op);
     });
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);  // the periods moved down to the lowest entries
-    EXPECT_EQ(Periods(sent[0].channels[0], kMon),
-              (std::vector<std::pair<int, int>>{{480, 540}, {600, 660}}));
+    EXPECT_EQ(SentPeriods(0, kMon), (Spans{{480, 540}, {600, 660}}));  // in the lowest entries
 }
 
 TEST_F(SchedulePage, test_period_no_picker_can_show_is_unchecked_and_freed) {
@@ -178,9 +180,7 @@ TEST_F(SchedulePage, test_period_no_picker_can_show_is_unchecked_and_freed) {
         EXPECT_TRUE(op.IsChecked(IDC_REC_ROW3_CHECK));
         SaveAndSucceed(op);
     });
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(Periods(sent[0].channels[0], kMon), (std::vector<std::pair<int, int>>{{600, 660}}));
+    EXPECT_EQ(SentPeriods(0, kMon), (Spans{{600, 660}}));
 }
 
 TEST_F(SchedulePage, test_without_channels_nothing_addresses_a_channel) {
