@@ -1,13 +1,8 @@
-// The dialog templates generated from Ravelin.rc, and the tree bitmaps beside it.
+// The dialog templates generated from Ravelin.rc.
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <set>
-#include <span>
-#include <string>
-#include <vector>
 
 #include "res/resource.h"
 #include "ui/DialogTemplate.h"
@@ -97,47 +92,5 @@ TEST(AllTemplates, test_controls_are_children_inside_their_dialog) {
         }
     }
 }
-
-// ---- Tree bitmaps ------------------------------------------------------------------------------
-
-constexpr int kBitmapSize = 17;
-constexpr int kBitmapStride = (kBitmapSize * 3 + 3) / 4 * 4;
-
-struct Bitmap {
-    std::vector<unsigned char> bytes;
-
-    std::uint32_t U32(std::size_t at) const {
-        return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
-               static_cast<std::uint32_t>(bytes[at + 3]) << 24;
-    }
-    std::uint16_t U16(std::size_t at) const { return bytes[at] | bytes[at + 1] << 8; }
-};
-
-Bitmap ReadBitmap(const std::string& name) {
-    std::ifstream in(std::string(RAVELIN_BITMAP_DIR) + "/" + name, std::ios::binary);
-    return {{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()}};
-}
-
-class TreeBitmap : public testing::TestWithParam<const char*> {};
-
-TEST_P(TreeBitmap, test_file_is_17_by_17_24_bit_bottom_up_rgb) {
-    Bitmap bitmap = ReadBitmap(GetParam());
-    ASSERT_GE(bitmap.bytes.size(), 54u) << GetParam();
-    EXPECT_EQ(bitmap.bytes[0], 'B');
-    EXPECT_EQ(bitmap.bytes[1], 'M');
-    EXPECT_EQ(bitmap.U32(2), bitmap.bytes.size());
-    EXPECT_EQ(bitmap.U32(14), 40u);                                     // BITMAPINFOHEADER
-    EXPECT_EQ(static_cast<std::int32_t>(bitmap.U32(18)), kBitmapSize);  // width
-    EXPECT_EQ(static_cast<std::int32_t>(bitmap.U32(22)), kBitmapSize);  // height > 0: bottom-up
-    EXPECT_EQ(bitmap.U16(26), 1);                                       // planes
-    EXPECT_EQ(bitmap.U16(28), 24);                                      // bits per pixel
-    EXPECT_EQ(bitmap.U32(30), 0u);                                      // BI_RGB
-    EXPECT_EQ(bitmap.U32(10) + kBitmapSize * kBitmapStride, bitmap.bytes.size());
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, TreeBitmap,
-                         testing::Values("monitor.bmp", "sheet.bmp", "tools.bmp", "gears.bmp",
-                                         "folder.bmp", "folder_forbidden.bmp",
-                                         "sheet_forbidden.bmp"));
 
 }  // namespace

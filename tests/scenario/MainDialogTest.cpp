@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/Entries.h"
-#include "app/Session.h"
 #include "text/LangText.h"
 #include "text/TextIds.h"
 #include "tests/support/ScenarioTest.h"
-#include "ui/GraphicsObject.h"
 #include "ui/Styles.h"
 
 namespace {
@@ -146,21 +144,6 @@ TEST_F(MainDialog, test_selecting_pages_shows_one_at_a_time_and_groups_change_no
             EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Schedule"});
         }
     });
-}
-
-TEST_F(MainDialog, test_fifty_sessions_leave_nothing_behind) {
-    int kept = -1;
-    for (int session = 0; session < 50; ++session) {
-        RunSession([](Operator& op) {
-            op.SelectTreeItem(u"Hdd Info");
-            op.Close();
-        });
-        EXPECT_EQ(windowsLeft, 0) << "session " << session;
-        if (kept < 0)
-            kept = ui::GraphicsObject::LiveCount();
-        EXPECT_EQ(ui::GraphicsObject::LiveCount(), kept) << "session " << session;
-    }
-    EXPECT_EQ(kept, 1) << "only the window's font outlives a session";
 }
 
 TEST_F(MainDialog, test_chinese_session_finds_pages_by_chinese_captions) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "text/LangTable.h"
+#include "text/LangText.h"
 #include "text/LongTextTable.h"
 #include "text/TextIds.h"
 
@@ -30,45 +31,22 @@ bool PaddedWithZeros(const char16_t (&column)[N]) {
                        [](char16_t c) { return c == u'\0'; });
 }
 
-const LangRow* FindRow(std::uint32_t id) {
-    for (const LangRow& row : LangTable) {
-        if (row.id == id) {
-            return &row;
-        }
-    }
-    return nullptr;
-}
-
-std::u16string Text(std::uint32_t language, std::uint32_t id) {
-    const LangRow* row = FindRow(id);
-    return row ? std::u16string(row->text[language]) : u"<missing>";
-}
-
 std::string Hex(std::uint32_t id) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "0x%X", id);
     return buffer;
 }
 
-TEST(LangTable, test_rows_end_with_one_terminator) {
-    for (std::size_t i = 0; i < kLangRowCount; ++i) {
-        EXPECT_NE(LangTable[i].id, kTerminatorId) << "row " << i;
-    }
-    const LangRow& last = LangTable[kLangRowCount];
-    EXPECT_EQ(last.id, kTerminatorId);
-    for (const auto& column : last.text) {
-        EXPECT_EQ(UnitsUntilZero(column), 0u);
-    }
-}
-
-TEST(LangTable, test_ids_unique_and_in_range) {
+TEST(LangTable, test_ids_unique_and_in_range_then_one_terminator) {
     std::set<std::uint32_t> seen;
     for (std::size_t i = 0; i < kLangRowCount; ++i) {
         const std::uint32_t id = LangTable[i].id;
-        EXPECT_GE(id, 0x500u) << "row " << i;
-        EXPECT_LE(id, 0x5F0u) << "row " << i;
+        EXPECT_TRUE(id >= 0x500u && id <= 0x5F0u) << "row " << i << ": " << Hex(id);
         EXPECT_TRUE(seen.insert(id).second) << Hex(id) << " occurs twice";
     }
+    EXPECT_EQ(LangTable[kLangRowCount].id, kTerminatorId);
+    for (const auto& column : LangTable[kLangRowCount].text)
+        EXPECT_EQ(UnitsUntilZero(column), 0u);
 }
 
 TEST(LangTable, test_texts_fit_their_columns) {
@@ -82,43 +60,13 @@ TEST(LangTable, test_texts_fit_their_columns) {
     }
 }
 
-// A blank is where a fixed format joins a text to a number or a literal and the language
-// wants one between them: "CAM 1", "Tela 1", "Serv. alarme 1", "SMTP Servidor".
-struct JoinBlank {
-    std::uint32_t id;
-    std::uint32_t language;
-    bool leading;
-};
-constexpr JoinBlank kJoinBlanks[] = {
-    {kTextCam, kColumnEnglish, false},
-    {kTextView, kColumnPortuguese, false},
-    {kTextAlarmCenter, kColumnPortuguese, false},
-    {kTextServer, kColumnPortuguese, true},
-};
-
-bool BlankAt(std::uint32_t id, std::uint32_t language, bool leading) {
-    for (const JoinBlank& blank : kJoinBlanks) {
-        if (blank.id == id && blank.language == language && blank.leading == leading)
-            return true;
-    }
-    return false;
-}
-
-// Only the week prefix is empty, and only outside Chinese; blanks stand only where a fixed
-// format needs them.
-TEST(LangTable, test_texts_present_and_trimmed) {
+// Only the week prefix is empty, and only outside Chinese.
+TEST(LangTable, test_texts_present) {
     for (std::size_t i = 0; i < kLangRowCount; ++i) {
         const LangRow& row = LangTable[i];
         for (std::uint32_t language : kLanguages) {
-            const std::u16string s = row.text[language];
             const bool mayBeEmpty = row.id == kTextWeek && language != kColumnChinese;
-            EXPECT_EQ(s.empty(), mayBeEmpty) << Hex(row.id) << " column " << language;
-            if (s.empty()) {
-                continue;
-            }
-            EXPECT_EQ(s.front() == u' ', BlankAt(row.id, language, true))
-                << Hex(row.id) << " column " << language;
-            EXPECT_EQ(s.back() == u' ', BlankAt(row.id, language, false))
+            EXPECT_EQ(row.text[language][0] == u'\0', mayBeEmpty)
                 << Hex(row.id) << " column " << language;
         }
     }
@@ -143,8 +91,8 @@ TEST(LangTable, test_tree_and_page_captions_distinct_per_language) {
     for (std::uint32_t language : kLanguages) {
         std::set<std::u16string> seen;
         for (std::uint32_t id : captions) {
-            ASSERT_NE(FindRow(id), nullptr) << Hex(id);
-            EXPECT_TRUE(seen.insert(Text(language, id)).second)
+            ASSERT_NE(LangText(language, id), nullptr) << Hex(id);
+            EXPECT_TRUE(seen.insert(LangText(language, id)).second)
                 << Hex(id) << " repeats a caption in column " << language;
         }
     }
