@@ -83,6 +83,13 @@ INSTANTIATE_TEST_SUITE_P(
                  u"080", 3},
         EditCase{"port_pasted_into_the_middle", kNetwork, IDC_NET_DATA_PORT, u"8080", 1, true, u"9",
                  u"65535", 2},
+        EditCase{"port_pasted_huge", kNetwork, IDC_NET_CMD_PORT, nullptr, kAll, true,
+                 u"123456789012345678901234", u"65535", 5},
+        EditCase{"port_pasted_text_takes_the_minimum", kNetwork, IDC_NET_CMD_PORT, nullptr, kAll,
+                 true, u"abc", u"0", 1},
+        // Two emoji are 8 bytes; a third would make 16 of the 15 the field keeps.
+        EditCase{"dvr_number_never_splits_a_pair", kGeneral, kDvrNo, nullptr, kAll, true,
+                 u"abcd\U0001F600\U0001F600\U0001F600", u"abcd\U0001F600\U0001F600", 8},
         EditCase{"dvr_number_typed_past_limit", kGeneral, kDvrNo, nullptr, kAll, false,
                  u"ABCDEFGHIJKLMNOPQRST", u"ABCDEFGHIJKLMNO", 15},
         EditCase{"dvr_number_takes_one_byte_after_a_cut_character", kGeneral, kDvrNo, nullptr, kAll,
