@@ -53,19 +53,6 @@ INSTANTIATE_TEST_SUITE_P(Pages, HostedPage,
 
 // ---- Every template ----------------------------------------------------------------------------
 
-TEST(AllTemplates, test_template_ids_are_distinct_known_and_found_by_id) {
-    std::set<int> seen;
-    for (const ui::DialogTemplate& dialog : ui::AllDialogTemplates()) {
-        EXPECT_TRUE(seen.insert(dialog.id).second) << "template " << dialog.id;
-        EXPECT_TRUE(dialog.id == IDD_MAIN || (dialog.id >= 1006 && dialog.id <= 1030))
-            << "template " << dialog.id;
-        EXPECT_EQ(ui::FindDialogTemplate(dialog.id), &dialog);
-    }
-    EXPECT_GE(seen.size(), 21u) << "the main dialog and the twenty pages at least";
-    EXPECT_EQ(ui::FindDialogTemplate(0), nullptr);
-    EXPECT_EQ(ui::FindDialogTemplate(IDB_MONITOR), nullptr);
-}
-
 TEST(AllTemplates, test_control_ids_are_unique_within_each_template) {
     for (const ui::DialogTemplate& dialog : ui::AllDialogTemplates()) {
         std::set<int> ids;

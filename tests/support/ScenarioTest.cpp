@@ -30,10 +30,7 @@ void ScenarioTest::RunSession(const std::function<void(Operator&)>& scenario) {
 }
 
 int ScenarioTest::CallCount(const std::string& function) const {
-    int count = 0;
-    for (const std::string& name : recorder.LoggedFunctions())
-        count += name == function;
-    return count;
+    return int(Calls(function).size());
 }
 
 std::vector<LoggedCall> ScenarioTest::Calls(const std::string& function) const {
