@@ -1,5 +1,5 @@
 // The configuration window as the operator meets it: the tree by rights, the first page,
-// page switching, refusals, and sessions that leave nothing behind.
+// page switching, refusals, and the session's language.
 #include <gtest/gtest.h>
 
 #include "app/Entries.h"

@@ -1,5 +1,5 @@
-// Invariants of the two text tables: layout, ids, text bounds and the texts that other code
-// depends on.
+// Invariants of the two text tables: layout, ids, text bounds, texts present in every language
+// and captions the tree can tell apart.
 #include <gtest/gtest.h>
 
 #include <algorithm>
