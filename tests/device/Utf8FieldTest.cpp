@@ -83,10 +83,4 @@ TEST(Utf8Field, test_size_counts_utf8_bytes) {
     EXPECT_EQ(device::Utf8Size(u"\xDC00"), 3u);
 }
 
-TEST(Utf8Field, test_encode_with_byte_limit_keeps_whole_characters) {
-    EXPECT_EQ(device::EncodeUtf8(u"ação", 2), "a");
-    EXPECT_EQ(device::EncodeUtf8(u"ação", 3), "a\xc3\xa7");
-    EXPECT_EQ(device::EncodeUtf8(u"ação", 0), "");
-}
-
 }  // namespace

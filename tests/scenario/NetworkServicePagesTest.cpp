@@ -56,7 +56,7 @@ TEST_F(NetworkServicePages, test_ntp_page_shows_each_field_and_sends_the_edited_
     ntp.startTime = 0x0E1E;
     ntp.zero[1] = 0x7E;  // sent as zero
     Prepare("NTP", ntp);
-    RunSession([this](Operator& op) {
+    RunSession([](Operator& op) {
         op.SelectTreeItem(u"NTP Server");
         EXPECT_EQ(op.Text(IDC_NTP_SERVER), u"ntp1.example.net");
         EXPECT_EQ(op.Selection(IDC_NTP_ZONE), 23) << "GMT-03:30";
@@ -117,7 +117,7 @@ TEST_F(NetworkServicePages, test_dial_up_page_shows_each_field_and_sends_the_edi
     dial.user[20] = 'Z';                            // after the terminator: sent as zero
     Put(dial.password, "abcdefghijklmnopq");        // fills the field, no terminator
     Prepare("Dial", dial);
-    RunSession([this](Operator& op) {
+    RunSession([](Operator& op) {
         op.SelectTreeItem(u"PPPOE");
         EXPECT_EQ(op.Selection(IDC_PPPOE_MODE), 2);
         EXPECT_EQ(op.Selection(IDC_PPPOE_TYPE), -1);
@@ -146,7 +146,7 @@ TEST_F(NetworkServicePages, test_ddns_unchecking_used_keeps_the_other_fields) {
     ddns.password[10] = 'Q';                 // after the terminator: sent as zero
     Put(ddns.domain, std::string(33, 'x'));  // the record's last field, unterminated
     Prepare("DDNS", ddns);
-    RunSession([this](Operator& op) {
+    RunSession([](Operator& op) {
         op.SelectTreeItem(u"DDNS Server");
         EXPECT_EQ(op.Selection(IDC_DDNS_TYPE), -1);
         EXPECT_EQ(op.Text(IDC_DDNS_SERVER), u"freedns.afraid.org");
@@ -174,7 +174,7 @@ TEST_F(NetworkServicePages, test_mail_page_shows_each_field_and_sends_the_edited
     Put(smtp.password, "secret");
     smtp.unused[15] = 0x5A;  // sent as zero
     Prepare("SMTP", smtp);
-    RunSession([this](Operator& op) {
+    RunSession([](Operator& op) {
         op.SelectTreeItem(u"Email");
         EXPECT_EQ(op.Text(IDC_MAIL_SERVER_LABEL), u"SMTPSERVER");
         EXPECT_EQ(op.Text(IDC_MAIL_SERVER), u"mail.example.com");

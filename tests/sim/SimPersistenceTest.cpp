@@ -175,19 +175,6 @@ TEST(StateFile, test_unusable_files_are_refused_with_a_message_and_left_untouche
     EXPECT_NE(std::string(error).find("not a regular file"), std::string::npos) << error;
 }
 
-TEST(StateFile, test_error_text_is_cut_to_the_buffer) {
-    TempDir dir;
-    WriteFile(dir.path() / "bad.state", Bytes(10, 0));
-    const std::string path = dir.File("bad.state");
-    char small[8] = "zzzzzzz";
-    EXPECT_EQ(zsimOpen(path.c_str(), small, sizeof small), 0u);
-    EXPECT_EQ(std::strlen(small), sizeof small - 1);
-    char untouched = 'z';
-    EXPECT_EQ(zsimOpen(path.c_str(), &untouched, 0), 0u);
-    EXPECT_EQ(untouched, 'z');
-    EXPECT_EQ(zsimOpen(path.c_str(), nullptr, 100), 0u);
-}
-
 TEST(StateFile, test_save_fails_cleanly_when_the_directory_is_gone) {
     auto dir = std::make_unique<TempDir>();
     SimRecorder recorder(dir->File("recorder.state"));

@@ -48,12 +48,9 @@ TEST(Rights, test_unknown_user_fails_and_unknown_name_has_no_id) {
     EXPECT_EQ(zsimUserId("Admin"), -1);
     EXPECT_EQ(zsimUserId(nullptr), -1);
     for (std::int32_t user : {-1, 4, 1000, INT32_MIN}) {
-        std::uint8_t rights[64];
-        std::memset(rights, 0x77, sizeof rights);
-        EXPECT_LT(zelDispHisiNewMenuUserListGet(recorder.handle(), user, rights), 0) << user;
-        EXPECT_TRUE(std::all_of(std::begin(rights), std::end(rights), [](std::uint8_t r) {
-            return r == 0x77;
-        })) << user;
+        std::vector<std::uint8_t> rights(64, 0x77);
+        EXPECT_LT(zelDispHisiNewMenuUserListGet(recorder.handle(), user, rights.data()), 0) << user;
+        EXPECT_EQ(rights, std::vector<std::uint8_t>(64, 0x77)) << user;
     }
     EXPECT_LT(zelDispHisiNewMenuUserListGet(recorder.handle(), 0, nullptr), 0);
 }

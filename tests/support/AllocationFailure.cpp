@@ -1,5 +1,4 @@
-// The failing allocation and the program's replaced operator new and delete. The library's
-// array and nothrow forms call these.
+// The failing allocation and the program's replaced operator new and delete.
 #include "tests/support/AllocationFailure.h"
 
 #include <atomic>
@@ -50,10 +49,38 @@ void* operator new(std::size_t size) {
     return testsupport::Allocate(size);
 }
 
+void* operator new[](std::size_t size) {
+    return testsupport::Allocate(size);
+}
+
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return testsupport::Allocate(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return testsupport::Allocate(size);
+    } catch (...) {
+        return nullptr;
+    }
+}
+
 void operator delete(void* memory) noexcept {
     std::free(memory);
 }
 
+void operator delete[](void* memory) noexcept {
+    std::free(memory);
+}
+
 void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+
+void operator delete[](void* memory, std::size_t) noexcept {
     std::free(memory);
 }
