@@ -73,16 +73,34 @@ void ShapeRecords(ZelHandle handle, FuzzInput& in) {
     }
 }
 
-// Device calls that fail, some after writing garbage into their buffers.
-void ShapeFailures(ZelHandle handle, FuzzInput& in) {
-    const int failing = in.Byte() % 4;
-    for (int i = 0; i < failing; ++i) {
+// Device calls that fail, some after writing garbage into their buffers; the functions are
+// kept, so that the next input clears their plans.
+void ShapeFailures(ZelHandle handle, FuzzInput& in, std::vector<std::string>& failing) {
+    const int count = in.Byte() % 4;
+    for (int i = 0; i < count; ++i) {
         const std::string name(device::kZelDispFunctionNames[std::size_t(
             in.Below(int(device::kZelDispFunctionNames.size())))]);
         const std::int32_t times = std::int32_t(in.Byte() % 4) - 1;  // -1 = always
         const std::uint8_t scribble = in.Byte();
         zsimFail(handle, name.c_str(), times == 0 ? 1 : times, scribble < 0x80 ? -1 : scribble);
+        failing.push_back(name);
     }
+}
+
+// One recorder for every input: each input sets all of its records again, and the failures,
+// the protocol list and the call log of the input before are undone.
+ZelHandle Recorder(std::vector<std::string>& failing) {
+    static const ZelHandle handle = [] {
+        char error[128];
+        return zsimOpen(nullptr, error, sizeof error);
+    }();
+    static const std::string protocols = sim::Defaults::PtzProtocolList();
+    for (const std::string& name : failing)
+        zsimFail(handle, name.c_str(), 0, -1);
+    failing.clear();
+    zsimSetProtocolList(handle, protocols.c_str());
+    zsimClearLog(handle);
+    return handle;
 }
 
 void Check(bool condition) {
@@ -94,11 +112,11 @@ void Check(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput in(data, size);
-    char error[128];
-    const ZelHandle handle = zsimOpen(nullptr, error, sizeof error);
+    static std::vector<std::string> failing;
+    const ZelHandle handle = Recorder(failing);
     Check(handle != 0);
     ShapeRecords(handle, in);
-    ShapeFailures(handle, in);
+    ShapeFailures(handle, in, failing);
     const std::uint8_t entry = in.Byte();
 
     app::ResetSessionForTests();
@@ -123,6 +141,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ui::SetBackend(nullptr);
     ResetMainDialogFontForTests();
     Check(ui::GraphicsObject::LiveCount() == 0);
-    zsimClose(handle);
     return 0;
 }

@@ -11,23 +11,11 @@ using ui::headless::ControlKind;
 using ui::headless::HeadlessWindow;
 
 HeadlessWindow* SessionScript::MainWindow() const {
-    for (HeadlessWindow* window : backend_.Windows()) {
-        if (window->TemplateId() == IDD_MAIN)
-            return window;
-    }
-    return nullptr;
+    return backend_.WindowOfTemplate(IDD_MAIN);
 }
 
 HeadlessWindow* SessionScript::Facing() const {
-    HeadlessWindow* main = MainWindow();
-    HeadlessWindow* top = backend_.TopModal();
-    if (top && top != main)
-        return top;
-    for (HeadlessWindow* window : backend_.Windows()) {
-        if (window->parent() == main && window->IsShown())
-            return window;
-    }
-    return nullptr;
+    return backend_.Facing(MainWindow());
 }
 
 std::vector<int> SessionScript::Reachable(HeadlessWindow& window,

@@ -10,7 +10,7 @@ namespace fuzz {
 class SessionScript {
   public:
     // Sessions end after this many steps even when the input goes on.
-    static constexpr int kMaxSteps = 128;
+    static constexpr int kMaxSteps = 96;
 
     SessionScript(ui::headless::HeadlessBackend& backend, FuzzInput& input)
         : backend_(backend), in_(input) {}

@@ -11,15 +11,7 @@
 
 namespace {
 
-// The controls of one channel's column. The Stop button opens the column's radio group.
-struct Column {
-    int number;
-    int stop;
-    int manual;
-    int automatic;
-};
-
-constexpr Column kColumns[device::kMaxChannels] = {
+constexpr pages::ModeColumns::Column kColumns[device::kMaxChannels] = {
     {IDC_RECADMIN_CH1_LABEL, IDC_RECADMIN_STOP1, IDC_RECADMIN_MANUAL1, IDC_RECADMIN_AUTO1},
     {IDC_RECADMIN_CH2_LABEL, IDC_RECADMIN_STOP2, IDC_RECADMIN_MANUAL2, IDC_RECADMIN_AUTO2},
     {IDC_RECADMIN_CH3_LABEL, IDC_RECADMIN_STOP3, IDC_RECADMIN_MANUAL3, IDC_RECADMIN_AUTO3},
@@ -38,17 +30,12 @@ constexpr Column kColumns[device::kMaxChannels] = {
     {IDC_RECADMIN_CH16_LABEL, IDC_RECADMIN_STOP16, IDC_RECADMIN_MANUAL16, IDC_RECADMIN_AUTO16},
 };
 
-int ShownChannels() {
-    return app::ChannelCount < 0                      ? 0
-           : app::ChannelCount > device::kMaxChannels ? device::kMaxChannels
-                                                      : app::ChannelCount;
-}
-
 }  // namespace
 
 CRecAdminDlg::CRecAdminDlg()
     : RecordPage(IDD_RECADMIN, text::kTextManageRecord, app::ConfigCache.recAdmin,
-                 zelDispHisiNewMenuRecAdminGet, zelDispHisiNewMenuRecAdminSet) {}
+                 zelDispHisiNewMenuRecAdminGet, zelDispHisiNewMenuRecAdminSet),
+      columns_(kColumns, {IDC_RECADMIN_ALL_STOP, IDC_RECADMIN_ALL_MANUAL, IDC_RECADMIN_ALL_AUTO}) {}
 
 void CRecAdminDlg::SetUpControls() {
     pages::SetCaptions(*this, {
@@ -61,55 +48,29 @@ void CRecAdminDlg::SetUpControls() {
                                   {IDC_RECADMIN_ALL_STOP, text::kTextAllSelect},
                               });
 
-    ui::Window& window = GetWindow();
-    for (int c = ShownChannels(); c < device::kMaxChannels; ++c) {
-        for (int id :
-             {kColumns[c].number, kColumns[c].stop, kColumns[c].manual, kColumns[c].automatic})
-            window.ShowControl(id, false);
-    }
+    columns_.SetUp(*this, app::ChannelCount);
 }
 
 void CRecAdminDlg::Load(const device::RecAdminRecord& recAdmin) {
-    // A byte outside 0..2 reads as a mode no button stands for: the column shows none.
-    for (int c = 0; c < ShownChannels(); ++c)
-        modes_[c] = static_cast<std::int8_t>(recAdmin.mode[c]);
+    for (int c = 0; c < columns_.Count(); ++c)
+        columns_.Load(c, recAdmin.mode[c]);
 }
 
 void CRecAdminDlg::Store(device::RecAdminRecord& recAdmin) {
-    // The record starts as the cached one: the unused byte, the channels the recorder does not
-    // have and a column without a checked button keep what was fetched.
-    for (int c = 0; c < ShownChannels(); ++c) {
-        if (modes_[c] >= 0)
-            recAdmin.mode[c] = std::uint8_t(modes_[c]);
+    // The record starts as the cached one: the unused byte and the channels the recorder does
+    // not have keep what was fetched.
+    for (int c = 0; c < columns_.Count(); ++c) {
+        if (const auto mode = columns_.Mode(c))
+            recAdmin.mode[c] = *mode;
     }
 }
 
 void CRecAdminDlg::DoDataExchange(ui::DataExchange& dx) {
-    for (int c = 0; c < ShownChannels(); ++c)
-        dx.Radio(kColumns[c].stop, modes_[c]);
+    columns_.Exchange(dx);
 }
 
 bool CRecAdminDlg::OnCommand(int id, int code) {
-    if (code == ui::kBnClicked) {
-        switch (id) {
-            case IDC_RECADMIN_ALL_STOP:
-                SelectAll(0);
-                return true;
-            case IDC_RECADMIN_ALL_MANUAL:
-                SelectAll(1);
-                return true;
-            case IDC_RECADMIN_ALL_AUTO:
-                SelectAll(2);
-                return true;
-            default:
-                break;
-        }
-    }
+    if (code == ui::kBnClicked && columns_.OnClicked(*this, id))
+        return true;
     return RecordPage::OnCommand(id, code);
-}
-
-void CRecAdminDlg::SelectAll(int mode) {
-    for (int c = 0; c < ShownChannels(); ++c)
-        modes_[c] = mode;
-    UpdateData(ui::Direction::ToControls);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "device/RecordingRecords.h"
+#include "pages/common/ModeColumns.h"
 #include "pages/common/SettingsPage.h"
 
 class CRecAdminDlg : public pages::RecordPage<device::RecAdminRecord> {
@@ -18,9 +19,5 @@ class CRecAdminDlg : public pages::RecordPage<device::RecAdminRecord> {
     bool OnCommand(int id, int code) override;
 
   private:
-    // Puts every shown channel into one mode (0 Stop, 1 Manual, 2 Auto).
-    void SelectAll(int mode);
-
-    // Position of the checked button in each channel's column, from Stop; -1 for none.
-    int modes_[device::kMaxChannels] = {};
+    pages::ModeColumns columns_;
 };

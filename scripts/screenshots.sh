@@ -31,6 +31,7 @@ entries=(
     "alarm              0x527            Alarm"
     "alarm-ptz-link     0x527:1168       PTZ Activation (Alarm, Setting)"
     "detect             0x528            Detect"
+    "detect-ptz-link    0x528:1168       PTZ Activation (Detect, Setting)"
     "ptz                0x529            Pan/Tilt/Zoom"
     "ptz-presets        0x529:1176       Preset (Pan/Tilt/Zoom)"
     "ptz-preset         0x529:1176,1184  Preset, Add (Pan/Tilt/Zoom)"

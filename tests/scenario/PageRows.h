@@ -29,7 +29,8 @@ struct PageRow {
     int entryList = 0;
     std::size_t firstEntry = 0;
     std::size_t entrySize = 0;
-    int pasteEntry = 4;  // the entry Copy/Paste pastes into
+    int pasteEntry = 4;               // the entry Copy/Paste pastes into
+    bool savesWithoutChange = false;  // the recorder keeps its settings on every Save
 };
 
 // Every settings page, in the order of the tree.

@@ -43,23 +43,11 @@ void Walk(const HeadlessControl& tree, ui::TreeItem parent, std::vector<TreeNode
 }  // namespace
 
 HeadlessWindow* HeadlessOperator::MainWindow() const {
-    for (HeadlessWindow* window : backend_.Windows()) {
-        if (window->TemplateId() == IDD_MAIN)
-            return window;
-    }
-    return nullptr;
+    return backend_.WindowOfTemplate(IDD_MAIN);
 }
 
 HeadlessWindow* HeadlessOperator::ActiveDialog() const {
-    HeadlessWindow* main = MainWindow();
-    HeadlessWindow* top = backend_.TopModal();
-    if (top && top != main)
-        return top;
-    for (HeadlessWindow* window : backend_.Windows()) {
-        if (window->parent() == main && window->IsShown())
-            return window;
-    }
-    return nullptr;
+    return backend_.Facing(MainWindow());
 }
 
 void HeadlessOperator::Act(int id, const char* what, std::function<void(HeadlessWindow&)> action) {

@@ -192,6 +192,25 @@ std::vector<HeadlessWindow*> HeadlessBackend::Windows() const {
     return out;
 }
 
+HeadlessWindow* HeadlessBackend::WindowOfTemplate(int templateId) const {
+    for (const auto& window : windows_) {
+        if (window->TemplateId() == templateId)
+            return window.get();
+    }
+    return nullptr;
+}
+
+HeadlessWindow* HeadlessBackend::Facing(const HeadlessWindow* main) const {
+    HeadlessWindow* top = TopModal();
+    if (top && top != main)
+        return top;
+    for (const auto& window : windows_) {
+        if (window->parent() == main && window->IsShown())
+            return window.get();
+    }
+    return nullptr;
+}
+
 HeadlessWindow* HeadlessBackend::TopModal() const {
     for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
         if ((*it)->IsModal() && !(*it)->Ended())

@@ -88,6 +88,11 @@ class HeadlessBackend : public Backend {
     // State for the operator's actions (to be read on the dialogs' thread, inside Execute).
     std::vector<HeadlessWindow*> Windows() const;
     HeadlessWindow* TopModal() const;
+    // The window made from a template, or null.
+    HeadlessWindow* WindowOfTemplate(int templateId) const;
+    // What an operator faces: the modal dialog on top unless that is main, else main's shown
+    // child.
+    HeadlessWindow* Facing(const HeadlessWindow* main) const;
     MessageBoxRecord* OpenMessageBox() const;
     const std::vector<MessageBoxRecord>& MessageBoxLog() const { return messageBoxLog_; }
     const std::vector<ProgressRecord>& ProgressLog() const { return progressLog_; }

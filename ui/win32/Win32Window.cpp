@@ -113,6 +113,14 @@ Rect Win32Window::ControlClientRect(int id) const {
 }
 
 void Win32Window::SetControlText(int id, std::u16string_view text) {
+    // A caption that already reads so is left alone: setting a window's text costs a round
+    // trip to the window system. An edit always takes it, as its change notification follows.
+    HWND item = Item(id);
+    wchar_t className[8] = {};
+    if (item && GetClassNameW(item, className, 8) && lstrcmpiW(className, L"Edit") != 0 &&
+        WindowText(item) == text) {
+        return;
+    }
     SetDlgItemTextW(hwnd_, id, Wide(text).c_str());
 }
 
@@ -121,7 +129,8 @@ std::u16string Win32Window::ControlText(int id) const {
 }
 
 void Win32Window::ShowControl(int id, bool visible) {
-    if (HWND item = Item(id))
+    HWND item = Item(id);
+    if (item && bool(GetWindowLongW(item, GWL_STYLE) & WS_VISIBLE) != visible)
         ShowWindow(item, visible ? SW_SHOW : SW_HIDE);
 }
 
@@ -168,7 +177,9 @@ TextRange Win32Window::EditSelection(int id) const {
 }
 
 void Win32Window::SetCheck(int id, bool checked) {
-    CheckDlgButton(hwnd_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    // Setting the state it has already repaints the button for nothing.
+    if (IsChecked(id) != checked)
+        CheckDlgButton(hwnd_, id, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
 bool Win32Window::IsChecked(int id) const {
