@@ -34,8 +34,9 @@ TEST(LangText, test_unknown_id_gives_no_text_in_either_table) {
     for (std::uint32_t id : {0u, 0x4FFu, 0x5DAu, 0x5DDu, 0x5DFu, 0x5F1u, kTerminatorId}) {
         for (std::uint32_t language : kAllLanguages) {
             EXPECT_EQ(LangText(language, id), nullptr) << "id 0x" << std::hex << id;
-            if (id != 0x5DA && id != 0x5DF)
+            if (id != 0x5DA && id != 0x5DF) {
                 EXPECT_EQ(LongText(language, id), nullptr) << "id 0x" << std::hex << id;
+            }
         }
     }
 }
