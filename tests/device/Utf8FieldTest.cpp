@@ -75,24 +75,12 @@ INSTANTIATE_TEST_SUITE_P(
         EncodeCase{"empty_text", u"", 3, std::string("\0\0\0", 3)}),
     [](const testing::TestParamInfo<EncodeCase>& info) { return std::string(info.param.name); });
 
-TEST(Utf8Field, test_round_trip_of_a_record_field) {
-    char name[33];
-    EncodeUtf8Field(u"Câmera de entrada 通道 1", name);
-    EXPECT_EQ(DecodeUtf8Field(name), u"Câmera de entrada 通道 1");
-}
-
 TEST(Utf8Field, test_size_counts_utf8_bytes) {
     EXPECT_EQ(device::Utf8Size(u"a"), 1u);
     EXPECT_EQ(device::Utf8Size(u"ção"), 5u);
     EXPECT_EQ(device::Utf8Size(u"通道"), 6u);
     EXPECT_EQ(device::Utf8Size(u"\U0001F600"), 4u);
     EXPECT_EQ(device::Utf8Size(u"\xDC00"), 3u);
-}
-
-TEST(Utf8Field, test_encode_with_byte_limit_keeps_whole_characters) {
-    EXPECT_EQ(device::EncodeUtf8(u"ação", 2), "a");
-    EXPECT_EQ(device::EncodeUtf8(u"ação", 3), "a\xc3\xa7");
-    EXPECT_EQ(device::EncodeUtf8(u"ação", 0), "");
 }
 
 }  // namespace

@@ -17,25 +17,19 @@ HostOptions Parse(const Args& args) {
     });
 }
 
-TEST(HostOptions, test_options_no_arguments_run_in_english_with_every_right) {
-    const HostOptions options = Parse({});
-    EXPECT_EQ(options.action(), HostOptions::Action::Run);
-    EXPECT_EQ(options.language(), 2u);
-    EXPECT_FALSE(options.user());
-    EXPECT_FALSE(options.channels());
-    EXPECT_EQ(options.statePath(), "");
-    EXPECT_FALSE(options.latencyMs());
-    EXPECT_FALSE(options.page());
-    EXPECT_FALSE(options.screenshot());
-    EXPECT_FALSE(options.closeAfterMs()) << "the operator closes the window";
-}
-
-TEST(HostOptions, test_options_language_names_give_the_entry_numbers) {
+TEST(HostOptions, test_options_accepted_give_the_entry_language_english_by_default) {
     const struct {
         Args args;
         std::uint32_t language;
-    } rows[] = {
-        {{"--lang", "zh"}, 0}, {{"--lang", "en"}, 2}, {{"--lang", "pt"}, 3}, {{"--lang=pt"}, 3}};
+    } rows[] = {{{}, 2},
+                {{"--lang", "zh"}, 0},
+                {{"--lang", "en"}, 2},
+                {{"--lang", "pt"}, 3},
+                {{"--lang=pt"}, 3},
+                // The ends of the ranges are accepted.
+                {{"--channels", "0", "--latency", "10000", "--close-after-ms", "3600000"}, 2},
+                {{"--channels", "16", "--latency", "0", "--close-after-ms", "0"}, 2},
+                {{"--channels", "007"}, 2}};
     for (const auto& row : rows) {
         const HostOptions options = Parse(row.args);
         EXPECT_EQ(options.action(), HostOptions::Action::Run) << options.error();
@@ -58,18 +52,6 @@ TEST(HostOptions, test_options_values_are_kept_as_given) {
     EXPECT_EQ(options.screenshot().value_or(""), "shot.png");
     EXPECT_EQ(options.progressScreenshot().value_or(""), "wait.png");
     EXPECT_EQ(options.closeAfterMs().value_or(-1), 0);
-}
-
-TEST(HostOptions, test_options_range_ends_are_accepted) {
-    const Args rows[] = {{"--channels", "0"},       {"--channels", "16"},
-                         {"--latency", "0"},        {"--latency", "10000"},
-                         {"--close-after-ms", "0"}, {"--close-after-ms", "3600000"},
-                         {"--channels", "007"}};
-    for (const Args& row : rows) {
-        const HostOptions options = Parse(row);
-        EXPECT_EQ(options.action(), HostOptions::Action::Run)
-            << row[0] << " " << row[1] << ": " << options.error();
-    }
 }
 
 TEST(HostOptions, test_options_close_time_follows_screenshot_and_close_options) {
@@ -95,7 +77,6 @@ TEST(HostOptions, test_options_bad_arguments_are_refused_with_one_line) {
         std::string message;
     } rows[] = {
         {{"--bogus"}, "unknown option --bogus"},
-        {{"-x"}, "unknown option -x"},
         {{"stray"}, "unexpected argument \"stray\""},
         {{"--lang"}, "--lang needs a value"},
         {{"--lang", "fr"}, "--lang wants zh, en or pt, not \"fr\""},
@@ -104,20 +85,16 @@ TEST(HostOptions, test_options_bad_arguments_are_refused_with_one_line) {
         {{"--state="}, "--state needs a value"},
         {{"--screenshot", ""}, "--screenshot needs a value"},
         {{"--channels", "17"}, "--channels 17 is outside 0 to 16"},
-        {{"--channels", "-1"}, "--channels -1 is outside 0 to 16"},
         {{"--channels", "3x"}, "--channels wants a whole number from 0 to 16, not \"3x\""},
         {{"--channels", "+3"}, "--channels wants a whole number from 0 to 16, not \"+3\""},
         {{"--channels", " 3"}, "--channels wants a whole number from 0 to 16, not \" 3\""},
         {{"--latency", "10001"}, "--latency 10001 is outside 0 to 10000"},
-        {{"--latency", "1.5"}, "--latency wants a whole number from 0 to 10000, not \"1.5\""},
         {{"--press", "1168,"},
          "--press wants control ids from 1 to 65535 separated by commas, not \"1168,\""},
         {{"--press", "0"},
          "--press wants control ids from 1 to 65535 separated by commas, not \"0\""},
-        {{"--close-after-ms", "-5"}, "--close-after-ms -5 is outside 0 to 3600000"},
         {{"--close-after-ms", "99999999999999999999"},
          "--close-after-ms 99999999999999999999 is outside 0 to 3600000"},
-        {{"--lang", "en", "--lang", "pt"}, "--lang is given twice"},
         {{"--screenshot", "a.png", "--screenshot=b.png"}, "--screenshot is given twice"},
         {{"--user", "root"},
          "--user: no rights profile \"root\"; the profiles are admin, no-network, no-info, "
@@ -132,19 +109,6 @@ TEST(HostOptions, test_options_bad_arguments_are_refused_with_one_line) {
         EXPECT_EQ(options.error(), row.message) << testing::PrintToString(row.args);
         EXPECT_EQ(options.error().find('\n'), std::string::npos);
     }
-}
-
-TEST(HostOptions, test_options_user_names_are_checked_by_the_given_check) {
-    std::vector<std::string> asked;
-    const auto check = [&](const std::string& name) {
-        asked.push_back(name);
-        return name == "operator";
-    };
-    EXPECT_EQ(HostOptions::Parse({"--user", "operator"}, check).action(), HostOptions::Action::Run);
-    EXPECT_EQ(HostOptions::Parse({"--user", "guest"}, check).action(), HostOptions::Action::Refuse);
-    EXPECT_EQ(asked, (std::vector<std::string>{"operator", "guest"}));
-    EXPECT_EQ(HostOptions::Parse({"--user", "guest"}, nullptr).action(),
-              HostOptions::Action::Refuse);
 }
 
 TEST(HostOptions, test_options_help_is_shown_wherever_it_comes_before_an_error) {

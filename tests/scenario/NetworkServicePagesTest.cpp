@@ -11,22 +11,13 @@
 #include "device/NetworkRecords.h"
 #include "device/ZelDisp.h"
 #include "res/resource.h"
+#include "tests/support/RecordBytes.h"
 #include "tests/support/ScenarioTest.h"
 
 namespace {
 
-using testsupport::ExpectMessage;
-using testsupport::Operator;
-using testsupport::ScenarioTest;
+using namespace testsupport;
 using ui::DateTimeValue;
-
-using Bytes = std::vector<std::uint8_t>;
-
-template <typename Record>
-Bytes BytesOf(const Record& record) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&record);
-    return Bytes(bytes, bytes + sizeof record);
-}
 
 // Writes text into a field as the recorder may: without a terminator when it fills the field.
 template <std::size_t N>
@@ -54,11 +45,6 @@ class NetworkServicePages : public ScenarioTest {
             sent.push_back(call.bytes);
         return sent;
     }
-
-    void SaveAndSucceed(Operator& op) {
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
-    }
 };
 
 TEST_F(NetworkServicePages, test_ntp_page_shows_each_field_and_sends_the_edited_record) {
@@ -70,7 +56,7 @@ TEST_F(NetworkServicePages, test_ntp_page_shows_each_field_and_sends_the_edited_
     ntp.startTime = 0x0E1E;
     ntp.zero[1] = 0x7E;  // sent as zero
     Prepare("NTP", ntp);
-    RunSession([this](Operator& op) {
+    RunSession([](Operator& op) {
         op.SelectTreeItem(u"NTP Server");
         EXPECT_EQ(op.Text(IDC_NTP_SERVER), u"ntp1.example.net");
         EXPECT_EQ(op.Selection(IDC_NTP_ZONE), 23) << "GMT-03:30";
@@ -115,15 +101,12 @@ TEST_F(NetworkServicePages, test_ntp_zone_and_start_time_the_controls_cannot_sho
         op.EnterDateTime(IDC_NTP_START, Time(6, 15));
         SaveAndSucceed(op);
     });
-    const auto sent = Sent("zelDispHisiNewMenuNTPSet");
+    const auto sent = Decoded<device::NtpRecord>(Calls("zelDispHisiNewMenuNTPSet"));
     ASSERT_EQ(sent.size(), 3u) << "the recorder's own change and the page's two";
-    device::NtpRecord kept{}, set{};
-    std::memcpy(&kept, sent[1].data(), sizeof kept);
-    std::memcpy(&set, sent[2].data(), sizeof set);
-    EXPECT_EQ(kept.timeZoneMinutes, 765);
-    EXPECT_EQ(kept.startTime, 0x0A3Cu) << "not the 03:00 the picker still showed";
-    EXPECT_EQ(set.timeZoneMinutes, 0);
-    EXPECT_EQ(set.startTime, 0x060Fu);
+    EXPECT_EQ(sent[1].timeZoneMinutes, 765);
+    EXPECT_EQ(sent[1].startTime, 0x0A3Cu) << "not the 03:00 the picker still showed";
+    EXPECT_EQ(sent[2].timeZoneMinutes, 0);
+    EXPECT_EQ(sent[2].startTime, 0x060Fu);
 }
 
 TEST_F(NetworkServicePages, test_dial_up_page_shows_each_field_and_sends_the_edited_record) {
@@ -134,7 +117,7 @@ TEST_F(NetworkServicePages, test_dial_up_page_shows_each_field_and_sends_the_edi
     dial.user[20] = 'Z';                            // after the terminator: sent as zero
     Put(dial.password, "abcdefghijklmnopq");        // fills the field, no terminator
     Prepare("Dial", dial);
-    RunSession([this](Operator& op) {
+    RunSession([](Operator& op) {
         op.SelectTreeItem(u"PPPOE");
         EXPECT_EQ(op.Selection(IDC_PPPOE_MODE), 2);
         EXPECT_EQ(op.Selection(IDC_PPPOE_TYPE), -1);
@@ -163,7 +146,7 @@ TEST_F(NetworkServicePages, test_ddns_unchecking_used_keeps_the_other_fields) {
     ddns.password[10] = 'Q';                 // after the terminator: sent as zero
     Put(ddns.domain, std::string(33, 'x'));  // the record's last field, unterminated
     Prepare("DDNS", ddns);
-    RunSession([this](Operator& op) {
+    RunSession([](Operator& op) {
         op.SelectTreeItem(u"DDNS Server");
         EXPECT_EQ(op.Selection(IDC_DDNS_TYPE), -1);
         EXPECT_EQ(op.Text(IDC_DDNS_SERVER), u"freedns.afraid.org");
@@ -191,7 +174,7 @@ TEST_F(NetworkServicePages, test_mail_page_shows_each_field_and_sends_the_edited
     Put(smtp.password, "secret");
     smtp.unused[15] = 0x5A;  // sent as zero
     Prepare("SMTP", smtp);
-    RunSession([this](Operator& op) {
+    RunSession([](Operator& op) {
         op.SelectTreeItem(u"Email");
         EXPECT_EQ(op.Text(IDC_MAIL_SERVER_LABEL), u"SMTPSERVER");
         EXPECT_EQ(op.Text(IDC_MAIL_SERVER), u"mail.example.com");

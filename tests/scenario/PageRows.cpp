@@ -3,16 +3,11 @@
 
 #include "app/Session.h"
 #include "res/resource.h"
+#include "tests/support/RecordBytes.h"
 #include "ui/Format.h"
 
 namespace testsupport {
 namespace {
-
-template <typename Record>
-Bytes BytesOf(const Record& record) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&record);
-    return Bytes(bytes, bytes + sizeof record);
-}
 
 std::u16string CheckState(Operator& op, int id) {
     return op.IsChecked(id) ? u"checked" : u"unchecked";

@@ -10,10 +10,9 @@
 #include <vector>
 
 #include "tests/support/Operator.h"
+#include "tests/support/RecordBytes.h"
 
 namespace testsupport {
-
-using Bytes = std::vector<std::uint8_t>;
 
 struct PageRow {
     const char* name;

@@ -61,23 +61,4 @@ TEST_F(Progress, test_only_a_slow_recorder_shows_progress_and_the_calls_stay_the
     }
 }
 
-// With fewer channels the count of calls to make drops once the Version record tells them.
-TEST_F(Progress, test_calls_to_make_follow_the_channel_count) {
-    zsimSetCounts(recorder.handle(), 2, 4, 1);
-    zsimSetLatency(recorder.handle(), 20);
-    RunSession([&](Operator& op) {
-        zsimSetLatency(recorder.handle(), 0);
-        op.Close();
-    });
-    ASSERT_EQ(progress.size(), 1u);
-    const auto& steps = progress.front().steps;
-    // The plain entry reads 21 records, then 2 channels.
-    EXPECT_EQ(steps.back(), std::make_pair(25, 25));
-    for (const auto& [done, total] : steps) {
-        if (done != 21) {
-            EXPECT_EQ(total, done < 21 ? 53 : 25) << "after call " << done;
-        }
-    }
-}
-
 }  // namespace

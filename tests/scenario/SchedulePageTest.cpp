@@ -1,6 +1,5 @@
 // The Schedule page as the recorder and the operator see it: periods on the rows and on the
-// painted week timeline, the shared pool of entries, Copy/Paste/Default of a channel's week,
-// and what a Save sends.
+// painted week timeline, the shared pool of entries, Default of a day, and what a Save sends.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,19 +8,15 @@
 
 #include "device/NetworkOrder.h"
 #include "device/RecordingRecords.h"
-#include "device/ZelDisp.h"
 #include "res/resource.h"
-#include "tests/support/ScenarioTest.h"
+#include "tests/support/PageTest.h"
 
 namespace {
 
 using device::ChannelSchedule;
 using device::RecTimerRecord;
 using device::ScheduleEntry;
-using testsupport::ExpectMessage;
-using testsupport::Operator;
-using testsupport::PaintedRect;
-using testsupport::ScenarioTest;
+using namespace testsupport;
 
 enum Day { kMon, kTue, kWed, kThu, kFri, kSat, kSun };
 
@@ -36,9 +31,11 @@ void Put(ChannelSchedule& schedule, int entry, Day day, int startHour, int start
     e.endHour = std::int16_t(endHour);
 }
 
+using Spans = std::vector<std::pair<int, int>>;
+
 // (start, end) in minutes of a day's periods, in entry order.
-std::vector<std::pair<int, int>> Periods(const ChannelSchedule& schedule, Day day) {
-    std::vector<std::pair<int, int>> periods;
+Spans Periods(const ChannelSchedule& schedule, Day day) {
+    Spans periods;
     for (const ScheduleEntry& e : schedule.entries) {
         if (e.kind == device::kSchedulePeriodInUse && e.weekday == day)
             periods.emplace_back(e.startHour * 60 + device::NetworkToHost16(e.startMinuteBE),
@@ -62,48 +59,33 @@ std::pair<int, int> Expected(const PaintedRect& painted, int start, int end) {
     return {int(double(start) * w / 1440), int(double(end) * w / 1440)};
 }
 
-class SchedulePage : public ScenarioTest {
+class SchedulePage : public PageTest<RecTimerRecord> {
   protected:
+    SchedulePage()
+        : PageTest(u"Schedule", "RecTimer", zelDispHisiNewMenuRecTimerGet,
+                   "zelDispHisiNewMenuRecTimerSet") {}
+
     void SetUp() override {
-        ScenarioTest::SetUp();
-        ASSERT_GE(zelDispHisiNewMenuRecTimerGet(recorder.handle(), &rec), 0);
+        PageTest::SetUp();
         // Start from empty weeks; bytes the page never edits are marked.
-        std::memset(rec.channels, 0, sizeof rec.channels);
-        rec.unused1[3] = 0x5A;
-        for (auto& schedule : rec.channels) {
+        std::memset(stored.channels, 0, sizeof stored.channels);
+        stored.unused1[3] = 0x5A;
+        for (auto& schedule : stored.channels) {
             for (ScheduleEntry& e : schedule.entries)
                 e.unused[0] = 0x77;
         }
     }
 
-    void Open(const std::function<void(Operator&)>& scenario) {
-        ASSERT_EQ(zsimSetRecord(recorder.handle(), "RecTimer", &rec, sizeof rec), 0);
-        recorder.ClearLog();
-        RunSession([&](Operator& op) {
-            op.SelectTreeItem(u"Schedule");
-            scenario(op);
-        });
+    // The periods of a day in the one record the page sent.
+    Spans SentPeriods(int channel, Day day) const {
+        const auto sent = Sent();
+        EXPECT_EQ(sent.size(), 1u);
+        return sent.empty() ? Spans{} : Periods(sent[0].channels[channel], day);
     }
-
-    std::vector<RecTimerRecord> Sent() const {
-        std::vector<RecTimerRecord> sent;
-        for (const auto& call : Calls("zelDispHisiNewMenuRecTimerSet")) {
-            EXPECT_EQ(call.bytes.size(), sizeof(RecTimerRecord));
-            RecTimerRecord r{};
-            std::memcpy(&r, call.bytes.data(), std::min(call.bytes.size(), sizeof r));
-            sent.push_back(r);
-        }
-        return sent;
-    }
-
-    RecTimerRecord rec{};  // what the recorder holds when the window opens
 };
 
 TEST_F(SchedulePage, test_period_shows_on_its_row_and_paints_its_share_of_the_bar) {
-    Put(rec.channels[0], 7, kMon, 8, 30, 17, 0);
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&rec.channels[0].entries[7]);
-    ASSERT_EQ(bytes[4], 0x00);
-    ASSERT_EQ(bytes[5], 0x1E);
+    Put(stored.channels[0], 7, kMon, 8, 30, 17, 0);
     Open([](Operator& op) {
         EXPECT_TRUE(op.IsChecked(IDC_REC_ROW1_CHECK));
         EXPECT_FALSE(op.IsChecked(IDC_REC_ROW2_CHECK));
@@ -129,29 +111,25 @@ TEST_F(SchedulePage, test_period_across_midnight_is_stored_but_not_painted) {
         op.EnterDateTime(IDC_REC_ROW1_END, Time(6, 0));
         op.Click(IDC_REC_ROW1_CHECK);
         EXPECT_TRUE(op.Painted(IDC_REC_TUE_BAR).empty());
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(Periods(sent[0].channels[0], kTue), (std::vector<std::pair<int, int>>{{1320, 360}}));
+    EXPECT_EQ(SentPeriods(0, kTue), (Spans{{1320, 360}}));
 }
 
 TEST_F(SchedulePage, test_day_of_eight_periods_keeps_the_first_six_once_shown) {
     for (int i = 0; i < 8; ++i)
-        Put(rec.channels[0], 2 + 3 * i, kWed, i, 0, i, 30);
+        Put(stored.channels[0], 2 + 3 * i, kWed, i, 0, i, 30);
     Open([](Operator& op) {
         op.Pick(IDC_REC_DAY, kWed);
         for (int id = IDC_REC_ROW1_CHECK; id <= IDC_REC_ROW6_CHECK; ++id)
             EXPECT_TRUE(op.IsChecked(id)) << id;
         EXPECT_EQ(op.DateTime(IDC_REC_ROW6_START).hour, 5);
         EXPECT_EQ(op.Painted(IDC_REC_WED_BAR).size(), 6u);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
     ASSERT_EQ(sent.size(), 1u);
-    std::vector<std::pair<int, int>> firstSix;
+    Spans firstSix;
     for (int i = 0; i < 6; ++i)
         firstSix.emplace_back(i * 60, i * 60 + 30);
     EXPECT_EQ(Periods(sent[0].channels[0], kWed), firstSix);
@@ -162,9 +140,9 @@ TEST_F(SchedulePage, test_day_of_eight_periods_keeps_the_first_six_once_shown) {
 }
 
 TEST_F(SchedulePage, test_default_clears_only_the_shown_day_of_the_shown_channel) {
-    Put(rec.channels[2], 0, kMon, 1, 0, 2, 0);
-    Put(rec.channels[2], 1, kTue, 3, 0, 4, 0);
-    Put(rec.channels[0], 0, kTue, 3, 0, 4, 0);
+    Put(stored.channels[2], 0, kMon, 1, 0, 2, 0);
+    Put(stored.channels[2], 1, kTue, 3, 0, 4, 0);
+    Put(stored.channels[0], 0, kTue, 3, 0, 4, 0);
     Open([](Operator& op) {
         op.Pick(IDC_REC_CHANNEL, 2);
         op.Pick(IDC_REC_DAY, kTue);
@@ -174,69 +152,39 @@ TEST_F(SchedulePage, test_default_clears_only_the_shown_day_of_the_shown_channel
         EXPECT_EQ(op.DateTime(IDC_REC_ROW1_START).hour, 0);
         EXPECT_TRUE(op.Painted(IDC_REC_TUE_BAR).empty());
         EXPECT_EQ(op.Painted(IDC_REC_MON_BAR).size(), 1u);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_TRUE(Periods(sent[0].channels[2], kTue).empty());
-    EXPECT_EQ(Periods(sent[0].channels[2], kMon), (std::vector<std::pair<int, int>>{{60, 120}}));
-    EXPECT_EQ(Periods(sent[0].channels[0], kTue), (std::vector<std::pair<int, int>>{{180, 240}}));
-}
-
-TEST_F(SchedulePage, test_pasted_week_and_the_copied_one_reach_the_recorder_in_one_save) {
-    Put(rec.channels[0], 0, kMon, 8, 0, 12, 0);
-    Put(rec.channels[0], 1, kSat, 9, 15, 10, 45);
-    Put(rec.channels[3], 0, kSun, 1, 0, 2, 0);
-    Open([](Operator& op) {
-        op.Click(IDC_COPY);
-        op.Pick(IDC_REC_CHANNEL, 3);
-        op.Click(IDC_PASTE);
-        EXPECT_TRUE(op.IsChecked(IDC_REC_ROW1_CHECK));
-        EXPECT_EQ(op.Painted(IDC_REC_SAT_BAR).size(), 1u);
-        EXPECT_TRUE(op.Painted(IDC_REC_SUN_BAR).empty());
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
-    });
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(std::memcmp(&sent[0].channels[3], &rec.channels[0], sizeof(ChannelSchedule)), 0);
-    EXPECT_EQ(std::memcmp(&sent[0].channels[0], &rec.channels[0], sizeof(ChannelSchedule)), 0);
+    EXPECT_TRUE(SentPeriods(2, kTue).empty());
+    EXPECT_EQ(SentPeriods(2, kMon), (Spans{{60, 120}}));
+    EXPECT_EQ(SentPeriods(0, kTue), (Spans{{180, 240}}));
 }
 
 TEST_F(SchedulePage, test_picker_of_unchecked_row_leaves_the_day_as_it_was) {
-    Put(rec.channels[0], 4, kMon, 8, 0, 9, 0);
-    Put(rec.channels[0], 9, kMon, 10, 0, 11, 0);
+    Put(stored.channels[0], 4, kMon, 8, 0, 9, 0);
+    Put(stored.channels[0], 9, kMon, 10, 0, 11, 0);
     Open([](Operator& op) {
         op.EnterDateTime(IDC_REC_ROW3_START, Time(5, 0));
         op.EnterDateTime(IDC_REC_ROW3_END, Time(7, 0));
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);  // the periods moved down to the lowest entries
-    EXPECT_EQ(Periods(sent[0].channels[0], kMon),
-              (std::vector<std::pair<int, int>>{{480, 540}, {600, 660}}));
+    EXPECT_EQ(SentPeriods(0, kMon), (Spans{{480, 540}, {600, 660}}));  // in the lowest entries
 }
 
 TEST_F(SchedulePage, test_period_no_picker_can_show_is_unchecked_and_freed) {
-    Put(rec.channels[0], 0, kMon, 25, 0, 26, 0);
-    Put(rec.channels[0], 1, kMon, 7, 70, 8, 0);
-    Put(rec.channels[0], 2, kMon, 10, 0, 11, 0);
+    Put(stored.channels[0], 0, kMon, 25, 0, 26, 0);
+    Put(stored.channels[0], 1, kMon, 7, 70, 8, 0);
+    Put(stored.channels[0], 2, kMon, 10, 0, 11, 0);
     Open([](Operator& op) {
         EXPECT_FALSE(op.IsChecked(IDC_REC_ROW1_CHECK));
         EXPECT_FALSE(op.IsChecked(IDC_REC_ROW2_CHECK));
         EXPECT_TRUE(op.IsChecked(IDC_REC_ROW3_CHECK));
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
-    const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(Periods(sent[0].channels[0], kMon), (std::vector<std::pair<int, int>>{{600, 660}}));
+    EXPECT_EQ(SentPeriods(0, kMon), (Spans{{600, 660}}));
 }
 
 TEST_F(SchedulePage, test_without_channels_nothing_addresses_a_channel) {
-    Put(rec.channels[0], 0, kMon, 8, 0, 9, 0);
+    Put(stored.channels[0], 0, kMon, 8, 0, 9, 0);
     ASSERT_EQ(zsimSetCounts(recorder.handle(), 0, 4, 2), 0);
     Open([](Operator& op) {
         EXPECT_TRUE(op.Entries(IDC_REC_CHANNEL).empty());
@@ -247,8 +195,7 @@ TEST_F(SchedulePage, test_without_channels_nothing_addresses_a_channel) {
         op.Click(IDC_COPY);
         op.Click(IDC_PASTE);
         op.Click(IDC_DEFAULT);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     EXPECT_EQ(CallCount("zelDispHisiNewMenuRecTimerSet"), 0);
 }

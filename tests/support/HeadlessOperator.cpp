@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
+#include "tests/support/RecordBytes.h"
 #include "ui/Dialog.h"
 #include "ui/Styles.h"
 
@@ -13,13 +14,6 @@ using ui::headless::HeadlessControl;
 using ui::headless::HeadlessWindow;
 
 namespace {
-
-std::string Narrow(std::u16string_view text) {
-    std::string out;
-    for (char16_t c : text)
-        out.push_back(c < 0x80 ? char(c) : '?');
-    return out;
-}
 
 int DepthOf(const HeadlessControl& tree, ui::TreeItem parent) {
     int depth = 0;
@@ -69,15 +63,17 @@ void HeadlessOperator::Act(int id, const char* what, std::function<void(Headless
     EXPECT_TRUE(usable) << what << " control " << id << ": no such usable control";
 }
 
-void HeadlessOperator::Read(int id, const std::function<void(HeadlessWindow&)>& reader) {
+template <typename T, typename Get>
+T HeadlessOperator::Read(int id, T value, Get get) {
     bool found = false;
     backend_.Execute([&] {
         HeadlessWindow* dialog = ActiveDialog();
         found = dialog && dialog->HasControl(id);
         if (found)
-            reader(*dialog);
+            value = get(*dialog);
     });
     EXPECT_TRUE(found) << "no control " << id << " to read";
+    return value;
 }
 
 std::u16string HeadlessOperator::WindowCaption() {
@@ -202,9 +198,7 @@ void HeadlessOperator::Focus(int id) {
 }
 
 ui::DateTimeValue HeadlessOperator::DateTime(int id) {
-    ui::DateTimeValue value;
-    Read(id, [&](HeadlessWindow& w) { value = w.GetDateTime(id); });
-    return value;
+    return Read(id, ui::DateTimeValue{}, [id](HeadlessWindow& w) { return w.GetDateTime(id); });
 }
 
 bool HeadlessOperator::TickTimer(int timerId) {
@@ -219,90 +213,66 @@ bool HeadlessOperator::TickTimer(int timerId) {
 }
 
 std::uint32_t HeadlessOperator::Address(int id) {
-    std::uint32_t address = 0;
-    Read(id, [&](HeadlessWindow& w) { address = w.Address(id); });
-    return address;
+    return Read(id, std::uint32_t{0}, [id](HeadlessWindow& w) { return w.Address(id); });
 }
 
 std::u16string HeadlessOperator::Text(int id) {
-    std::u16string text;
-    Read(id, [&](HeadlessWindow& w) { text = w.ControlText(id); });
-    return text;
+    return Read(id, std::u16string(), [id](HeadlessWindow& w) { return w.ControlText(id); });
 }
 
 ui::TextRange HeadlessOperator::TextSelection(int id) {
-    ui::TextRange selection;
-    Read(id, [&](HeadlessWindow& w) { selection = w.EditSelection(id); });
-    return selection;
+    return Read(id, ui::TextRange{}, [id](HeadlessWindow& w) { return w.EditSelection(id); });
 }
 
 bool HeadlessOperator::IsVisible(int id) {
-    bool visible = false;
-    Read(id, [&](HeadlessWindow& w) { visible = w.IsControlShown(id); });
-    return visible;
+    return Read(id, false, [id](HeadlessWindow& w) { return w.IsControlShown(id); });
 }
 
 bool HeadlessOperator::IsEnabled(int id) {
-    bool enabled = false;
-    Read(id, [&](HeadlessWindow& w) { enabled = w.IsControlEnabled(id); });
-    return enabled;
+    return Read(id, false, [id](HeadlessWindow& w) { return w.IsControlEnabled(id); });
 }
 
 std::vector<PaintedRect> HeadlessOperator::Painted(int id) {
-    std::vector<PaintedRect> painted;
-    Read(id, [&](HeadlessWindow& w) {
+    return Read(id, std::vector<PaintedRect>(), [this, id](HeadlessWindow& w) {
+        std::vector<PaintedRect> painted;
         const ui::Rect client = w.ControlClientRect(id);
         for (const ui::headless::PaintOp& op : backend_.PaintControl(w, id)) {
             if (op.kind == ui::headless::PaintOp::Kind::Draw && op.brush == ui::Rgb(255, 0, 0))
                 painted.push_back({op.rect, client});
         }
+        return painted;
     });
-    return painted;
 }
 
 bool HeadlessOperator::IsChecked(int id) {
-    bool checked = false;
-    Read(id, [&](HeadlessWindow& w) { checked = w.IsChecked(id); });
-    return checked;
+    return Read(id, false, [id](HeadlessWindow& w) { return w.IsChecked(id); });
 }
 
 std::vector<std::u16string> HeadlessOperator::Entries(int id) {
-    std::vector<std::u16string> entries;
-    Read(id, [&](HeadlessWindow& w) {
+    return Read(id, std::vector<std::u16string>(), [id](HeadlessWindow& w) {
+        std::vector<std::u16string> entries;
         for (int i = 0; i < w.ComboCount(id); ++i)
             entries.push_back(w.ComboItemText(id, i));
+        return entries;
     });
-    return entries;
 }
 
 int HeadlessOperator::Selection(int id) {
-    int selection = -1;
-    Read(id, [&](HeadlessWindow& w) { selection = w.ComboCurSel(id); });
-    return selection;
+    return Read(id, -1, [id](HeadlessWindow& w) { return w.ComboCurSel(id); });
 }
 
 std::vector<std::u16string> HeadlessOperator::ColumnTitles(int id) {
-    std::vector<std::u16string> titles;
-    Read(id, [&](HeadlessWindow& w) {
-        const HeadlessControl* list = w.FindControl(id);
-        if (list) {
-            for (const auto& column : list->columns)
-                titles.push_back(column.first);
-        }
-        return list != nullptr;
+    return Read(id, std::vector<std::u16string>(), [id](HeadlessWindow& w) {
+        std::vector<std::u16string> titles;
+        for (const auto& column : w.FindControl(id)->columns)
+            titles.push_back(column.first);
+        return titles;
     });
-    return titles;
 }
 
 std::vector<std::vector<std::u16string>> HeadlessOperator::Rows(int id) {
-    std::vector<std::vector<std::u16string>> rows;
-    Read(id, [&](HeadlessWindow& w) {
-        const HeadlessControl* list = w.FindControl(id);
-        if (list)
-            rows = list->rows;
-        return list != nullptr;
-    });
-    return rows;
+    return Read(id, std::vector<std::vector<std::u16string>>(),
+                [id](HeadlessWindow& w) { return w.FindControl(id)->rows; });
 }
 
 std::optional<MessageBoxSeen> HeadlessOperator::OpenMessageBox() {

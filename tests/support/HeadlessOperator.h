@@ -53,8 +53,9 @@ class HeadlessOperator : public Operator {
     // Runs an operator's action on a control of the active dialog; fails the test when the
     // operator cannot reach it.
     void Act(int id, const char* what, std::function<void(ui::headless::HeadlessWindow&)> action);
-    // Reads a control of the active dialog, shown or not.
-    void Read(int id, const std::function<void(ui::headless::HeadlessWindow&)>& reader);
+    // Reads a control of the active dialog, shown or not: what get returns, else value.
+    template <typename T, typename Get>
+    T Read(int id, T value, Get get);
 
     ui::headless::HeadlessBackend& backend_;
 };

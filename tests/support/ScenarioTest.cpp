@@ -5,9 +5,14 @@
 #include "app/Entries.h"
 #include "app/Session.h"
 #include "pages/CMainDlg.h"
+#include "res/resource.h"
+#include "text/LangText.h"
+#include "text/TextIds.h"
 #include "ui/GraphicsObject.h"
 
 namespace testsupport {
+
+const std::u16string kRebootQuestion = text::LongText(2, text::kTextRebootQuestion);
 
 void ScenarioTest::SetUp() {
     app::ResetSessionForTests();
@@ -25,10 +30,7 @@ void ScenarioTest::RunSession(const std::function<void(Operator&)>& scenario) {
 }
 
 int ScenarioTest::CallCount(const std::string& function) const {
-    int count = 0;
-    for (const std::string& name : recorder.LoggedFunctions())
-        count += name == function;
-    return count;
+    return int(Calls(function).size());
 }
 
 std::vector<LoggedCall> ScenarioTest::Calls(const std::string& function) const {
@@ -47,6 +49,11 @@ void ExpectMessage(Operator& op, std::u16string_view text, int answer) {
     EXPECT_EQ(box->caption, u"Info");
     EXPECT_EQ(box->type, 0x30u | (answer == 6 || answer == 7 ? 4u : 0u));
     op.AnswerMessageBox(answer);
+}
+
+void SaveAndSucceed(Operator& op) {
+    op.Click(IDC_SAVE);
+    ExpectMessage(op, u"Succeed");
 }
 
 }  // namespace testsupport

@@ -41,4 +41,10 @@ class ScenarioTest : public testing::Test {
 // icon (Yes/No when the answer is one of them), and answers it.
 void ExpectMessage(Operator& op, std::u16string_view text, int answer = 1);
 
+// Clicks Save and checks that the page reports success.
+void SaveAndSucceed(Operator& op);
+
+// The restart question, in English.
+extern const std::u16string kRebootQuestion;
+
 }  // namespace testsupport

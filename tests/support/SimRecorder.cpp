@@ -7,9 +7,9 @@
 
 namespace testsupport {
 
-SimRecorder::SimRecorder() {
-    char error[256] = {};
-    handle_ = zsimOpen(nullptr, error, sizeof error);
+SimRecorder::SimRecorder(const std::string& statePath) {
+    char error[512] = {};
+    handle_ = zsimOpen(statePath.c_str(), error, sizeof error);
     if (handle_ == 0)
         throw std::runtime_error(std::string("cannot open recorder: ") + error);
 }

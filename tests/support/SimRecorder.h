@@ -17,8 +17,8 @@ struct LoggedCall {
 
 class SimRecorder {
   public:
-    // The default recorder, in memory only.
-    SimRecorder();
+    // The default recorder in memory, or the one of a state file.
+    explicit SimRecorder(const std::string& statePath = {});
     ~SimRecorder();
     SimRecorder(const SimRecorder&) = delete;
     SimRecorder& operator=(const SimRecorder&) = delete;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "res/resource.h"
@@ -55,7 +57,8 @@ std::u16string Narrow16(const wchar_t* text) {
     return std::u16string(text, text + wcslen(text));
 }
 
-// The text of a tree item.
+}  // namespace
+
 std::u16string ItemText(HWND tree, HTREEITEM node) {
     wchar_t text[260] = {};
     TVITEMW item{};
@@ -67,7 +70,18 @@ std::u16string ItemText(HWND tree, HTREEITEM node) {
     return Narrow16(text);
 }
 
-}  // namespace
+std::vector<std::pair<HTREEITEM, int>> NodesOf(HWND tree) {
+    std::vector<std::pair<HTREEITEM, int>> nodes;
+    const std::function<void(HTREEITEM, int)> walk = [&](HTREEITEM first, int depth) {
+        for (HTREEITEM node = first; node; node = TreeView_GetNextSibling(tree, node)) {
+            nodes.emplace_back(node, depth);
+            walk(TreeView_GetChild(tree, node), depth + 1);
+        }
+    };
+    if (tree)
+        walk(TreeView_GetRoot(tree), 0);
+    return nodes;
+}
 
 MarkerWindow::MarkerWindow() {
     WNDCLASSW windowClass{};
@@ -204,70 +218,39 @@ std::u16string Win32Operator::WindowCaption() {
     return TextOf(MainWindow());
 }
 
+HWND Win32Operator::Tree() const {
+    HWND main = MainWindow();
+    return main ? GetDlgItem(main, IDC_TREE) : nullptr;
+}
+
 std::vector<TreeNodeSeen> Win32Operator::TreeNodes() {
     std::vector<TreeNodeSeen> nodes;
-    HWND main = MainWindow();
-    HWND tree = main ? GetDlgItem(main, IDC_TREE) : nullptr;
-    if (!tree)
-        return nodes;
-    // Depth-first, each node before its children, as the tree shows them.
-    struct Frame {
-        HTREEITEM item;
-        int depth;
-    };
-    std::vector<Frame> stack;
-    auto pushSiblings = [&](HTREEITEM first, int depth) {
-        std::vector<HTREEITEM> siblings;
-        for (HTREEITEM item = first; item; item = TreeView_GetNextSibling(tree, item)) {
-            siblings.push_back(item);
-        }
-        for (auto it = siblings.rbegin(); it != siblings.rend(); ++it)
-            stack.push_back({*it, depth});
-    };
-    pushSiblings(TreeView_GetRoot(tree), 0);
-    while (!stack.empty()) {
-        const Frame frame = stack.back();
-        stack.pop_back();
-        wchar_t text[260] = {};
+    HWND tree = Tree();
+    for (const auto& [node, depth] : NodesOf(tree)) {
         TVITEMW item{};
-        item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;
-        item.hItem = frame.item;
-        item.pszText = text;
-        item.cchTextMax = 260;
+        item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;
+        item.hItem = node;
         item.stateMask = TVIS_EXPANDED;
         TreeView_GetItem(tree, &item);
-        nodes.push_back({Narrow16(text), frame.depth, item.iImage, item.iSelectedImage,
+        nodes.push_back({ItemText(tree, node), depth, item.iImage, item.iSelectedImage,
                          (item.state & TVIS_EXPANDED) != 0});
-        pushSiblings(TreeView_GetChild(tree, frame.item), frame.depth + 1);
     }
     return nodes;
 }
 
 std::u16string Win32Operator::SelectedTreeItem() {
-    HWND main = MainWindow();
-    HWND tree = main ? GetDlgItem(main, IDC_TREE) : nullptr;
+    HWND tree = Tree();
     HTREEITEM selected = tree ? TreeView_GetSelection(tree) : nullptr;
-    if (!selected)
-        return {};
-    return ItemText(tree, selected);
+    return selected ? ItemText(tree, selected) : std::u16string();
 }
 
 void Win32Operator::SelectTreeItem(std::u16string_view wanted) {
-    HWND main = MainWindow();
-    HWND tree = main ? GetDlgItem(main, IDC_TREE) : nullptr;
-    ASSERT_NE(tree, nullptr);
-    std::vector<HTREEITEM> pending{TreeView_GetRoot(tree)};
-    while (!pending.empty()) {
-        HTREEITEM first = pending.back();
-        pending.pop_back();
-        for (HTREEITEM node = first; node; node = TreeView_GetNextSibling(tree, node)) {
-            if (ItemText(tree, node) == wanted) {
-                PostMessageW(tree, TVM_SELECTITEM, TVGN_CARET, LPARAM(node));
-                Sync();
-                return;
-            }
-            if (HTREEITEM child = TreeView_GetChild(tree, node))
-                pending.push_back(child);
+    HWND tree = Tree();
+    for (const auto& [node, depth] : NodesOf(tree)) {
+        if (ItemText(tree, node) == wanted) {
+            PostMessageW(tree, TVM_SELECTITEM, TVGN_CARET, LPARAM(node));
+            Sync();
+            return;
         }
     }
     ADD_FAILURE() << "no tree node with the wanted text";

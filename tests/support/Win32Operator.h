@@ -8,10 +8,17 @@
 
 #include <atomic>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/support/Operator.h"
 
 namespace testsupport {
+
+// A tree's nodes as it shows them, each before its children, with their depths; and the text
+// of one.
+std::vector<std::pair<HTREEITEM, int>> NodesOf(HWND tree);
+std::u16string ItemText(HWND tree, HTREEITEM node);
 
 // A message-only window of the UI thread that counts the markers it handled.
 class MarkerWindow {
@@ -77,6 +84,7 @@ class Win32Operator : public Operator {
 
   private:
     HWND MainWindow() const;
+    HWND Tree() const;  // the main window's navigation tree
     HWND ActiveDialog() const;
     // The control of the active dialog that an operator can reach, or null (a test failure).
     HWND Reachable(int id, const char* what) const;

@@ -1,5 +1,5 @@
-// Invariants of the two text tables: layout, ids, text bounds and the texts that other code
-// depends on.
+// Invariants of the two text tables: layout, ids, text bounds, texts present in every language
+// and captions the tree can tell apart.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "text/LangTable.h"
+#include "text/LangText.h"
 #include "text/LongTextTable.h"
 #include "text/TextIds.h"
 
@@ -30,45 +31,22 @@ bool PaddedWithZeros(const char16_t (&column)[N]) {
                        [](char16_t c) { return c == u'\0'; });
 }
 
-const LangRow* FindRow(std::uint32_t id) {
-    for (const LangRow& row : LangTable) {
-        if (row.id == id) {
-            return &row;
-        }
-    }
-    return nullptr;
-}
-
-std::u16string Text(std::uint32_t language, std::uint32_t id) {
-    const LangRow* row = FindRow(id);
-    return row ? std::u16string(row->text[language]) : u"<missing>";
-}
-
 std::string Hex(std::uint32_t id) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "0x%X", id);
     return buffer;
 }
 
-TEST(LangTable, test_rows_end_with_one_terminator) {
-    for (std::size_t i = 0; i < kLangRowCount; ++i) {
-        EXPECT_NE(LangTable[i].id, kTerminatorId) << "row " << i;
-    }
-    const LangRow& last = LangTable[kLangRowCount];
-    EXPECT_EQ(last.id, kTerminatorId);
-    for (const auto& column : last.text) {
-        EXPECT_EQ(UnitsUntilZero(column), 0u);
-    }
-}
-
-TEST(LangTable, test_ids_unique_and_in_range) {
+TEST(LangTable, test_ids_unique_and_in_range_then_one_terminator) {
     std::set<std::uint32_t> seen;
     for (std::size_t i = 0; i < kLangRowCount; ++i) {
         const std::uint32_t id = LangTable[i].id;
-        EXPECT_GE(id, 0x500u) << "row " << i;
-        EXPECT_LE(id, 0x5F0u) << "row " << i;
+        EXPECT_TRUE(id >= 0x500u && id <= 0x5F0u) << "row " << i << ": " << Hex(id);
         EXPECT_TRUE(seen.insert(id).second) << Hex(id) << " occurs twice";
     }
+    EXPECT_EQ(LangTable[kLangRowCount].id, kTerminatorId);
+    for (const auto& column : LangTable[kLangRowCount].text)
+        EXPECT_EQ(UnitsUntilZero(column), 0u);
 }
 
 TEST(LangTable, test_texts_fit_their_columns) {
@@ -82,104 +60,15 @@ TEST(LangTable, test_texts_fit_their_columns) {
     }
 }
 
-// A blank is where a fixed format joins a text to a number or a literal and the language
-// wants one between them: "CAM 1", "Tela 1", "Serv. alarme 1", "SMTP Servidor".
-struct JoinBlank {
-    std::uint32_t id;
-    std::uint32_t language;
-    bool leading;
-};
-constexpr JoinBlank kJoinBlanks[] = {
-    {kTextCam, kColumnEnglish, false},
-    {kTextView, kColumnPortuguese, false},
-    {kTextAlarmCenter, kColumnPortuguese, false},
-    {kTextServer, kColumnPortuguese, true},
-};
-
-bool BlankAt(std::uint32_t id, std::uint32_t language, bool leading) {
-    for (const JoinBlank& blank : kJoinBlanks) {
-        if (blank.id == id && blank.language == language && blank.leading == leading)
-            return true;
-    }
-    return false;
-}
-
-// Only the week prefix is empty, and only outside Chinese; blanks stand only where a fixed
-// format needs them.
-TEST(LangTable, test_texts_present_and_trimmed) {
+// Only the week prefix is empty, and only outside Chinese.
+TEST(LangTable, test_texts_present) {
     for (std::size_t i = 0; i < kLangRowCount; ++i) {
         const LangRow& row = LangTable[i];
         for (std::uint32_t language : kLanguages) {
-            const std::u16string s = row.text[language];
             const bool mayBeEmpty = row.id == kTextWeek && language != kColumnChinese;
-            EXPECT_EQ(s.empty(), mayBeEmpty) << Hex(row.id) << " column " << language;
-            if (s.empty()) {
-                continue;
-            }
-            EXPECT_EQ(s.front() == u' ', BlankAt(row.id, language, true))
-                << Hex(row.id) << " column " << language;
-            EXPECT_EQ(s.back() == u' ', BlankAt(row.id, language, false))
+            EXPECT_EQ(row.text[language][0] == u'\0', mayBeEmpty)
                 << Hex(row.id) << " column " << language;
         }
-    }
-}
-
-// Chinese texts take full-width punctuation; Portuguese ones are in sentence case (a word
-// after the first starts in lower case unless it is an abbreviation in capitals). The rows
-// whose texts are given stay as given.
-TEST(LangTable, test_chinese_punctuation_and_portuguese_case) {
-    const std::set<std::uint32_t> given = {kTextDefaultBackup, kTextWithoutPermission};
-    for (std::size_t i = 0; i < kLangRowCount; ++i) {
-        const LangRow& row = LangTable[i];
-        if (given.count(row.id))
-            continue;
-        const std::u16string chinese = row.text[kColumnChinese];
-        EXPECT_EQ(chinese.find_first_of(u"(),:;?!"), std::u16string::npos) << Hex(row.id);
-
-        const std::u16string portuguese = row.text[kColumnPortuguese];
-        std::size_t start = portuguese.find_first_not_of(u' ');
-        bool first = true;
-        while (start != std::u16string::npos) {
-            const std::size_t end = std::min(portuguese.find(u' ', start), portuguese.size());
-            const std::u16string word = portuguese.substr(start, end - start);
-            const bool capital = word[0] >= u'A' && word[0] <= u'Z';
-            const bool abbreviation =
-                std::none_of(word.begin(), word.end(), [](char16_t c) { return c >= u'a'; });
-            EXPECT_TRUE(first || !capital || abbreviation) << Hex(row.id) << " word at " << start;
-            first = false;
-            start = portuguese.find_first_not_of(u' ', end);
-        }
-    }
-}
-
-struct TellingRow {
-    std::uint32_t id;
-    const char16_t* chinese;
-    const char16_t* english;
-    const char16_t* portuguese;
-};
-
-TEST(LangTable, test_telling_rows_in_every_language) {
-    const TellingRow rows[] = {
-        {0x500, u"配置", u"Config", u"Configurar"},
-        {0x52B, u"默认/备份", u"Default", u"Padrão de Fabrica"},
-        {0x52C, u"保存", u"Save", u"Salvar"},
-        {0x52F, u"默认", u"Default", u"Padrão"},
-        {0x543, u"简体中文", u"简体中文", u"简体中文"},
-        {0x544, u"English", u"English", u"Inglês"},
-        {0x548, u"通道", u"CAM ", u"Canal"},
-        {0x558, u"星期", u"", u""},
-        {0x592, u"触发拨号", u"Trigger", u"Manual"},
-        {0x5DB, u"操作成功", u"Succeed", u"Sucesso"},
-        {0x5DC, u"操作失败", u"Failed", u"Falha"},
-        {0x5DE, u"提示", u"Info", u"Informação"},
-        {0x5EA, u"自动", u"Auto", u"Agenda"},
-        {0x5F0, u"没有权限", u"Without Permission", u"não tem Permissão"},
-    };
-    for (const TellingRow& r : rows) {
-        EXPECT_EQ(Text(kColumnChinese, r.id), r.chinese) << Hex(r.id);
-        EXPECT_EQ(Text(kColumnEnglish, r.id), r.english) << Hex(r.id);
-        EXPECT_EQ(Text(kColumnPortuguese, r.id), r.portuguese) << Hex(r.id);
     }
 }
 
@@ -202,28 +91,14 @@ TEST(LangTable, test_tree_and_page_captions_distinct_per_language) {
     for (std::uint32_t language : kLanguages) {
         std::set<std::u16string> seen;
         for (std::uint32_t id : captions) {
-            ASSERT_NE(FindRow(id), nullptr) << Hex(id);
-            EXPECT_TRUE(seen.insert(Text(language, id)).second)
+            ASSERT_NE(LangText(language, id), nullptr) << Hex(id);
+            EXPECT_TRUE(seen.insert(LangText(language, id)).second)
                 << Hex(id) << " repeats a caption in column " << language;
         }
     }
 }
 
-TEST(LangTable, test_channel_rows_end_with_their_number) {
-    for (std::uint32_t language : kLanguages) {
-        for (int n = 1; n <= 16; ++n) {
-            const std::u16string s = Text(language, kTextCam1 + n - 1);
-            const std::string digits = std::to_string(n);
-            const std::u16string number(digits.begin(), digits.end());
-            ASSERT_GT(s.size(), number.size()) << "CAM " << n << " column " << language;
-            EXPECT_EQ(s.substr(s.size() - number.size()), number) << "column " << language;
-            const char16_t before = s[s.size() - number.size() - 1];
-            EXPECT_FALSE(before >= u'0' && before <= u'9') << "CAM " << n << " column " << language;
-        }
-    }
-}
-
-TEST(LongTextTable, test_rows_and_texts) {
+TEST(LongTextTable, test_rows_fit_their_columns) {
     EXPECT_EQ(LongTextTable[0].id, kTextConfigInPtz);
     EXPECT_EQ(LongTextTable[1].id, kTextRebootQuestion);
     EXPECT_EQ(LongTextTable[kLongRowCount].id, kTerminatorId);
@@ -234,21 +109,6 @@ TEST(LongTextTable, test_rows_and_texts) {
         }
         EXPECT_EQ(UnitsUntilZero(row.text[kColumnUnused]), 0u) << Hex(row.id);
     }
-
-    const LongTextRow& hint = LongTextTable[0];
-    EXPECT_EQ(std::u16string(hint.text[kColumnChinese]), u"请到云台设置界面进行设置");
-    EXPECT_EQ(std::u16string(hint.text[kColumnEnglish]), u"Config it in the Pan/Tilt/Zoom");
-    EXPECT_EQ(std::u16string(hint.text[kColumnPortuguese]), u"Configuração PTZ");
-
-    const LongTextRow& question = LongTextTable[1];
-    EXPECT_EQ(std::u16string(question.text[kColumnChinese]),
-              u"关键设置被修改,需要重启后生效,是否重启?");
-    EXPECT_EQ(std::u16string(question.text[kColumnPortuguese]),
-              u"Configurações terão efeito após a reinicialização do sistema. Deseja reiniciar "
-              u"agora?");
-    const std::u16string english = question.text[kColumnEnglish];
-    ASSERT_FALSE(english.empty());
-    EXPECT_EQ(english.back(), u'?');
 }
 
 }  // namespace

@@ -11,24 +11,12 @@
 #include <vector>
 
 #include "include/Ravelin.h"
-#include "sim/SimApi.h"
+#include "tests/support/SimRecorder.h"
 
 namespace {
 
 using InitConfig = RavelinInitConfig;
 using InitConfigEx = RavelinInitConfigEx;
-
-std::vector<std::string> LoggedFunctions(ZelHandle handle) {
-    std::vector<std::string> names;
-    for (std::int32_t i = 0; i < zsimLogSize(handle); ++i) {
-        const char* function = nullptr;
-        const std::uint8_t* bytes = nullptr;
-        std::int32_t argument = 0, size = 0;
-        zsimLogEntry(handle, i, &function, &argument, &bytes, &size);
-        names.push_back(function ? function : "");
-    }
-    return names;
-}
 
 // The first visible dialog window of this process, or null.
 HWND FindOwnDialog() {
@@ -103,46 +91,31 @@ class EntryDll : public testing::Test {
             reinterpret_cast<void (*)()>(GetProcAddress(library, RAVELIN_INIT_CONFIG_EX)));
         ASSERT_NE(init, nullptr);
         ASSERT_NE(initEx, nullptr);
-        char error[256] = {};
-        handle = zsimOpen(nullptr, error, sizeof error);
-        ASSERT_NE(handle, 0u) << error;
     }
     void TearDown() override {
-        zsimClose(handle);
         if (library)
             FreeLibrary(library);
     }
 
+    testsupport::SimRecorder recorder;
+    ZelHandle handle = recorder.handle();
     HMODULE library = nullptr;
     InitConfig init = nullptr;
     InitConfigEx initEx = nullptr;
-    ZelHandle handle = 0;
 };
 
 TEST_F(EntryDll, test_plain_entry_fetches_shows_window_and_saves_on_close) {
-    zsimClearLog(handle);
+    recorder.ClearLog();
     {
         WindowCloser closer;
         EXPECT_EQ(init(handle, 2), 0);
         EXPECT_GE(closer.closed(), 1) << "the window was shown";
     }
-    const auto log = LoggedFunctions(handle);
+    const auto log = recorder.LoggedFunctions();
     ASSERT_GT(log.size(), 21u);
     EXPECT_EQ(log.front(), "zelDispHisiNewMenuNormalGet");
     EXPECT_EQ(log[20], "zelDispHisiNewMenuAlarmOutGet");
     EXPECT_EQ(log[21], "zelDispHisiNewMenuPTZPointGet");
-    EXPECT_EQ(log.back(), "zelDispSaveMenu");
-}
-
-TEST_F(EntryDll, test_rights_entry_asks_the_device_for_the_user_first) {
-    zsimClearLog(handle);
-    {
-        WindowCloser closer;
-        EXPECT_EQ(initEx(handle, 3, 0, zsimUserId("guest")), 0);
-    }
-    const auto log = LoggedFunctions(handle);
-    ASSERT_FALSE(log.empty());
-    EXPECT_EQ(log.front(), "zelDispHisiNewMenuUserListGet");
     EXPECT_EQ(log.back(), "zelDispSaveMenu");
 }
 

@@ -11,7 +11,9 @@
 
 #include "app/Entries.h"
 #include "res/resource.h"
+#include "tests/support/RecordBytes.h"
 #include "tests/support/ScenarioTest.h"
+#include "tests/support/Win32Operator.h"
 
 namespace {
 
@@ -34,16 +36,9 @@ bool UnderOwnLocale(const Language& language) {
 }
 
 struct Label {
-    std::string text;  // UTF-8, for the failure message
+    std::string text;  // for the failure message
     long right = 0;    // where the label's text ends, in client pixels
 };
-
-std::string Utf8(const wchar_t* text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string result(std::size_t(size > 0 ? size - 1 : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, result.data(), size, nullptr, nullptr);
-    return result;
-}
 
 HWND FindTree() {
     HWND tree = nullptr;
@@ -60,31 +55,14 @@ HWND FindTree() {
 
 // Expands every node (the Network group starts collapsed) and measures each label.
 std::vector<Label> MeasureLabels(HWND tree) {
-    std::vector<HTREEITEM> items;
-    std::vector<HTREEITEM> pending{TreeView_GetRoot(tree)};
-    while (!pending.empty()) {
-        HTREEITEM first = pending.back();
-        pending.pop_back();
-        for (HTREEITEM node = first; node; node = TreeView_GetNextSibling(tree, node)) {
-            items.push_back(node);
-            if (HTREEITEM child = TreeView_GetChild(tree, node)) {
-                TreeView_Expand(tree, node, TVE_EXPAND);
-                pending.push_back(child);
-            }
-        }
-    }
+    const auto nodes = testsupport::NodesOf(tree);
+    for (const auto& [node, depth] : nodes)
+        TreeView_Expand(tree, node, TVE_EXPAND);
     std::vector<Label> labels;
-    for (HTREEITEM node : items) {
-        wchar_t text[64] = {};
-        TVITEMW item{};
-        item.mask = TVIF_TEXT;
-        item.hItem = node;
-        item.pszText = text;
-        item.cchTextMax = 64;
-        TreeView_GetItem(tree, &item);
+    for (const auto& [node, depth] : nodes) {
         RECT rect{};
         TreeView_GetItemRect(tree, node, &rect, TRUE);  // the label only
-        labels.push_back({Utf8(text), rect.right});
+        labels.push_back({testsupport::Narrow(testsupport::ItemText(tree, node)), rect.right});
     }
     return labels;
 }
