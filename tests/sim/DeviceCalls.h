@@ -32,22 +32,37 @@ enum class CallKind {
     Other,
 };
 
+using Bytes = std::vector<std::uint8_t>;
+
 struct DeviceCall {
     std::string_view name;
     CallKind kind;
     std::size_t size;
-    std::function<std::int32_t(ZelHandle, std::uint8_t*)> call;  // channel or user 0
+    // The argument is the channel of the per-channel functions and the user of the rights list;
+    // the other functions have none.
+    std::function<std::int32_t(ZelHandle, std::int32_t, std::uint8_t*)> function;
+    bool perChannel = false;
+
+    std::int32_t call(ZelHandle handle, std::uint8_t* buffer, std::int32_t argument = 0) const {
+        return function(handle, argument, buffer);
+    }
 };
 
 std::vector<DeviceCall> AllDeviceCalls();
+// The preset and the tour functions: Get and Set of the presets, then of the tours.
+std::vector<DeviceCall> ChannelCalls();
 
 // The functions that read or send a whole record of the recorder.
 bool IsRecordGet(const DeviceCall& c);
 bool IsRecordSet(const DeviceCall& c);
 // The name of the Get function of a Set function's record.
 std::string GetterOf(const DeviceCall& set);
+// A buffer of bytes that differ between functions, for a Set function to send.
+Bytes Pattern(const DeviceCall& c);
+// What a Get function fills, read with the argument; the call must succeed.
+Bytes Read(const DeviceCall& get, ZelHandle handle, std::int32_t argument = 0);
 // Every record as its Get function returns it, by that function's name.
-std::map<std::string, std::vector<std::uint8_t>> Snapshot(ZelHandle handle);
+std::map<std::string, Bytes> Snapshot(ZelHandle handle);
 
 // A record read with its Get function, which must succeed.
 template <typename Record>

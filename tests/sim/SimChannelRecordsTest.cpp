@@ -1,7 +1,8 @@
-// The per-channel preset and cruise records: one independent slot per channel, and channels
+// The per-channel preset and tour records: one independent slot per channel, and channels
 // outside 0..15 and missing records refused without touching the caller's buffer.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <vector>
 
 #include "tests/sim/DeviceCalls.h"
@@ -10,67 +11,44 @@ namespace {
 
 using namespace simtest;
 
-// The preset and the cruise functions, over raw bytes.
-struct ChannelFunctions {
-    const char* name;
-    std::size_t size;
-    std::int32_t (*get)(ZelHandle, std::int32_t, std::uint8_t*);
-    std::int32_t (*set)(ZelHandle, std::int32_t, const std::uint8_t*);
-};
-
-const ChannelFunctions kFunctions[] = {
-    {"PTZPoint", sizeof(device::PtzPointRecord),
-     [](ZelHandle h, std::int32_t c, std::uint8_t* b) {
-         return zelDispHisiNewMenuPTZPointGet(h, c, reinterpret_cast<device::PtzPointRecord*>(b));
-     },
-     [](ZelHandle h, std::int32_t c, const std::uint8_t* b) {
-         return zelDispHisiNewMenuPTZPointSet(h, c,
-                                              reinterpret_cast<const device::PtzPointRecord*>(b));
-     }},
-    {"PTZCruise", sizeof(device::PtzCruiseRecord),
-     [](ZelHandle h, std::int32_t c, std::uint8_t* b) {
-         return zelDispHisiNewMenuPTZCruiseGet(h, c, reinterpret_cast<device::PtzCruiseRecord*>(b));
-     },
-     [](ZelHandle h, std::int32_t c, const std::uint8_t* b) {
-         return zelDispHisiNewMenuPTZCruiseSet(h, c,
-                                               reinterpret_cast<const device::PtzCruiseRecord*>(b));
-     }},
-};
-
 TEST(ChannelRecords, test_each_channel_has_its_own_slot) {
-    for (const ChannelFunctions& f : kFunctions) {
+    const std::vector<DeviceCall> calls = ChannelCalls();
+    for (std::size_t k = 0; k < calls.size(); k += 2) {
+        const DeviceCall &get = calls[k], &set = calls[k + 1];
         SimRecorder recorder;
-        std::vector<std::vector<std::uint8_t>> before;
+        std::vector<Bytes> before;
+        for (int c = 0; c < device::kMaxChannels; ++c)
+            before.push_back(Read(get, recorder.handle(), c));
+        Bytes sent = Pattern(set);
+        ASSERT_EQ(set.call(recorder.handle(), sent.data(), 9), 0) << set.name;
+        sent.resize(set.size);
         for (int c = 0; c < device::kMaxChannels; ++c) {
-            before.emplace_back(f.size);
-            ASSERT_EQ(f.get(recorder.handle(), c, before.back().data()), 0) << f.name << c;
-        }
-        std::vector<std::uint8_t> sent(f.size, 0x3C);
-        ASSERT_EQ(f.set(recorder.handle(), 9, sent.data()), 0) << f.name;
-        for (int c = 0; c < device::kMaxChannels; ++c) {
-            std::vector<std::uint8_t> now(f.size);
-            ASSERT_EQ(f.get(recorder.handle(), c, now.data()), 0);
-            EXPECT_EQ(now, c == 9 ? sent : before[std::size_t(c)]) << f.name << " channel " << c;
+            EXPECT_EQ(Read(get, recorder.handle(), c), c == 9 ? sent : before[std::size_t(c)])
+                << get.name << " channel " << c;
         }
     }
 }
 
 TEST(ChannelRecords, test_channel_outside_0_to_15_fails_without_touching_the_buffer) {
     SimRecorder recorder;
-    for (const ChannelFunctions& f : kFunctions) {
-        for (std::int32_t channel : {-1, 16, 40, INT32_MIN, INT32_MAX}) {
-            std::vector<std::uint8_t> buffer(f.size, 0xA5);
-            EXPECT_LT(f.get(recorder.handle(), channel, buffer.data()), 0) << f.name << channel;
-            EXPECT_EQ(buffer, std::vector<std::uint8_t>(f.size, 0xA5)) << f.name << channel;
-            EXPECT_LT(f.set(recorder.handle(), channel, buffer.data()), 0) << f.name << channel;
+    const auto slots = [&recorder] {  // every channel's presets and tours
+        std::vector<Bytes> records;
+        for (const DeviceCall& get : ChannelCalls()) {
+            for (int c = 0; get.kind == CallKind::Fills && c < device::kMaxChannels; ++c)
+                records.push_back(Read(get, recorder.handle(), c));
         }
-        EXPECT_LT(f.get(recorder.handle(), 0, nullptr), 0) << f.name;
-        EXPECT_LT(f.set(recorder.handle(), 0, nullptr), 0) << f.name;
-        // The refused Sets changed no slot.
-        std::vector<std::uint8_t> last(f.size);
-        ASSERT_EQ(f.get(recorder.handle(), 15, last.data()), 0);
-        EXPECT_NE(last, std::vector<std::uint8_t>(f.size, 0xA5));
+        return records;
+    };
+    const std::vector<Bytes> before = slots();
+    for (const DeviceCall& c : ChannelCalls()) {
+        for (std::int32_t channel : {-1, 16, 40, INT32_MIN, INT32_MAX}) {
+            Bytes buffer(kCallBufferSize, 0xA5);
+            EXPECT_LT(c.call(recorder.handle(), buffer.data(), channel), 0) << c.name << channel;
+            EXPECT_EQ(buffer, Bytes(kCallBufferSize, 0xA5)) << c.name << channel;
+        }
+        EXPECT_LT(c.call(recorder.handle(), nullptr), 0) << c.name;
     }
+    EXPECT_EQ(slots(), before) << "a refused Set changed a slot";
 }
 
 }  // namespace

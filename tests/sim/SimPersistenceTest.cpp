@@ -16,7 +16,6 @@
 namespace {
 
 using namespace simtest;
-using Bytes = std::vector<std::uint8_t>;
 
 Bytes ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -39,13 +38,6 @@ void Reseal(Bytes& image) {
     const std::uint32_t crc = sim::Crc32::Of(image.data(), image.size() - 4);
     for (int k = 0; k < 4; ++k)
         image[image.size() - 4 + k] = std::uint8_t(crc >> (8 * k));
-}
-
-Bytes Pattern(const DeviceCall& c) {
-    Bytes bytes(simtest::kCallBufferSize);
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = std::uint8_t(i * 13 + c.name.size());
-    return bytes;
 }
 
 TEST(StateCodec, test_crc32_check_value) {
