@@ -20,19 +20,16 @@ namespace {
 
 using testsupport::SimRecorder;
 
-const std::vector<std::string> kFetchOrder = {
-    "zelDispHisiNewMenuNormalGet",      "zelDispHisiNewMenuCodeGet",
-    "zelDispHisiNewMenuRecTimerGet",    "zelDispHisiNewMenuSerialsGet",
-    "zelDispHisiNewMenuNetGet",         "zelDispHisiNewMenuNTPGet",
-    "zelDispHisiNewMenuDialGet",        "zelDispHisiNewMenuDDNSGet",
-    "zelDispHisiNewMenuSMTPGet",        "zelDispHisiNewMenuAlarmInGet",
-    "zelDispHisiNewMenuVideoLostGet",   "zelDispHisiNewMenuVideoCoverGet",
-    "zelDispHisiNewMenuVideoMotionGet", "zelDispHisiNewMenuPTZGet",
-    "zelDispHisiNewMenuVideoOutGet",    "zelDispHisiNewMenuChanNameGet",
-    "zelDispHisiNewMenuVersionGet",     "zelDispHisiNewMenuHddInfoGet",
-    "zelDispHisiNewMenuEventGet",       "zelDispHisiNewMenuRecAdminGet",
-    "zelDispHisiNewMenuAlarmOutGet",
-};
+// The records the entries read, in order, before the per-channel ones.
+const std::vector<std::string> kFetchOrder = [] {
+    std::vector<std::string> names;
+    for (const char* record :
+         {"Normal",   "Code",     "RecTimer", "Serials",   "Net",        "NTP",         "Dial",
+          "DDNS",     "SMTP",     "AlarmIn",  "VideoLost", "VideoCover", "VideoMotion", "PTZ",
+          "VideoOut", "ChanName", "Version",  "HddInfo",   "Event",      "RecAdmin",    "AlarmOut"})
+        names.push_back(std::string("zelDispHisiNewMenu") + record + "Get");
+    return names;
+}();
 
 class Entry : public testing::Test {
   protected:
@@ -53,16 +50,17 @@ class Entry : public testing::Test {
     SimRecorder recorder;
 };
 
+// The recorder reports the same count of channels, alarm inputs and alarm outputs.
 struct ChannelCase {
     std::int32_t reported;
-    std::int32_t fetched;
+    std::int32_t channels, alarmInputs, alarmOutputs;  // clamped to the cache
 };
 
 class EntryFetch : public Entry, public testing::WithParamInterface<ChannelCase> {};
 
 TEST_P(EntryFetch, test_fetch_order_and_per_channel_records) {
     const ChannelCase c = GetParam();
-    zsimSetCounts(recorder.handle(), c.reported, 4, 2);
+    zsimSetCounts(recorder.handle(), c.reported, c.reported, c.reported);
     recorder.ClearLog();
 
     EXPECT_EQ(zelInitConfig(recorder.handle(), 2), 0);
@@ -73,7 +71,7 @@ TEST_P(EntryFetch, test_fetch_order_and_per_channel_records) {
         EXPECT_EQ(log[i].function, kFetchOrder[i]) << "call " << i;
     }
     std::size_t next = kFetchOrder.size();
-    for (std::int32_t channel = 0; channel < c.fetched; ++channel) {
+    for (std::int32_t channel = 0; channel < c.channels; ++channel) {
         ASSERT_GT(log.size(), next + 1);
         EXPECT_EQ(log[next].function, "zelDispHisiNewMenuPTZPointGet");
         EXPECT_EQ(log[next].argument, channel);
@@ -82,14 +80,17 @@ TEST_P(EntryFetch, test_fetch_order_and_per_channel_records) {
         next += 2;
     }
     EXPECT_EQ(log.size(), next) << "nothing after the per-channel records";
-    EXPECT_EQ(app::ChannelCount, c.fetched);
+    EXPECT_EQ(app::ChannelCount, c.channels);
+    EXPECT_EQ(app::AlarmInCount, c.alarmInputs);
+    EXPECT_EQ(app::AlarmOutCount, c.alarmOutputs);
     EXPECT_EQ(std::int32_t{app::ConfigCache.version.videoInputs}, c.reported)
         << "the raw field is kept";
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, EntryFetch,
-                         testing::Values(ChannelCase{0, 0}, ChannelCase{8, 8}, ChannelCase{16, 16},
-                                         ChannelCase{40, 16}, ChannelCase{-3, 0}));
+                         testing::Values(ChannelCase{0, 0, 0, 0}, ChannelCase{3, 3, 3, 3},
+                                         ChannelCase{16, 16, 16, 4}, ChannelCase{40, 16, 16, 4},
+                                         ChannelCase{-3, 0, 0, 0}));
 
 TEST_F(Entry, test_rights_entry_fetches_rights_first_with_the_user) {
     const std::int32_t user = zsimUserId("no-network");
@@ -104,18 +105,6 @@ TEST_F(Entry, test_rights_entry_fetches_rights_first_with_the_user) {
     EXPECT_EQ(log[1].function, kFetchOrder[0]);
     EXPECT_EQ(app::UserRights[app::kRightNetwork], 0);
     EXPECT_NE(app::UserRights[app::kRightSystemInformation], 0);
-}
-
-TEST_F(Entry, test_alarm_counts_are_clamped_to_the_cache) {
-    zsimSetCounts(recorder.handle(), 8, 40, 40);
-    zelInitConfig(recorder.handle(), 2);
-    EXPECT_EQ(app::AlarmInCount, 16);
-    EXPECT_EQ(app::AlarmOutCount, 4);
-
-    zsimSetCounts(recorder.handle(), 8, -3, -3);
-    zelInitConfig(recorder.handle(), 2);
-    EXPECT_EQ(app::AlarmInCount, 0);
-    EXPECT_EQ(app::AlarmOutCount, 0);
 }
 
 TEST_F(Entry, test_language_selector_maps_to_text_column) {
@@ -202,18 +191,10 @@ TEST_F(Entry, test_reentrant_call_returns_without_touching_the_session) {
 
 // A window that fails in any way ends the call with -1, never with an exception, and closes
 // the session: the next call of either entry runs a whole session.
-void FailOutOfMemory() {
-    throw std::bad_alloc();
-}
-void FailToStart() {
-    throw std::runtime_error("no window");
-}
-void FailWithAnything() {
-    throw 7;
-}
-
 TEST_F(Entry, test_failing_window_returns_minus_one_and_closes_the_session) {
-    for (app::MainDialogRunner failing : {FailOutOfMemory, FailToStart, FailWithAnything}) {
+    for (app::MainDialogRunner failing :
+         {+[] { throw std::bad_alloc(); }, +[] { throw std::runtime_error("no window"); },
+          +[] { throw 7; }}) {
         app::SetMainDialogRunner(failing);
         EXPECT_EQ(zelInitConfig(recorder.handle(), 2), -1);
         EXPECT_EQ(zelInitConfigEx(recorder.handle(), 2, 0, zsimUserId("admin")), -1);
