@@ -1,7 +1,8 @@
 // The variants of the settings protocol that pages with several records, per-channel records
 // and entries need, on a page of the test's own: each record refreshed through its own
-// temporary, one save after all records, channel records that only reach the recorder's
-// channels, and the switch between entries of a working copy.
+// temporary, channel records that only reach the recorder's channels, and the switch between
+// entries of a working copy. The one save after all records, and none after a failed Set, the
+// detection pages' scenarios check.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -136,37 +137,6 @@ TEST_F(PageLayer, test_each_record_is_refreshed_on_its_own_and_one_failure_is_re
     EXPECT_EQ(std::memcmp(&app::ConfigCache.videoCover, &cachedCover, sizeof cachedCover), 0)
         << "the scribbled read left the cache";
     EXPECT_EQ(page.cover.shown.channels[0].enable, 7) << "and the page's edits";
-}
-
-TEST_F(PageLayer, test_once_at_end_saves_after_the_changed_records_and_not_after_a_failure) {
-    ThreeRecordPage page;
-    Open(page);
-    page.lost.shown.channels[0].enable ^= 1;
-    page.motion.shown.channels[2].sensitivity ^= 1;
-    page.Save();
-    EXPECT_EQ(recorder.LoggedFunctions(),
-              (std::vector<std::string>{"zelDispHisiNewMenuVideoLostSet",
-                                        "zelDispHisiNewMenuVideoMotionSet", "zelDispSaveMenu"}));
-
-    recorder.ClearLog();
-    page.Save();
-    EXPECT_EQ(recorder.LoggedFunctions(), std::vector<std::string>{"zelDispSaveMenu"})
-        << "saved also when nothing was sent";
-
-    recorder.ClearLog();
-    page.lost.shown.channels[1].enable ^= 1;
-    page.cover.shown.channels[1].sensitivity ^= 1;
-    zsimFail(recorder.handle(), "zelDispHisiNewMenuVideoCoverSet", 1, -1);
-    page.Save();
-    EXPECT_EQ(recorder.LoggedFunctions(),
-              (std::vector<std::string>{"zelDispHisiNewMenuVideoLostSet",
-                                        "zelDispHisiNewMenuVideoCoverSet"}))
-        << "the first failure stops, with no save";
-    EXPECT_EQ(app::ConfigCache.videoLost.channels[1].enable, page.lost.shown.channels[1].enable)
-        << "the record sent before the failure stays cached";
-    EXPECT_NE(app::ConfigCache.videoCover.channels[1].sensitivity,
-              page.cover.shown.channels[1].sensitivity);
-    EXPECT_EQ(Messages(), (std::vector<std::u16string>{u"Succeed", u"Succeed", u"Failed"}));
 }
 
 TEST_F(PageLayer, test_channel_record_reaches_only_the_recorders_channels) {

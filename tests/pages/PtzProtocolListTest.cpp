@@ -9,16 +9,9 @@
 
 #include "pages/PtzProtocolList.h"
 
-// How GoogleTest shows a protocol: its name's units in hexadecimal beyond ASCII, and its code.
+// How GoogleTest shows a protocol: its name as UTF-16 text, and its code.
 void PrintTo(const PtzProtocol& protocol, std::ostream* out) {
-    *out << '"';
-    for (char16_t c : protocol.name) {
-        if (c >= 0x20 && c < 0x7F)
-            *out << char(c);
-        else
-            *out << "\\u" << std::hex << int(c) << std::dec;
-    }
-    *out << "\"=" << protocol.code;
+    *out << testing::PrintToString(protocol.name) << '=' << protocol.code;
 }
 
 namespace {
