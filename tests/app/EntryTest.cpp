@@ -150,17 +150,6 @@ TEST_F(Entry, test_every_get_failing_leaves_zeroed_records_then_the_previous_one
     EXPECT_EQ(app::LanguageIndex, 3u);
 }
 
-TEST_F(Entry, test_scribbled_version_never_addresses_beyond_the_cache) {
-    // 0x28282828 channels and alarm counts: clamped, and only 16 channels are fetched.
-    recorder.FailEveryGet(0x28);
-    recorder.ClearLog();
-    zelInitConfig(recorder.handle(), 2);
-    EXPECT_EQ(app::ChannelCount, 16);
-    EXPECT_EQ(app::AlarmInCount, 16);
-    EXPECT_EQ(app::AlarmOutCount, 4);
-    EXPECT_EQ(recorder.Log().size(), kFetchOrder.size() + 32);
-}
-
 // A re-entrant call from inside the window returns at once and changes nothing.
 SimRecorder* secondRecorder = nullptr;
 std::int32_t reentrantResult = 0;

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/Session.h"
@@ -27,9 +28,8 @@ using testsupport::SimRecorder;
 // A record bound to a test page: what the page last showed of it, and what it stores.
 template <typename Record>
 struct Bound {
-    Bound(Record& cached, typename pages::TypedRecord<Record>::Getter get,
-          typename pages::TypedRecord<Record>::Setter set)
-        : record(cached, get, set) {
+    template <typename... Binding>  // the cached record or records, the channel, Get and Set
+    explicit Bound(Binding&&... binding) : record(std::forward<Binding>(binding)...) {
         record.SetEditor(
             {[this](const Record& r) { shown = r; }, [this](Record& r) { r = shown; }, {}});
     }
@@ -59,18 +59,12 @@ class ThreeRecordPage : public pages::SettingsPage {
 // One channel's presets, the channel chosen by the test.
 class ChannelPage : public pages::SettingsPage {
   public:
-    ChannelPage() : SettingsPage(IDD_NET, text::kTextNetwork) {
-        presets.SetEditor({[this](const device::PtzPointRecord& r) { shown = r; },
-                           [this](device::PtzPointRecord& r) { r = shown; },
-                           {}});
-        AddRecord(presets);
-    }
+    ChannelPage() : SettingsPage(IDD_NET, text::kTextNetwork) { AddRecord(presets.record); }
 
     int channel = 0;
-    pages::TypedRecord<device::PtzPointRecord> presets{app::ConfigCache.ptzPoint, channel,
-                                                       zelDispHisiNewMenuPTZPointGet,
-                                                       zelDispHisiNewMenuPTZPointSet};
-    device::PtzPointRecord shown{};
+    Bound<device::PtzPointRecord> presets{app::ConfigCache.ptzPoint, channel,
+                                          zelDispHisiNewMenuPTZPointGet,
+                                          zelDispHisiNewMenuPTZPointSet};
 };
 
 class PageLayer : public testing::Test {
@@ -80,17 +74,12 @@ class PageLayer : public testing::Test {
         app::DeviceHandle = recorder.handle();
         app::LanguageIndex = 2;
         app::ChannelCount = 4;
-        ASSERT_GE(zelDispHisiNewMenuVideoLostGet(recorder.handle(), &app::ConfigCache.videoLost),
-                  0);
-        ASSERT_GE(zelDispHisiNewMenuVideoCoverGet(recorder.handle(), &app::ConfigCache.videoCover),
-                  0);
-        ASSERT_GE(
-            zelDispHisiNewMenuVideoMotionGet(recorder.handle(), &app::ConfigCache.videoMotion), 0);
-        for (int c = 0; c < 4; ++c) {
-            ASSERT_GE(
-                zelDispHisiNewMenuPTZPointGet(recorder.handle(), c, &app::ConfigCache.ptzPoint[c]),
-                0);
-        }
+        const ZelHandle h = recorder.handle();
+        ASSERT_GE(zelDispHisiNewMenuVideoLostGet(h, &app::ConfigCache.videoLost), 0);
+        ASSERT_GE(zelDispHisiNewMenuVideoCoverGet(h, &app::ConfigCache.videoCover), 0);
+        ASSERT_GE(zelDispHisiNewMenuVideoMotionGet(h, &app::ConfigCache.videoMotion), 0);
+        for (int c = 0; c < 4; ++c)
+            ASSERT_GE(zelDispHisiNewMenuPTZPointGet(h, c, &app::ConfigCache.ptzPoint[c]), 0);
         ui::SetBackend(&backend);
     }
     void TearDown() override { ui::SetBackend(nullptr); }
@@ -143,13 +132,13 @@ TEST_F(PageLayer, test_channel_record_reaches_only_the_recorders_channels) {
     ChannelPage page;
     page.channel = 2;
     Open(page);
-    page.shown.slots[0].used ^= 1;
+    page.presets.shown.slots[0].used ^= 1;
     page.Save();
     const auto calls = recorder.Log();
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].function, "zelDispHisiNewMenuPTZPointSet");
     EXPECT_EQ(calls[0].argument, 2);
-    EXPECT_EQ(app::ConfigCache.ptzPoint[2].slots[0].used, page.shown.slots[0].used);
+    EXPECT_EQ(app::ConfigCache.ptzPoint[2].slots[0].used, page.presets.shown.slots[0].used);
 
     for (int outside : {4, -1, 16}) {
         recorder.ClearLog();
