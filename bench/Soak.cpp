@@ -2,15 +2,20 @@
 // every page and every dialog, as a long day of an operator would. After a warm-up it prints
 // the windows left open, our own count of graphics objects (the platform's counters read 0
 // under Wine) and the process's memory, and at the end their growth per session, which must
-// be zero: exit status 1 when windows or graphics objects grew.
+// be zero: exit status 1 when windows, graphics objects or our own heap grew. The process's
+// memory also holds what the window system keeps for itself; the bytes our code holds on the
+// heap are counted apart, through this program's operator new and delete.
 //   RavelinSoak [sessions]      default 500
 #include "ui/win32/WinApi.h"
 
+#include <malloc.h>
 #include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <atomic>
 #include <functional>
+#include <new>
 #include <string>
 #include <thread>
 #include <vector>
@@ -26,6 +31,46 @@
 #include "ui/Backend.h"
 #include "ui/GraphicsObject.h"
 #include "ui/win32/Win32Backend.h"
+
+namespace {
+
+std::atomic<long long> heapBytes{0};  // held by our code through operator new
+
+void* Allocate(std::size_t size) {
+    void* memory = std::malloc(size ? size : 1);
+    if (!memory)
+        throw std::bad_alloc();
+    heapBytes += static_cast<long long>(_msize(memory));
+    return memory;
+}
+
+void Release(void* memory) noexcept {
+    if (!memory)
+        return;
+    heapBytes -= static_cast<long long>(_msize(memory));
+    std::free(memory);
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    return Allocate(size);
+}
+void* operator new[](std::size_t size) {
+    return Allocate(size);
+}
+void operator delete(void* memory) noexcept {
+    Release(memory);
+}
+void operator delete[](void* memory) noexcept {
+    Release(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    Release(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept {
+    Release(memory);
+}
 
 namespace {
 
@@ -119,6 +164,7 @@ struct Reading {
     int windows;
     int graphicsObjects;
     double memoryMb;  // the process's committed memory (its working set where Wine lacks it)
+    long long heapBytes;
 };
 
 Reading Read() {
@@ -128,7 +174,8 @@ Reading Read() {
     const SIZE_T bytes = memory.PrivateUsage    ? memory.PrivateUsage
                          : memory.PagefileUsage ? memory.PagefileUsage
                                                 : memory.WorkingSetSize;
-    return {ProcessWindows(), ui::GraphicsObject::LiveCount(), double(bytes) / (1024.0 * 1024.0)};
+    return {ProcessWindows(), ui::GraphicsObject::LiveCount(), double(bytes) / (1024.0 * 1024.0),
+            heapBytes.load()};
 }
 
 }  // namespace
@@ -161,8 +208,10 @@ int main(int argc, char** argv) {
             baseline = Read();
         if (session % 100 == 0 || session == kWarmUp) {
             const Reading now = Read();
-            std::printf("session %4d: %d windows, %d graphics objects, %.2f MB memory\n", session,
-                        now.windows, now.graphicsObjects, now.memoryMb);
+            std::printf(
+                "session %4d: %d windows, %d graphics objects, %.2f MB memory, %lld bytes on our "
+                "heap\n",
+                session, now.windows, now.graphicsObjects, now.memoryMb, now.heapBytes);
             std::fflush(stdout);
         }
     }
@@ -170,11 +219,14 @@ int main(int argc, char** argv) {
     const int counted = sessions - kWarmUp;
     std::printf(
         "growth per session after the warm-up: %.4f windows, %.4f graphics objects, "
-        "%.2f KB memory\n",
+        "%.2f KB memory, %.1f bytes on our heap\n",
         double(end.windows - baseline.windows) / counted,
         double(end.graphicsObjects - baseline.graphicsObjects) / counted,
-        (end.memoryMb - baseline.memoryMb) * 1024.0 / counted);
+        (end.memoryMb - baseline.memoryMb) * 1024.0 / counted,
+        double(end.heapBytes - baseline.heapBytes) / counted);
     zsimClose(handle);
-    return end.windows == baseline.windows && end.graphicsObjects == baseline.graphicsObjects ? 0
-                                                                                              : 1;
+    const bool flat = end.windows == baseline.windows &&
+                      end.graphicsObjects == baseline.graphicsObjects &&
+                      end.heapBytes == baseline.heapBytes;
+    return flat ? 0 : 1;
 }
