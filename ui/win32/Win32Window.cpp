@@ -105,6 +105,16 @@ int Win32Window::MessageBox(std::u16string_view text, std::u16string_view captio
     return MessageBoxW(hwnd_, Wide(text).c_str(), Wide(caption).c_str(), type);
 }
 
+bool Win32Window::IsEdit(int id, HWND item) const {
+    const auto found = edits_.find(id);
+    if (found != edits_.end())
+        return found->second;
+    wchar_t className[8] = {};
+    const bool edit = GetClassNameW(item, className, 8) && lstrcmpiW(className, L"Edit") == 0;
+    edits_.emplace(id, edit);
+    return edit;
+}
+
 Rect Win32Window::ControlClientRect(int id) const {
     RECT r{};
     if (HWND item = Item(id))
@@ -116,11 +126,8 @@ void Win32Window::SetControlText(int id, std::u16string_view text) {
     // A caption that already reads so is left alone: setting a window's text costs a round
     // trip to the window system. An edit always takes it, as its change notification follows.
     HWND item = Item(id);
-    wchar_t className[8] = {};
-    if (item && GetClassNameW(item, className, 8) && lstrcmpiW(className, L"Edit") != 0 &&
-        WindowText(item) == text) {
+    if (item && !IsEdit(id, item) && WindowText(item) == text)
         return;
-    }
     SetDlgItemTextW(hwnd_, id, Wide(text).c_str());
 }
 

@@ -100,12 +100,15 @@ class Win32Window : public Window {
     // The control with this id; looked up once, since a control lives as long as its dialog
     // and each lookup is a costly call under Wine.
     HWND Item(int id) const;
+    // Whether the control is an edit, asked of the window system once per control.
+    bool IsEdit(int id, HWND item) const;
     LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
     Dialog* dialog_;
     bool modal_;
     HWND hwnd_ = nullptr;
     mutable std::unordered_map<int, HWND> items_;
+    mutable std::unordered_map<int, bool> edits_;
     std::exception_ptr initFailure_;
 };
 
