@@ -9,14 +9,4 @@ sessions="${1:-500}"
 case "$sessions" in '' | *[!0-9]*) echo "usage: bash scripts/soak.sh [sessions]" >&2; exit 2 ;; esac
 bash scripts/install-deps.sh
 bash scripts/build.sh mingw64 >/dev/null
-source scripts/xvfb.sh
-trap stop_xvfb EXIT
-[ -n "${DISPLAY:-}" ] || start_xvfb
-bash scripts/wine-prefix.sh
-export WINEPREFIX="${RAVELIN_WINEPREFIX:-$HOME/.cache/ravelin-wine}" WINEDEBUG=-all
-log=$(mktemp)
-status=0
-LANG=C.UTF-8 wine build/mingw64/bin/RavelinSoak.exe "$sessions" >"$log" 2>&1 </dev/null || status=$?
-cat "$log"
-rm -f "$log"
-exit $status
+exec bash scripts/wine-run.sh build/mingw64/bin/RavelinSoak.exe "$sessions"
