@@ -57,7 +57,11 @@ void ShapeRecords(ZelHandle handle, FuzzInput& in) {
     }
     for (const sim::RecordSection& section : sim::RecordSections(state))
         zsimSetRecord(handle, section.name, section.bytes, std::int32_t(section.size));
-    zsimSetCounts(handle, Count(in), Count(in), Count(in));
+    // One after the other: the order of a call's arguments is the compiler's choice.
+    const std::int32_t channels = Count(in);
+    const std::int32_t alarmInputs = Count(in);
+    const std::int32_t alarmOutputs = Count(in);
+    zsimSetCounts(handle, channels, alarmInputs, alarmOutputs);
     if (in.Byte() & 1) {
         std::string list;
         const int length = in.Below(300);
