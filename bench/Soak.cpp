@@ -11,9 +11,9 @@
 #include <malloc.h>
 #include <psapi.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <atomic>
 #include <functional>
 #include <new>
 #include <string>
