@@ -13,6 +13,7 @@
 #include "device/PtzRecords.h"
 #include "device/ZelDisp.h"
 #include "res/resource.h"
+#include "tests/support/RecordBytes.h"
 #include "tests/support/ScenarioTest.h"
 
 namespace {
@@ -28,22 +29,10 @@ using device::VideoLostEntry;
 using device::VideoLostRecord;
 using device::VideoMotionEntry;
 using device::VideoMotionRecord;
+using testsupport::Differences;
 using testsupport::ExpectMessage;
 using testsupport::Operator;
 using testsupport::ScenarioTest;
-
-// The offsets at which two records or entries differ; empty when equal.
-template <typename T>
-std::string Differences(const T& a, const T& b) {
-    const auto* x = reinterpret_cast<const std::uint8_t*>(&a);
-    const auto* y = reinterpret_cast<const std::uint8_t*>(&b);
-    std::string out;
-    for (std::size_t i = 0; i < sizeof a; ++i) {
-        if (x[i] != y[i])
-            out.append(" ").append(std::to_string(i));
-    }
-    return out;
-}
 
 // The built-in entry of a detection type on channel c: sensitivity "3" where there is one.
 template <typename Entry>
