@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/ConfigSession.h"
-#include "app/Entries.h"
+#include "dll/ConfigSession.h"
+#include "dll/Entries.h"
 #include "app/Session.h"
 #include "pages/CMainDlg.h"
 #include "res/resource.h"

@@ -20,8 +20,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/ConfigSession.h"
-#include "app/Entries.h"
+#include "dll/ConfigSession.h"
+#include "dll/Entries.h"
 #include "host/ProcessDialogs.h"
 #include "host/TreeNavigator.h"
 #include "pages/CMainDlg.h"

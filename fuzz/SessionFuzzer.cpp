@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ConfigSession.h"
-#include "app/Entries.h"
+#include "dll/ConfigSession.h"
+#include "dll/Entries.h"
 #include "app/Session.h"
 #include "device/ZelDispNames.h"
 #include "fuzz/FuzzInput.h"

@@ -4,8 +4,8 @@
 
 #include <chrono>
 
-#include "app/ConfigSession.h"
-#include "app/Entries.h"
+#include "dll/ConfigSession.h"
+#include "dll/Entries.h"
 #include "app/FetchProgress.h"
 #include "app/Session.h"
 #include "tests/support/SimRecorder.h"

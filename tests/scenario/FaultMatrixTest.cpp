@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Entries.h"
+#include "dll/Entries.h"
 #include "app/Session.h"
 #include "device/ZelDispNames.h"
 #include "res/resource.h"

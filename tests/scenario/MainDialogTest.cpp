@@ -2,7 +2,7 @@
 // page switching, refusals, and the session's language.
 #include <gtest/gtest.h>
 
-#include "app/Entries.h"
+#include "dll/Entries.h"
 #include "text/LangText.h"
 #include "text/TextIds.h"
 #include "tests/support/ScenarioTest.h"

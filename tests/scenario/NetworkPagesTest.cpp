@@ -2,7 +2,7 @@
 // on Save, the restart question after a port change, DHCP, Default and the shared record.
 #include <gtest/gtest.h>
 
-#include "app/Entries.h"
+#include "dll/Entries.h"
 #include "app/Session.h"
 #include "device/Ipv4.h"
 #include "device/NetworkRecords.h"

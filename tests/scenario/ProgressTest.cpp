@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Entries.h"
+#include "dll/Entries.h"
 #include "tests/support/ScenarioTest.h"
 #include "text/ProgressText.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Entries.h"
+#include "dll/Entries.h"
 #include "tests/support/AllocationFailure.h"
 #include "tests/support/ScenarioTest.h"
 #include "pages/CMainDlg.h"

@@ -1,8 +1,8 @@
 // What scenario sessions share on every backend.
 #include "tests/support/ScenarioTest.h"
 
-#include "app/ConfigSession.h"
-#include "app/Entries.h"
+#include "dll/ConfigSession.h"
+#include "dll/Entries.h"
 #include "app/Session.h"
 #include "pages/CMainDlg.h"
 #include "res/resource.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Entries.h"
+#include "dll/Entries.h"
 #include "res/resource.h"
 #include "tests/support/RecordBytes.h"
 #include "tests/support/ScenarioTest.h"

@@ -1,5 +1,5 @@
 // The library's application object.
-#include "app/CRavelinApp.h"
+#include "dll/CRavelinApp.h"
 
 namespace app {
 

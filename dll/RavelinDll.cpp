@@ -2,8 +2,8 @@
 // templates and bitmaps, and runs the configuration window on real windows.
 #include "ui/win32/WinApi.h"
 
-#include "app/CRavelinApp.h"
-#include "app/ConfigSession.h"
+#include "dll/CRavelinApp.h"
+#include "dll/ConfigSession.h"
 #include "ui/win32/Win32Backend.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <new>
 #include <stdexcept>
 
-#include "app/ConfigSession.h"
-#include "app/Entries.h"
+#include "dll/ConfigSession.h"
+#include "dll/Entries.h"
 #include "app/Session.h"
 #include "device/ZelDisp.h"
 #include "tests/support/SimRecorder.h"

@@ -1,9 +1,9 @@
 // The two functions the monitoring client calls.
-#include "app/Entries.h"
+#include "dll/Entries.h"
 
 #include <type_traits>
 
-#include "app/ConfigSession.h"
+#include "dll/ConfigSession.h"
 #include "device/CallConv.h"
 
 namespace {

@@ -1,23 +1,13 @@
-// One configuration session: session state, the fetch of every record, the main dialog.
+// One configuration session: session state, the reading of the recorder, the main dialog.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 
+#include "app/Fetch.h"
 #include "app/Session.h"
 
 namespace app {
-
-class FetchProgress;
-
-// The text column for the entry's language selector: 0 Chinese, 3 Portuguese, else English.
-std::uint32_t LanguageFromSelector(std::uint32_t language);
-
-// Reads every record into the cache in the device's fixed order, then the counts from the
-// Version record (clamped to what the cache holds) and each channel's presets and cruise.
-// Results are not examined: a record whose Get failed keeps what its buffer holds. Each call
-// counts towards progress, when given.
-void FetchConfigCache(FetchProgress* progress = nullptr);
 
 // Runs a session: rights for all pages, or the given user's rights from the device. Returns
 // false, touching nothing, when a session is already open (a re-entrant call). A failure of

@@ -1,0 +1,65 @@
+// One configuration session: session state, the reading of the recorder, the main dialog.
+#include "dll/ConfigSession.h"
+
+#include <stdexcept>
+
+#include "app/Fetch.h"
+#include "app/FetchProgress.h"
+#include "pages/CMainDlg.h"
+#include "ui/Backend.h"
+
+namespace app {
+namespace {
+
+bool sessionOpen = false;
+
+MainDialogRunner mainDialogRunner = RunMainDialog;
+BackendInstaller backendInstaller = nullptr;
+
+class SessionGuard {
+  public:
+    SessionGuard() { sessionOpen = true; }
+    ~SessionGuard() { sessionOpen = false; }
+    SessionGuard(const SessionGuard&) = delete;
+    SessionGuard& operator=(const SessionGuard&) = delete;
+};
+
+}  // namespace
+
+void RunMainDialog() {
+    if (!ui::HasBackend())
+        return;
+    CMainDlg dialog;
+    // The window never ends with -1 of its own: the backend could not make it.
+    if (dialog.DoModal() == -1)
+        throw std::runtime_error("the configuration window could not be made");
+}
+
+bool RunConfigSession(ZelHandle handle, std::uint32_t language, std::optional<std::int32_t> user) {
+    if (sessionOpen)
+        return false;
+    SessionGuard guard;
+    if (backendInstaller)
+        backendInstaller();
+    LanguageIndex = LanguageFromSelector(language);
+    DeviceHandle = handle;
+    {
+        // Gone before the configuration window opens, also when the reading fails.
+        FetchProgress progress(
+            LanguageIndex, (user ? 1 : 0) + kRecordCalls + kCallsPerChannel * device::kMaxChannels);
+        FetchRights(handle, user, &progress);
+        FetchConfigCache(&progress);
+    }
+    mainDialogRunner();
+    return true;
+}
+
+void SetMainDialogRunner(MainDialogRunner runner) {
+    mainDialogRunner = runner ? runner : RunMainDialog;
+}
+
+void SetBackendInstaller(BackendInstaller installer) {
+    backendInstaller = installer;
+}
+
+}  // namespace app
