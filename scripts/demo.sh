@@ -5,7 +5,9 @@
 # Options after the command go to the host (see: bash scripts/demo.sh --help), for example
 #   bash scripts/demo.sh --lang pt --page Rede
 #   bash scripts/demo.sh --latency 40           a slow recorder: the progress window shows
-# The window runs under the locale of its language, so that dates and times read its way.
+# but for --arch 32, which runs the 32-bit host and library (the build most clients load)
+# instead of the 64-bit ones. The window runs under the locale of its language, so that dates
+# and times read its way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -18,24 +20,54 @@ bash scripts/build.sh mingw64 mingw32 >build/demo-build.log 2>&1 || {
 echo "Ravelin.dll (x86_64): $PWD/build/mingw64/bin/Ravelin.dll"
 echo "Ravelin.dll (i686):   $PWD/build/mingw32/bin/Ravelin.dll"
 
-host="$PWD/build/mingw64/bin/RavelinHost.exe"
 mkdir -p build/demo
 log="$PWD/build/demo/host.log"
 state="$PWD/build/demo/recorder.state"
 export WINEPREFIX="${RAVELIN_WINEPREFIX:-$HOME/.cache/ravelin-wine}" WINEDEBUG=-all
 lang=en
-args=("$@")
-for ((i = 0; i < ${#args[@]}; i++)); do
-    case "${args[i]}" in
-    --lang=*) lang=${args[i]#--lang=} ;;
-    --lang) lang=${args[i + 1]:-en} ;;
+arch=64
+help=0
+args=()
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --arch=*) arch=${1#--arch=} ;;
+    --arch)
+        arch=${2:-}
+        shift
+        ;;
+    *)
+        case "$1" in
+        --lang=*) lang=${1#--lang=} ;;
+        --lang) lang=${2:-en} ;;
+        --help | -h) help=1 ;;
+        esac
+        args+=("$1")
+        ;;
     esac
+    shift
 done
+case "$arch" in
+64) host="$PWD/build/mingw64/bin/RavelinHost.exe" ;;
+32) host="$PWD/build/mingw32/bin/RavelinHost.exe" ;;
+*)
+    echo "demo.sh: --arch takes 32 or 64, not \"$arch\"" >&2
+    exit 2
+    ;;
+esac
+set -- "${args[@]}"
 case "$lang" in
 zh) export LANG=zh_CN.UTF-8 ;;
 pt) export LANG=pt_BR.UTF-8 ;;
 *) export LANG=en_US.UTF-8 ;;
 esac
+
+if [ $help -eq 1 ]; then
+    bash scripts/wine-prefix.sh
+    status=0
+    wine "$host" "$@" >"$log" 2>&1 </dev/null || status=$?
+    cat "$log"
+    exit $status
+fi
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     bash scripts/wine-prefix.sh

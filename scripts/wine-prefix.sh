@@ -1,16 +1,40 @@
 #!/usr/bin/env bash
-# Creates the Wine prefix the tests and the demo use, once; later runs find it ready. Programs
-# run inside a Wine virtual desktop, which frames their windows and makes activation and
-# focus the same on every machine.
+# Creates the Wine prefix the tests and the demo use, once; later runs find it ready. It is a
+# 64-bit prefix that runs 64- and 32-bit programs; one that cannot start them (made before
+# 32-bit Wine was installed) is made again. Programs run inside a Wine virtual desktop, which
+# frames their windows and makes activation and focus the same on every machine.
 set -eu
 export WINEPREFIX="${WINEPREFIX:-${RAVELIN_WINEPREFIX:-$HOME/.cache/ravelin-wine}}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Creating the Wine prefix $WINEPREFIX"
+
+# Whether the prefix starts a 64-bit and a 32-bit program. A prefix made before 32-bit Wine was
+# installed starts neither ("could not load kernel32.dll").
+starts_programs() {
+    wine cmd.exe /c exit 0 >/dev/null 2>&1 </dev/null &&
+        wine 'C:\windows\syswow64\cmd.exe' /c exit 0 >/dev/null 2>&1 </dev/null
+}
+
+make_prefix() {
     mkdir -p "$WINEPREFIX"
     wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1 </dev/null || true
     wineserver -w
+}
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Creating the Wine prefix $WINEPREFIX"
+    make_prefix
+fi
+if ! starts_programs; then
+    echo "The Wine prefix $WINEPREFIX cannot start 64- and 32-bit programs; making it again"
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+    make_prefix
+    if ! starts_programs; then
+        echo "Wine cannot start programs in a new prefix either: are wine64 and wine32:i386 installed?" >&2
+        echo "(bash scripts/install-deps.sh installs them)" >&2
+        exit 1
+    fi
 fi
 if [ ! -f "$WINEPREFIX/.ravelin-fonts-2" ]; then
     # Wine's own Tahoma and Marlett, where its font loader finds them: the dialogs' font and the

@@ -18,12 +18,10 @@ namespace {
 
 using namespace testsupport;
 
-#ifdef _WIN32
 // Real windows take long to make under Wine: every point would take minutes.
-constexpr int kPointsTried = 60;
-#else
-constexpr int kPointsTried = 100000;
-#endif
+int PointsTried() {
+    return OnRealWindows() ? 60 : 100000;
+}
 
 class SessionFailure : public ScenarioTest {
   protected:
@@ -63,7 +61,7 @@ TEST_F(SessionFailure, test_failed_allocation_before_the_window_opens_ends_the_c
     const long points = whole.allocations;
     ASSERT_GT(points, 100) << "the session builds its window";
 
-    const long step = std::max(1L, points / kPointsTried);
+    const long step = std::max(1L, points / PointsTried());
     int failedSessions = 0;
     for (long failing = 1; failing <= points; failing += step) {
         SCOPED_TRACE("allocation " + std::to_string(failing) + " of " + std::to_string(points));

@@ -8,6 +8,10 @@
 
 namespace testsupport {
 
+bool OnRealWindows() {
+    return false;
+}
+
 bool ScenarioTest::RunSession(const std::function<void()>& entry,
                               const std::function<void(Operator&)>& scenario, bool mayFail) {
     ui::headless::HeadlessBackend backend;

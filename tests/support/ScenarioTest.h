@@ -37,6 +37,10 @@ class ScenarioTest : public testing::Test {
     std::vector<ProgressSeen> progress;  // the progress windows of the last session
 };
 
+// Whether the sessions run on real windows, which are slow to make under Wine: the headless
+// backend's runs try every case, real windows a representative few.
+bool OnRealWindows();
+
 // Checks that the open message box shows text under the caption "Info" with the exclamation
 // icon (Yes/No when the answer is one of them), and answers it.
 void ExpectMessage(Operator& op, std::u16string_view text, int answer = 1);

@@ -43,6 +43,24 @@ void CollectOurs(HWND parent, std::vector<HWND>& found) {
     }
 }
 
+// Adds a top-level window and the windows below it that are ours to the list in data.
+BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM data) {
+    auto& windows = *reinterpret_cast<std::vector<HWND>*>(data);
+    if (ui::win32::Win32Backend::IsOurs(hwnd))
+        windows.push_back(hwnd);
+    CollectOurs(hwnd, windows);
+    return TRUE;
+}
+
+// Counts the progress windows in data.
+BOOL CALLBACK CountProgress(HWND hwnd, LPARAM data) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    if (lstrcmpW(name, ui::win32::Win32Progress::kClassName) == 0)
+        ++*reinterpret_cast<int*>(data);
+    return TRUE;
+}
+
 // The real progress window, with what the screen shows of it after each step.
 class ReadBackProgress : public ui::ProgressWindow {
   public:
@@ -90,16 +108,7 @@ std::unique_ptr<ui::ProgressWindow> TestWin32Backend::ShowProgress(std::u16strin
 
 int TestWin32Backend::LiveProgressCount(DWORD thread) {
     int count = 0;
-    EnumThreadWindows(
-        thread,
-        [](HWND hwnd, LPARAM data) -> BOOL {
-            wchar_t name[64] = {};
-            GetClassNameW(hwnd, name, 64);
-            if (lstrcmpW(name, ui::win32::Win32Progress::kClassName) == 0)
-                ++*reinterpret_cast<int*>(data);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(thread, CountProgress, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
@@ -118,16 +127,7 @@ bool TestWin32Backend::IsTimerRunning(HWND dialog, int timerId) {
 
 int TestWin32Backend::LiveWindowCount(DWORD thread) {
     std::vector<HWND> found;
-    EnumThreadWindows(
-        thread,
-        [](HWND hwnd, LPARAM data) -> BOOL {
-            auto& windows = *reinterpret_cast<std::vector<HWND>*>(data);
-            if (ui::win32::Win32Backend::IsOurs(hwnd))
-                windows.push_back(hwnd);
-            CollectOurs(hwnd, windows);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(thread, CollectTopLevel, reinterpret_cast<LPARAM>(&found));
     return int(found.size());
 }
 

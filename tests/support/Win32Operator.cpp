@@ -32,15 +32,14 @@ bool IsDialogClass(HWND hwnd) {
     return lstrcmpW(name, L"#32770") == 0;
 }
 
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM data) {
+    reinterpret_cast<std::vector<HWND>*>(data)->push_back(hwnd);
+    return TRUE;
+}
+
 std::vector<HWND> ThreadWindows(DWORD thread) {
     std::vector<HWND> windows;
-    EnumThreadWindows(
-        thread,
-        [](HWND hwnd, LPARAM data) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(data)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    EnumThreadWindows(thread, CollectWindow, reinterpret_cast<LPARAM>(&windows));
     return windows;
 }
 

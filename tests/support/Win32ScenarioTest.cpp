@@ -12,6 +12,10 @@
 
 namespace testsupport {
 
+bool OnRealWindows() {
+    return true;
+}
+
 bool ScenarioTest::RunSession(const std::function<void()>& entry,
                               const std::function<void(Operator&)>& scenario, bool mayFail) {
     // The resources of this test program hold the templates and bitmaps.

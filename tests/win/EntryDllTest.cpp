@@ -18,26 +18,25 @@ namespace {
 using InitConfig = RavelinInitConfig;
 using InitConfigEx = RavelinInitConfigEx;
 
+// Stops at the first visible dialog window of this process, which it stores in *data.
+BOOL CALLBACK VisitOwnDialog(HWND window, LPARAM data) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+        lstrcmpW(className, L"#32770") == 0) {
+        *reinterpret_cast<HWND*>(data) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The first visible dialog window of this process, or null.
 HWND FindOwnDialog() {
-    struct Search {
-        HWND found = nullptr;
-    } search;
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, 16);
-            if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
-                lstrcmpW(className, L"#32770") == 0) {
-                reinterpret_cast<Search*>(data)->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND found = nullptr;
+    EnumWindows(VisitOwnDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 // A visible progress window of this process, or null.

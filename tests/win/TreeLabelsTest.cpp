@@ -40,16 +40,16 @@ struct Label {
     long right = 0;    // where the label's text ends, in client pixels
 };
 
+// Stops at the first visible window with a tree, which it stores in *found.
+BOOL CALLBACK VisitTreeOwner(HWND window, LPARAM found) {
+    HWND candidate = IsWindowVisible(window) ? GetDlgItem(window, IDC_TREE) : nullptr;
+    *reinterpret_cast<HWND*>(found) = candidate;
+    return candidate == nullptr;
+}
+
 HWND FindTree() {
     HWND tree = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            HWND candidate = IsWindowVisible(window) ? GetDlgItem(window, IDC_TREE) : nullptr;
-            *reinterpret_cast<HWND*>(found) = candidate;
-            return candidate == nullptr;
-        },
-        reinterpret_cast<LPARAM>(&tree));
+    EnumThreadWindows(GetCurrentThreadId(), VisitTreeOwner, reinterpret_cast<LPARAM>(&tree));
     return tree;
 }
 
