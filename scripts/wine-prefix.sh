@@ -36,7 +36,7 @@ if ! starts_programs; then
         exit 1
     fi
 fi
-if [ ! -f "$WINEPREFIX/.ravelin-fonts-2" ]; then
+if [ ! -f "$WINEPREFIX/.ravelin-fonts-3" ]; then
     # Wine's own Tahoma and Marlett, where its font loader finds them: the dialogs' font and the
     # glyphs of the caption buttons (without Marlett the close box shows an "r").
     fonts="$WINEPREFIX/drive_c/windows/Fonts"
@@ -53,18 +53,26 @@ if [ ! -f "$WINEPREFIX/.ravelin-fonts-2" ]; then
             /f >/dev/null 2>&1 </dev/null
     done
     # The caption, menu and message-box fonts ask for the default character set, as the dialogs
-    # do, so that under a Chinese locale they are a font with Chinese glyphs.
+    # do, so that under a Chinese locale they are a font with Chinese glyphs. The captions are
+    # bold: their face is one with Chinese glyphs and a bold face of its own, which Wine would
+    # otherwise fake by smearing the linked regular face.
     metrics='HKCU\Control Panel\Desktop\WindowMetrics'
+    bold_face=$(printf '%s' 'Noto Sans CJK SC' | iconv -t UTF-16LE | od -An -tx1 | tr -d ' \n')
+    while [ ${#bold_face} -lt 128 ]; do bold_face="${bold_face}00"; done
     for value in CaptionFont SmCaptionFont MenuFont MessageFont StatusFont IconFont; do
         font=$(wine reg query "$metrics" /v "$value" 2>/dev/null </dev/null |
             sed -n 's/.*REG_BINARY[[:space:]]*\([0-9A-Fa-f]*\).*/\1/p')
-        # Byte 23 of the LOGFONT is its character set; 1 is DEFAULT_CHARSET.
-        [ ${#font} -ge 48 ] || continue
-        wine reg add "$metrics" /v "$value" /t REG_BINARY /d "${font:0:46}01${font:48}" /f \
-            >/dev/null 2>&1 </dev/null
+        # Byte 23 of the LOGFONT is its character set (1 is DEFAULT_CHARSET); the face name
+        # starts at byte 28.
+        [ ${#font} -ge 184 ] || continue
+        font="${font:0:46}01${font:48}"
+        case "$value" in
+        CaptionFont | SmCaptionFont) font="${font:0:56}${bold_face}" ;;
+        esac
+        wine reg add "$metrics" /v "$value" /t REG_BINARY /d "$font" /f >/dev/null 2>&1 </dev/null
     done
     wineserver -w
-    touch "$WINEPREFIX/.ravelin-fonts-2"
+    touch "$WINEPREFIX/.ravelin-fonts-3"
 fi
 if [ ! -f "$WINEPREFIX/.ravelin-desktop" ]; then
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
