@@ -3,16 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
+#include "app/Session.h"
 #include "device/Ipv4.h"
 #include "device/PackedDateTime.h"
 #include "device/ZelDisp.h"
 #include "device/Records.h"
-#include "app/Session.h"
 #include "pages/CLogDlg.h"
 #include "res/resource.h"
 #include "tests/support/RecordBytes.h"
 #include "tests/support/ScenarioTest.h"
+#include "ui/Dialog.h"
 
 namespace {
 
