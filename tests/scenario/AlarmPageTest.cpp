@@ -1,6 +1,6 @@
 // The Alarm page and its PTZ linkage dialog as the recorder and the operator see them: edits of
-// several inputs in one Set, bytes the controls do not show, Default and All Default, a recorder
-// without inputs, and the PTZ actions chosen by preset.
+// several inputs in one Set, bytes the controls do not show, Default and All Default, Copy and
+// Paste of a whole input, a recorder without inputs, and the PTZ actions chosen by preset.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -120,6 +120,30 @@ TEST_F(AlarmPage, test_default_and_all_default_give_each_input_its_own_channel_a
         << "inputs 5 to 8 switch outputs the recorder lacks";
     expected.inputs[5].linkage.alarmOutMask = 0;
     EXPECT_EQ(Differences(sent[2], expected), "") << "a store from the controls clears them";
+}
+
+TEST_F(AlarmPage, test_copy_of_input_2_pastes_into_input_5_byte_for_byte) {
+    AlarmInEntry& second = stored.inputs[1];
+    second.contactType = 1;
+    second.reserved[0] = 0x3C;
+    second.linkage.recordChannels[1] = 1;
+    second.linkage.alarmOutMask = 0x2;
+    second.linkage.ptz[6] = {1, 0x11, 4};  // channel 7 goes to a preset no list shows
+    Open(8, 8, 4, [](Operator& op) {
+        op.Pick(IDC_ALARM_INPUT, 4);
+        op.Click(IDC_PASTE);
+        SaveAndSucceed(op);  // nothing copied yet: nothing to send
+
+        op.Pick(IDC_ALARM_INPUT, 1);
+        op.Click(IDC_COPY);
+        op.Pick(IDC_ALARM_INPUT, 4);
+        op.Click(IDC_PASTE);
+        EXPECT_EQ(op.Selection(IDC_ALARM_TYPE), 1) << "normal close";
+        SaveAndSucceed(op);
+    });
+    AlarmInRecord expected = stored;
+    expected.inputs[4] = stored.inputs[1];
+    ExpectSentOnce(expected, "contact type, reserved bytes and linkage of input 2");
 }
 
 TEST_F(AlarmPage, test_recorder_without_inputs_edits_nothing_and_opens_nothing) {

@@ -167,6 +167,10 @@ TEST_F(DetectionPages, test_motion_and_mask_edits_on_channel_2_send_two_records_
 }
 
 TEST_F(DetectionPages, test_each_event_type_pastes_only_what_was_copied_under_it) {
+    VideoMotionEntry& second = motion.channels[1];
+    for (std::size_t i = 0; i < sizeof second.area; ++i)
+        second.area[i] = std::uint8_t(0x30 + i);
+    second.sensitivity = 0;
     Open(u"Detect", 8, 2, [](Operator& op) {
         op.Pick(IDC_DETECT_EVENT, 1);
         op.Click(IDC_DETECT_USED);
@@ -176,13 +180,17 @@ TEST_F(DetectionPages, test_each_event_type_pastes_only_what_was_copied_under_it
         op.Pick(IDC_DETECT_CHANNEL, 4);
         op.Click(IDC_PASTE);
         EXPECT_EQ(op.Selection(IDC_DETECT_SENSITIVITY), 3) << "the motion entry as it was";
+        op.Pick(IDC_DETECT_CHANNEL, 1);
+        op.Click(IDC_COPY);
+        op.Pick(IDC_DETECT_CHANNEL, 4);
+        op.Click(IDC_PASTE);
+        EXPECT_EQ(op.Selection(IDC_DETECT_SENSITIVITY), 0);
         op.Pick(IDC_DETECT_EVENT, 1);
         op.Click(IDC_PASTE);
         EXPECT_EQ(op.Selection(IDC_DETECT_SENSITIVITY), 4);
         op.Click(IDC_SAVE);
         ExpectMessage(op, u"Succeed");
     });
-    EXPECT_TRUE(Calls("zelDispHisiNewMenuVideoMotionSet").empty());
     const auto sent = Sent<VideoCoverRecord>("zelDispHisiNewMenuVideoCoverSet");
     ASSERT_EQ(sent.size(), 1u);
     VideoCoverRecord expected = cover;
@@ -190,6 +198,11 @@ TEST_F(DetectionPages, test_each_event_type_pastes_only_what_was_copied_under_it
     expected.channels[0].sensitivity = 4;
     expected.channels[4] = expected.channels[0];
     EXPECT_EQ(Differences(sent[0], expected), "") << "reserved bytes come from channel 1";
+    const auto sentMotion = Sent<VideoMotionRecord>("zelDispHisiNewMenuVideoMotionSet");
+    ASSERT_EQ(sentMotion.size(), 1u);
+    VideoMotionRecord expectedMotion = motion;
+    expectedMotion.channels[4] = motion.channels[1];
+    EXPECT_EQ(Differences(sentMotion[0], expectedMotion), "") << "the motion area of channel 2";
 }
 
 TEST_F(DetectionPages, test_default_under_motion_on_channel_4_then_all_default) {

@@ -1,6 +1,6 @@
 // The Display page and its channel name dialog as the recorder and the operator see them: the
 // tour's check boxes for the recorder's channels, the restart question after a new resolution,
-// Default, Refresh with the channel names, and the names as typed, cut and sent.
+// Default, Refresh with the channel names, and the names as typed, defaulted, cut and sent.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -123,6 +123,10 @@ TEST_F(DisplayPage, test_refresh_reads_the_channel_names_and_keeps_them_when_tha
     std::strcpy(names.names[0], "Gate");
     Open([&](Operator& op) {
         ASSERT_GE(zelDispHisiNewMenuChanNameSet(recorder.handle(), &names), 0);
+        zsimFail(recorder.handle(), "zelDispHisiNewMenuVideoOutGet", 1, -1);
+        op.Click(IDC_REFRESH);
+        ExpectMessage(op, u"Failed");
+        EXPECT_EQ(CallCount("zelDispHisiNewMenuChanNameGet"), 1) << "no names read after it";
         zsimFail(recorder.handle(), "zelDispHisiNewMenuChanNameGet", 1, 0x5A);
         op.Click(IDC_REFRESH);
         EXPECT_FALSE(op.OpenMessageBox().has_value());
@@ -132,7 +136,8 @@ TEST_F(DisplayPage, test_refresh_reads_the_channel_names_and_keeps_them_when_tha
         EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT1), u"Gate");
         op.Click(IDC_CHANNAME_CANCEL);
     });
-    EXPECT_EQ(CallCount("zelDispHisiNewMenuChanNameGet"), 3);  // at entry and on each Refresh
+    EXPECT_EQ(CallCount("zelDispHisiNewMenuChanNameGet"), 3)
+        << "at entry and on each Refresh whose own record was read";
 }
 
 class ChannelNames : public ScenarioTest {
@@ -208,6 +213,31 @@ TEST_F(ChannelNames, test_names_are_cut_at_whole_characters) {
         tenChinese += "\xE9\x80\x9A";
     EXPECT_EQ(field(1, 31), tenChinese + '\0');
     EXPECT_EQ(field(2, 7), std::string("\0ame 3\0", 7)) << "an empty name, the rest as it was";
+}
+
+TEST_F(ChannelNames, test_default_names_are_sent_by_save_and_a_failing_set_keeps_edits_and_cache) {
+    RunSession([this](Operator& op) {
+        Open(op);
+        op.Click(IDC_DEFAULT);
+        EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT1), u"CAM 1");
+        EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT8), u"CAM 8");
+        EXPECT_TRUE(SentNames().empty()) << "nothing reaches the recorder before Save";
+        zsimFail(recorder.handle(), "zelDispHisiNewMenuChanNameSet", 1, -1);
+        op.Click(IDC_SAVE);
+        ExpectMessage(op, u"Failed");
+        EXPECT_EQ(op.Text(IDC_CHANNAME_EDIT8), u"CAM 8") << "the edits stay for another Save";
+        EXPECT_EQ(Differences(app::ConfigCache.chanName, stored), "") << "as fetched";
+        SaveAndSucceed(op);
+    });
+    const auto sent = SentNames();
+    ASSERT_EQ(sent.size(), 2u);
+    device::ChanNameRecord expected = stored;
+    for (int c = 0; c < 8; ++c) {
+        const std::string name = "CAM " + std::to_string(c + 1);
+        std::memcpy(expected.names[c], name.c_str(), name.size() + 1);
+    }
+    EXPECT_EQ(Differences(sent[1], expected), "") << "the recorder's channels, the rest as read";
+    EXPECT_EQ(Differences(app::ConfigCache.chanName, expected), "");
 }
 
 }  // namespace

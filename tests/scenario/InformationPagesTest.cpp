@@ -1,15 +1,21 @@
-// The Version and Hdd Info pages: what the operator reads for what the recorder reports.
+// The Version and Hdd Info pages: what the operator reads for what the recorder reports; and the
+// Log page, a frame whose query reaches no recorder.
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
+#include "app/Session.h"
 #include "device/Ipv4.h"
 #include "device/PackedDateTime.h"
 #include "device/ZelDisp.h"
 #include "device/Records.h"
+#include "pages/CLogDlg.h"
 #include "res/resource.h"
 #include "tests/support/RecordBytes.h"
 #include "tests/support/ScenarioTest.h"
+#include "ui/Dialog.h"
 
 namespace {
 
@@ -164,5 +170,42 @@ INSTANTIATE_TEST_SUITE_P(Counts, DiskCounts,
                          testing::Values(DiskCountCase{0, 0}, DiskCountCase{-1, 0},
                                          DiskCountCase{1, 1}, DiskCountCase{8, 8},
                                          DiskCountCase{9, 8}, DiskCountCase{1 << 30, 8}));
+
+// No tree node shows the Log page: it is shown here in the main window's template on its own.
+class LogHost : public ui::Dialog {
+  public:
+    LogHost() : Dialog(IDD_MAIN) {}
+
+  protected:
+    bool OnInitDialog() override {
+        log_.Create(*this);
+        log_.ShowWindow(true);
+        return true;
+    }
+
+  private:
+    CLogDlg log_;
+};
+
+TEST_F(InformationPages, test_log_page_shows_its_captions_and_its_query_does_nothing) {
+    app::LanguageIndex = 2;
+    app::DeviceHandle = recorder.handle();
+    recorder.ClearLog();
+    RunSession(
+        [] {
+            LogHost host;
+            host.DoModal();
+        },
+        [](Operator& op) {
+            EXPECT_EQ(op.ColumnTitles(IDC_LOG_LIST),
+                      (std::vector<std::u16string>{u"No", u"Log Time", u"Event"}));
+            EXPECT_EQ(op.Text(IDC_LOG_QUERY), u"Query");
+            op.Click(IDC_LOG_QUERY);
+            EXPECT_FALSE(op.OpenMessageBox().has_value());
+            EXPECT_TRUE(op.Entries(IDC_LOG_TYPE).empty());
+            EXPECT_TRUE(op.Rows(IDC_LOG_LIST).empty());
+        });
+    EXPECT_TRUE(recorder.Log().empty()) << "a device call";
+}
 
 }  // namespace

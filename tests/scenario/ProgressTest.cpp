@@ -3,15 +3,22 @@
 // opens; the calls themselves and their order stay those of a fast recorder.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "dll/Entries.h"
+#include "tests/support/AllocationFailure.h"
 #include "tests/support/ScenarioTest.h"
 #include "text/ProgressText.h"
+#include "ui/Backend.h"
+#include "ui/GraphicsObject.h"
+#include "ui/ProgressWindow.h"
 
 namespace {
 
+using testsupport::AllocationFailure;
 using testsupport::Operator;
 using testsupport::ScenarioTest;
 
@@ -59,6 +66,39 @@ TEST_F(Progress, test_only_a_slow_recorder_shows_progress_and_the_calls_stay_the
         EXPECT_GT(seen.steps[i].first, seen.steps[i - 1].first);
         EXPECT_EQ(seen.steps[i].second, 54);
     }
+}
+
+// Each allocation of showing the window and moving its bar fails in turn: the failure reaches
+// the caller and neither the window nor its font stays behind.
+TEST_F(Progress, test_progress_window_failing_part_way_leaves_no_window_and_no_font) {
+    const text::ProgressTexts& texts = text::ProgressText(2);
+    const auto showAndStep = [&texts] {
+        ui::CurrentBackend().ShowProgress(texts.caption, texts.reading, 0, 54)->SetProgress(1, 54);
+    };
+    long points = 0;
+    long failures = 0;
+    RunSession(
+        [&] {
+            AllocationFailure::Arm(LONG_MAX);
+            showAndStep();
+            points = AllocationFailure::Counted();
+            AllocationFailure::Disarm();
+            for (long failing = 1; failing <= points; ++failing) {
+                AllocationFailure::Arm(failing);
+                try {
+                    showAndStep();
+                } catch (const std::bad_alloc&) {
+                    ++failures;
+                }
+                AllocationFailure::Disarm();
+                EXPECT_EQ(ui::GraphicsObject::LiveCount(), 0) << "allocation " << failing;
+            }
+            zelInitConfig(recorder.handle(), 2);
+        },
+        [](Operator& op) { op.Close(); });
+    EXPECT_GT(points, 2);
+    EXPECT_EQ(failures, points) << "a failure did not reach the caller";
+    EXPECT_EQ(windowsLeft, 0) << "a progress window was left behind";
 }
 
 }  // namespace

@@ -291,7 +291,38 @@ TEST_F(PtzPage, test_preset_edits_cancelled_and_damaged_slots_kept_within_their_
     EXPECT_EQ(Differences(sent[0], expected), "");
 }
 
+TEST_F(PtzPage, test_preset_dialog_without_a_change_or_a_selected_row_does_nothing) {
+    points[2] = {};
+    Define(points[2], 4, "Yard");
+    Open(2, [this](Operator& op) {
+        op.Click(IDC_PTZ_PRESET);
+        const Rows rows = {{u"4", u"Yard"}};
+        for (int button : {IDC_PREPOINT_MODIFY, IDC_PREPOINT_DELETE}) {
+            op.Click(button);
+            EXPECT_EQ(op.Rows(IDC_PREPOINT_LIST), rows) << "no row selected: " << button;
+        }
+        SaveAndSucceed(op);
+        op.Click(ui::kIdCancel);
+        EXPECT_EQ(CallCount("zelDispHisiNewMenuPTZPointSet"), 0);
+    });
+}
+
 // ---- Tours ------------------------------------------------------------------------------------
+
+TEST_F(PtzPage, test_tour_of_a_channel_without_presets_offers_only_none) {
+    points[3] = {};
+    cruises[3].patrols[0] = {1, 0, 10, {{1, 4}, {1, 1}}};
+    Open(3, [](Operator& op) {
+        op.Click(IDC_PTZ_TOUR);
+        for (int slot :
+             {IDC_CRUISE_SLOT1, IDC_CRUISE_SLOT2, IDC_CRUISE_SLOT3, IDC_CRUISE_SLOT4,
+              IDC_CRUISE_SLOT5, IDC_CRUISE_SLOT6, IDC_CRUISE_SLOT7, IDC_CRUISE_SLOT8,
+              IDC_CRUISE_SLOT9, IDC_CRUISE_SLOT10, IDC_CRUISE_SLOT11, IDC_CRUISE_SLOT12,
+              IDC_CRUISE_SLOT13, IDC_CRUISE_SLOT14, IDC_CRUISE_SLOT15, IDC_CRUISE_SLOT16})
+            EXPECT_EQ(op.Entries(slot), (Texts{u"None"})) << "slot " << slot;
+        op.Click(ui::kIdCancel);
+    });
+}
 
 TEST_F(PtzPage, test_tour_edits_on_patrols_3_and_5_reach_the_recorder_in_one_set) {
     points[1] = {};

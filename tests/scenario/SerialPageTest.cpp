@@ -105,4 +105,19 @@ TEST_F(SerialPage, test_codes_no_entry_stands_for_stay_until_the_operator_picks)
     ExpectSentOnce(expected);
 }
 
+TEST_F(SerialPage, test_default_then_one_save_sends_the_defaults_of_both_ports) {
+    Open([](Operator& op) {
+        op.Pick(IDC_SERIAL_PORT, 1);
+        op.Click(IDC_DEFAULT);
+        EXPECT_EQ(op.Selection(IDC_SERIAL_FUNCTION), kNone) << "the selected port shows them";
+        EXPECT_EQ(op.Text(IDC_SERIAL_BAUD), u"9600");
+        EXPECT_EQ(op.Selection(IDC_SERIAL_PARITY), 0);
+        SaveAndSucceed(op);
+    });
+    device::SerialsRecord expected = stored;  // header and reserved bytes as they were
+    expected.ports[0] = expected.ports[1] = {0, 8, 1, 0, 9600};
+    expected.keyboardProtocol = expected.adapterProtocol = 0;
+    ExpectSentOnce(expected);
+}
+
 }  // namespace

@@ -29,12 +29,17 @@ class HeadlessImageList : public ImageListHandle {
     std::vector<int> bitmaps_;
 };
 
-// Writes what happens to it into its record of the backend's log.
+// Writes what happens to it into its record of the backend's log. The record is the last
+// thing it makes: a failure before leaves no window open in the log.
 class HeadlessProgress : public ProgressWindow {
   public:
-    HeadlessProgress(std::vector<ProgressRecord>& log, std::size_t index,
-                     std::function<int()> dialogs)
-        : log_(log), index_(index), dialogs_(std::move(dialogs)) {}
+    HeadlessProgress(std::vector<ProgressRecord>& log, std::u16string_view caption,
+                     std::u16string_view text, int done, int total, std::function<int()> dialogs)
+        : log_(log), dialogs_(std::move(dialogs)) {
+        ProgressRecord record{std::u16string(caption), std::u16string(text), {{done, total}}};
+        log_.push_back(std::move(record));
+        index_ = log_.size() - 1;
+    }
     ~HeadlessProgress() override {
         log_[index_].open = false;
         log_[index_].dialogsWhenClosed = dialogs_();
@@ -43,8 +48,8 @@ class HeadlessProgress : public ProgressWindow {
 
   private:
     std::vector<ProgressRecord>& log_;
-    std::size_t index_;
     std::function<int()> dialogs_;
+    std::size_t index_ = 0;
 };
 
 }  // namespace
@@ -114,8 +119,7 @@ int HeadlessBackend::DesktopMessageBox(std::u16string_view text, std::u16string_
 std::unique_ptr<ProgressWindow> HeadlessBackend::ShowProgress(std::u16string_view caption,
                                                               std::u16string_view text, int done,
                                                               int total) {
-    progressLog_.push_back({std::u16string(caption), std::u16string(text), {{done, total}}});
-    return std::make_unique<HeadlessProgress>(progressLog_, progressLog_.size() - 1,
+    return std::make_unique<HeadlessProgress>(progressLog_, caption, text, done, total,
                                               [this] { return int(windows_.size()); });
 }
 

@@ -5,13 +5,20 @@
 
 namespace ui::win32 {
 
-Win32Font::Win32Font(std::u16string_view face, int height) {
+namespace {
+
+LOGFONTW FaceAndHeight(std::u16string_view face, int height) {
     LOGFONTW logFont{};
     logFont.lfHeight = height;
     const std::wstring name(face.begin(), face.end());
     lstrcpynW(logFont.lfFaceName, name.c_str(), LF_FACESIZE);
-    font_ = CreateFontIndirectW(&logFont);
+    return logFont;
 }
+
+}  // namespace
+
+Win32Font::Win32Font(std::u16string_view face, int height)
+    : Win32Font(FaceAndHeight(face, height)) {}
 
 Win32Font::~Win32Font() {
     if (font_)

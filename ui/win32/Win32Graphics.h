@@ -12,6 +12,7 @@ namespace ui::win32 {
 class Win32Font : public FontHandle {
   public:
     Win32Font(std::u16string_view face, int height);
+    explicit Win32Font(const LOGFONTW& logFont) : font_(CreateFontIndirectW(&logFont)) {}
     ~Win32Font() override;
     HFONT Get() const { return font_; }
 

@@ -14,12 +14,13 @@ constexpr int kMargin = 12;
 constexpr int kBarHeight = 16;
 
 // The font of message boxes: the system's, so that the texts of every language have glyphs.
-HFONT MessageFont() {
+std::unique_ptr<Win32Font> MessageFont() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
         return nullptr;
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+    auto font = std::make_unique<Win32Font>(metrics.lfMessageFont);
+    return font->Get() ? std::move(font) : nullptr;
 }
 
 int LineHeight(HWND hwnd, HFONT font) {
@@ -56,23 +57,25 @@ Win32Progress::Win32Progress(HINSTANCE module, std::u16string_view caption,
     const std::wstring title(caption.begin(), caption.end());
     const DWORD style = WS_POPUP | WS_CAPTION | WS_BORDER;
     const DWORD exStyle = WS_EX_DLGMODALFRAME;
-    hwnd_ = CreateWindowExW(exStyle, kClassName, title.c_str(), style, 0, 0, 0, 0, nullptr, nullptr,
-                            module, nullptr);
-    if (!hwnd_)
+    window_.reset(CreateWindowExW(exStyle, kClassName, title.c_str(), style, 0, 0, 0, 0, nullptr,
+                                  nullptr, module, nullptr));
+    const HWND hwnd = window_.get();
+    if (!hwnd)
         return;
     font_ = MessageFont();
-    const int line = LineHeight(hwnd_, font_);
+    const HFONT font = font_ ? font_->Get() : nullptr;
+    const int line = LineHeight(hwnd, font);
     const int clientHeight = kMargin + line + kMargin / 2 + kBarHeight + kMargin;
 
     const std::wstring label(text.begin(), text.end());
     HWND textWindow = CreateWindowExW(0, L"STATIC", label.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT,
-                                      kMargin, kMargin, kClientWidth - 2 * kMargin, line, hwnd_,
+                                      kMargin, kMargin, kClientWidth - 2 * kMargin, line, hwnd,
                                       HMENU(INT_PTR(kTextId)), module, nullptr);
     bar_ = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE, kMargin,
                            kMargin + line + kMargin / 2, kClientWidth - 2 * kMargin, kBarHeight,
-                           hwnd_, HMENU(INT_PTR(kBarId)), module, nullptr);
-    if (font_ && textWindow)
-        SendMessageW(textWindow, WM_SETFONT, WPARAM(font_), FALSE);
+                           hwnd, HMENU(INT_PTR(kBarId)), module, nullptr);
+    if (font && textWindow)
+        SendMessageW(textWindow, WM_SETFONT, WPARAM(font), FALSE);
 
     // The frame around the client area, centred on the screen's work area.
     RECT frame{0, 0, kClientWidth, clientHeight};
@@ -81,18 +84,11 @@ Win32Progress::Win32Progress(HINSTANCE module, std::u16string_view caption,
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
+    SetWindowPos(hwnd, nullptr, work.left + (work.right - work.left - width) / 2,
                  work.top + (work.bottom - work.top - height) / 2, width, height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(hwnd_, SW_SHOW);
+    ShowWindow(hwnd, SW_SHOW);
     SetProgress(done, total);
-}
-
-Win32Progress::~Win32Progress() {
-    if (hwnd_)
-        DestroyWindow(hwnd_);
-    if (font_)
-        DeleteObject(font_);
 }
 
 void Win32Progress::SetProgress(int done, int total) {
@@ -104,12 +100,13 @@ void Win32Progress::SetProgress(int done, int total) {
 }
 
 void Win32Progress::Pump() {
-    if (!hwnd_)
+    const HWND hwnd = window_.get();
+    if (!hwnd)
         return;
-    UpdateWindow(hwnd_);
+    UpdateWindow(hwnd);
     // Only this window's messages: the host's windows must not see input while the work runs.
     MSG message;
-    while (PeekMessageW(&message, hwnd_, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, hwnd, 0, 0, PM_REMOVE)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -4,9 +4,12 @@
 // messages, and no other window's.
 #pragma once
 
+#include <memory>
 #include <string_view>
+#include <type_traits>
 
 #include "ui/ProgressWindow.h"
+#include "ui/win32/Win32Graphics.h"
 #include "ui/win32/WinApi.h"
 
 namespace ui::win32 {
@@ -17,11 +20,10 @@ class Win32Progress : public ProgressWindow {
 
     Win32Progress(HINSTANCE module, std::u16string_view caption, std::u16string_view text, int done,
                   int total);
-    ~Win32Progress() override;
 
     void SetProgress(int done, int total) override;
 
-    HWND hwnd() const { return hwnd_; }
+    HWND hwnd() const { return window_.get(); }
     HWND bar() const { return bar_; }
 
   private:
@@ -29,9 +31,15 @@ class Win32Progress : public ProgressWindow {
     // Paints the window and handles what is waiting for it.
     void Pump();
 
-    HWND hwnd_ = nullptr;
+    struct WindowDestroyer {
+        void operator()(HWND hwnd) const { DestroyWindow(hwnd); }
+    };
+
+    // Owned from the moment each is made, so that a set-up failing part way releases them;
+    // the window goes before the font its text uses.
+    std::unique_ptr<Win32Font> font_;
+    std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer> window_;
     HWND bar_ = nullptr;
-    HFONT font_ = nullptr;
 };
 
 }  // namespace ui::win32
