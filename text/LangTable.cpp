@@ -131,7 +131,7 @@ const LangRow LangTable[kLangRowCount + 1] = {
     {0x579, {u"标记", u"", u"Mark", u"Marca"}},
     {0x57a, {u"空格", u"", u"Space", u"Espaço"}},
     {0x57b, {u"IP地址", u"", u"IP", u"Endereço IP"}},
-    {0x57c, {u"子网掩码", u"", u"Subnet mask", u"Máscara de rede"}},
+    {0x57c, {u"子网掩码", u"", u"Subnet mask", u"Máscara de sub-rede"}},
     {0x57d, {u"网关", u"", u"Gateway", u"Gateway"}},
     {0x57e, {u"命令端口", u"", u"Cmd Port", u"Porta de comando"}},
     {0x57f, {u"数据端口", u"", u"Data Port", u"Porta de dados"}},
