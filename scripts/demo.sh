@@ -10,15 +10,6 @@
 # and times read its way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
-mkdir -p build
-bash scripts/build.sh mingw64 mingw32 >build/demo-build.log 2>&1 || {
-    mkdir -p build
-    cat build/demo-build.log
-    exit 1
-}
-echo "Ravelin.dll (x86_64): $PWD/build/mingw64/bin/Ravelin.dll"
-echo "Ravelin.dll (i686):   $PWD/build/mingw32/bin/Ravelin.dll"
 
 mkdir -p build/demo
 log="$PWD/build/demo/host.log"
@@ -55,6 +46,17 @@ case "$arch" in
     ;;
 esac
 set -- "${args[@]}"
+
+bash scripts/install-deps.sh
+mkdir -p build
+bash scripts/build.sh mingw64 mingw32 >build/demo-build.log 2>&1 || {
+    mkdir -p build
+    cat build/demo-build.log
+    exit 1
+}
+echo "Ravelin.dll (x86_64): $PWD/build/mingw64/bin/Ravelin.dll"
+echo "Ravelin.dll (i686):   $PWD/build/mingw32/bin/Ravelin.dll"
+[ $help -eq 1 ] || echo "Running the $arch-bit host and library."
 case "$lang" in
 zh) export LANG=zh_CN.UTF-8 ;;
 pt) export LANG=pt_BR.UTF-8 ;;
