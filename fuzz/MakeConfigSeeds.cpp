@@ -1,0 +1,35 @@
+// Writes the seed corpus of the configuration-file fuzzer into the given directory: real
+// exports of simulated recorders (the default one with and without passwords, one with no
+// channels, one seen by a user without the network right).
+#include <cstdio>
+#include <filesystem>
+
+#include "app/ConfigTransfer.h"
+#include "sim/SimApi.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s DIRECTORY\n", argv[0]);
+        return 2;
+    }
+    const std::filesystem::path dir = argv[1];
+    char error[256] = {};
+    const ZelHandle recorder = zsimOpen(nullptr, error, sizeof error);
+    if (recorder == 0) {
+        std::fprintf(stderr, "%s\n", error);
+        return 1;
+    }
+    bool ok =
+        app::ExportConfig(recorder, dir / "default.json", std::nullopt, 0).code == 0 &&
+        app::ExportConfig(recorder, dir / "secrets.json", std::nullopt, app::kExportSecrets).code ==
+            0 &&
+        app::ExportConfig(recorder, dir / "no-network.json", zsimUserId("no-network"), 0).code == 0;
+    zsimSetCounts(recorder, 0, 4, 1);
+    ok = ok && app::ExportConfig(recorder, dir / "no-channels.json", std::nullopt, 0).code == 0;
+    zsimClose(recorder);
+    if (!ok) {
+        std::fprintf(stderr, "cannot write the seeds into %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
