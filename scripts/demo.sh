@@ -5,6 +5,8 @@
 # Options after the command go to the host (see: bash scripts/demo.sh --help), for example
 #   bash scripts/demo.sh --lang pt --page Rede
 #   bash scripts/demo.sh --latency 40           a slow recorder: the progress window shows
+#   bash scripts/demo.sh --export backup.json   the recorder's configuration into a file
+#   bash scripts/demo.sh --import backup.json   and back, without a window
 # The window runs under the locale of its language, so that dates and times read its way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,6 +38,25 @@ zh) export LANG=zh_CN.UTF-8 ;;
 pt) export LANG=pt_BR.UTF-8 ;;
 *) export LANG=en_US.UTF-8 ;;
 esac
+
+# A back-up or a restore needs no window: the host prints the result and ends.
+for arg in "$@"; do
+    case "$arg" in
+    --export | --export=* | --import | --import=*) transfer=1 ;;
+    esac
+done
+if [ -n "${transfer:-}" ]; then
+    if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+        source scripts/xvfb.sh
+        trap 'stop_xvfb; wineserver -k 2>/dev/null || true' EXIT
+        start_xvfb
+    fi
+    bash scripts/wine-prefix.sh
+    status=0
+    wine "$host" --state "$state" "$@" >"$log" 2>&1 </dev/null || status=$?
+    cat "$log"
+    exit $status
+fi
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     bash scripts/wine-prefix.sh
