@@ -265,3 +265,29 @@ TEST_F(Entry, test_config_file_entries_refuse_a_missing_path) {
 }
 
 }  // namespace
+
+namespace {
+
+// The entries as a client calls them: a wide path, every right, a back-up restored.
+TEST_F(Entry, test_config_file_entries_back_up_and_restore) {
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / "ravelin-entry-backup.json";
+    ASSERT_EQ(zelExportConfig(recorder.handle(), file.wstring().c_str(), RAVELIN_ALL_RIGHTS, 0), 0);
+    device::NtpRecord ntp{};
+    zelDispHisiNewMenuNTPGet(recorder.handle(), &ntp);
+    const device::NtpRecord exported = ntp;
+    ntp.periodMinutes = 777;
+    zsimSetRecord(recorder.handle(), "NTP", &ntp, sizeof ntp);
+
+    recorder.ClearLog();
+    EXPECT_EQ(zelImportConfig(recorder.handle(), file.wstring().c_str(), RAVELIN_ALL_RIGHTS, 0), 1);
+    const auto calls = recorder.LoggedFunctions();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "zelDispHisiNewMenuNTPSet"), 1);
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back(), "zelDispSaveMenu");
+    zelDispHisiNewMenuNTPGet(recorder.handle(), &ntp);
+    EXPECT_EQ(0, std::memcmp(&ntp, &exported, sizeof ntp));
+    std::filesystem::remove(file);
+}
+
+}  // namespace
