@@ -99,7 +99,8 @@ TransferResult ReadRecorder(ZelHandle handle, const RecordMask& mask, device::Re
         if ((mask.Has(id) || id == RecordId::Version) && GetRecord(handle, records, id) < 0)
             return Result(kConfigReadFailed, "reading " + RecordLabel(id, 0) + " failed");
     }
-    channels = std::clamp<std::int32_t>(records.version.videoInputs, 0, device::kMaxChannels);
+    const std::int32_t reported = records.version.videoInputs;  // packed: copied, not bound
+    channels = std::clamp<std::int32_t>(reported, 0, device::kMaxChannels);
     for (int c = 0; c < channels; ++c) {
         for (RecordId id : {RecordId::PtzPoint, RecordId::PtzCruise}) {
             if (mask.Has(id) && GetRecord(handle, records, id, c) < 0)

@@ -46,7 +46,9 @@ void Pretty(const Json& value, int depth, std::string& out) {
             out += Json(it.key()).dump() + ": ";
         Pretty(*it, depth + 1, out);
     }
-    out += "\n" + std::string(std::size_t(depth) * 2, ' ') + (object ? "}" : "]");
+    out += '\n';
+    out.append(std::size_t(depth) * 2, ' ');
+    out += object ? '}' : ']';
 }
 
 }  // namespace

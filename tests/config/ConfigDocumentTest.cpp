@@ -120,9 +120,9 @@ TEST(ConfigFields, test_extreme_values_round_trip) {
 TEST(ConfigFields, test_flags_and_choices_read_either_way) {
     device::NetRecord net{};
     Read(Json{{"dhcp", 7}}, net);
-    EXPECT_EQ(net.dhcp, 7u);
+    EXPECT_EQ(+net.dhcp, 7u);
     Read(Json{{"dhcp", false}}, net);
-    EXPECT_EQ(net.dhcp, 0u);
+    EXPECT_EQ(+net.dhcp, 0u);
     device::NormalRecord normal{};
     Read(Json{{"videoStandard", 1}, {"videoStandardMeans", "whatever"}}, normal);
     EXPECT_EQ(normal.videoStandard, 1);

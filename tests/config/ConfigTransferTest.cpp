@@ -157,7 +157,7 @@ TEST_F(ConfigTransfer, test_records_of_noise_round_trip) {
         Scramble(recorder, RecordId::HddInfo, random);
         device::RecordSet version;
         app::GetRecord(recorder.handle(), version, RecordId::Version);
-        const int channels = std::clamp<int>(version.version.videoInputs, 0, 16);
+        const int channels = std::clamp(int(version.version.videoInputs), 0, 16);
         const auto noise = Snapshot(recorder, channels);
         const app::TransferResult exported =
             ExportConfig(recorder.handle(), File(), std::nullopt, app::kExportSecrets);
@@ -191,12 +191,12 @@ TEST_F(ConfigTransfer, test_another_recorder_keeps_its_identity_unless_cloned) {
         ASSERT_GE(result.code, 0) << result.message;
         const auto after = Snapshot(other, 16);
         const device::RecordSet& identity = clone ? *source : *own;
-        EXPECT_EQ(after->net.ip, identity.net.ip) << clone;
-        EXPECT_EQ(after->net.subnetMask, identity.net.subnetMask) << clone;
-        EXPECT_EQ(after->net.gateway, identity.net.gateway) << clone;
-        EXPECT_EQ(after->net.dhcp, identity.net.dhcp) << clone;
-        EXPECT_EQ(after->net.cmdPort, identity.net.cmdPort) << clone;
-        EXPECT_EQ(after->net.talkPort, identity.net.talkPort) << clone;
+        EXPECT_EQ(+after->net.ip, +identity.net.ip) << clone;
+        EXPECT_EQ(+after->net.subnetMask, +identity.net.subnetMask) << clone;
+        EXPECT_EQ(+after->net.gateway, +identity.net.gateway) << clone;
+        EXPECT_EQ(+after->net.dhcp, +identity.net.dhcp) << clone;
+        EXPECT_EQ(+after->net.cmdPort, +identity.net.cmdPort) << clone;
+        EXPECT_EQ(+after->net.talkPort, +identity.net.talkPort) << clone;
         EXPECT_EQ(0, std::memcmp(after->normal.dvrNumber, identity.normal.dvrNumber,
                                  sizeof identity.normal.dvrNumber))
             << clone;
@@ -204,8 +204,8 @@ TEST_F(ConfigTransfer, test_another_recorder_keeps_its_identity_unless_cloned) {
                                  sizeof identity.chanName.names))
             << clone;
         // Everything else comes from the file.
-        EXPECT_EQ(after->net.preferredDns, source->net.preferredDns) << clone;
-        EXPECT_EQ(after->net.alarmCenter1, source->net.alarmCenter1) << clone;
+        EXPECT_EQ(+after->net.preferredDns, +source->net.preferredDns) << clone;
+        EXPECT_EQ(+after->net.alarmCenter1, +source->net.alarmCenter1) << clone;
         EXPECT_EQ(0, std::memcmp(&after->code, &source->code, sizeof source->code)) << clone;
         EXPECT_EQ(0, std::memcmp(&after->ptzPoint, &source->ptzPoint, sizeof source->ptzPoint))
             << clone;
