@@ -56,7 +56,7 @@ std::int32_t CodeOf(config::ConfigFault fault) {
 std::string RecordLabel(RecordId id, int channel) {
     std::string label = config::RecordName(id);
     if (config::IsPerChannel(id))
-        label += "[" + std::to_string(channel) + "]";
+        label.append("[").append(std::to_string(channel)).append("]");
     return label;
 }
 

@@ -20,13 +20,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", error);
         return 1;
     }
-    bool ok =
-        app::ExportConfig(recorder, dir / "default.json", std::nullopt, 0).code == 0 &&
-        app::ExportConfig(recorder, dir / "secrets.json", std::nullopt, app::kExportSecrets).code ==
-            0 &&
-        app::ExportConfig(recorder, dir / "no-network.json", zsimUserId("no-network"), 0).code == 0;
+    // The default recorder, then one with no channels seen by a user without the network
+    // right, asking for the passwords it may not see.
+    bool ok = app::ExportConfig(recorder, dir / "default.json", std::nullopt, 0).code == 0;
     zsimSetCounts(recorder, 0, 4, 1);
-    ok = ok && app::ExportConfig(recorder, dir / "no-channels.json", std::nullopt, 0).code == 0;
+    ok = ok && app::ExportConfig(recorder, dir / "no-channels.json", zsimUserId("no-network"),
+                                 app::kExportSecrets)
+                       .code == 0;
     zsimClose(recorder);
     if (!ok) {
         std::fprintf(stderr, "cannot write the seeds into %s\n", argv[1]);
