@@ -1,6 +1,8 @@
 // Whole-number fields of packed records, read and written through their bytes.
 #include "config/FieldVisitor.h"
 
+#include <cstring>
+
 namespace config {
 
 std::int64_t IntField::Get() const {

@@ -4,9 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <functional>
-#include <initializer_list>
 #include <span>
 #include <type_traits>
 
