@@ -1,6 +1,8 @@
 // What the demo host prints for the result of a configuration-file entry.
 #include "host/ConfigResultText.h"
 
+#include "config/ConfigDocument.h"
+#include "config/ConfigError.h"
 #include "include/Ravelin.h"
 
 namespace host {
@@ -70,6 +72,16 @@ std::string ConfigResultText(std::int32_t result, bool import) {
         default:
             return SendFailure(result);
     }
+}
+
+std::string ConfigRefusalDetail(std::string_view fileText) {
+    try {
+        config::ConfigDocument::Parse(fileText);
+    } catch (const config::ConfigError& e) {
+        // Faults of the whole file are said by the result already.
+        return e.where().empty() ? std::string() : e.what();
+    }
+    return {};
 }
 
 }  // namespace host

@@ -4,6 +4,9 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -69,7 +72,14 @@ int wmain(int argc, wchar_t** argv) {
                                             options.clone() ? RAVELIN_IMPORT_CLONE : 0u)
                    : library.exportConfig()(recorder.handle(), path.c_str(), user,
                                             options.secrets() ? RAVELIN_EXPORT_SECRETS : 0u);
-        const std::string text = host::ConfigResultText(result, import);
+        std::string text = host::ConfigResultText(result, import);
+        if (result <= RAVELIN_CONFIG_NOT_OURS && result >= RAVELIN_CONFIG_COUNTS) {
+            std::ifstream in(std::filesystem::path(path), std::ios::binary);
+            const std::string detail = host::ConfigRefusalDetail(
+                std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+            if (!detail.empty())
+                text += ": " + detail;
+        }
         if (result < 0)
             return Fail(text);
         std::printf("%s\n", text.c_str());

@@ -166,3 +166,11 @@ TEST(HostOptions, test_configuration_results_read_as_one_line) {
     for (const auto& row : rows)
         EXPECT_EQ(host::ConfigResultText(row.result, row.import), row.text) << row.result;
 }
+
+TEST(HostOptions, test_configuration_refusal_names_the_field) {
+    EXPECT_EQ(host::ConfigRefusalDetail("{\"format\": \"ravelin-recorder-configuration\", "
+                                        "\"formatVersion\": 1, \"recorder\": {}, "
+                                        "\"records\": {\"NTP\": {\"periodMinutes\": 1.5}}}"),
+              "records.NTP.periodMinutes: a whole number was expected");
+    EXPECT_EQ(host::ConfigRefusalDetail("{\"format\""), "");
+}

@@ -56,8 +56,14 @@ host_run(host_import_config EXIT 0
     STDOUT "^nothing to send: the recorder already holds this configuration")
 host_run(host_import_damaged EXIT 1
     ARGS --import ${host_out}/damaged.json
-    STDERR "^RavelinHost: refused: not a recorder configuration file"
+    STDERR "^RavelinHost: refused: not a recorder configuration file[\r\n]"
     DEFINES WRITE_FILE=${host_out}/damaged.json "WRITE_TEXT={\"format\": \"other\"}")
+# A refusal names the record and the field.
+host_run(host_import_out_of_range EXIT 1
+    ARGS --import ${host_out}/range.json
+    STDERR "^RavelinHost: refused: a value does not fit its field: records.Normal.dateFormat: outside 0 to 255"
+    DEFINES WRITE_FILE=${host_out}/range.json
+        "WRITE_TEXT={\"format\": \"ravelin-recorder-configuration\", \"formatVersion\": 1, \"recorder\": {}, \"records\": {\"Normal\": {\"dateFormat\": 300}}}")
 set_tests_properties(host_export_config PROPERTIES FIXTURES_SETUP host_backup)
 set_tests_properties(host_import_config PROPERTIES FIXTURES_REQUIRED host_backup)
 
