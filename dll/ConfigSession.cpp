@@ -26,6 +26,10 @@ class SessionGuard {
 
 }  // namespace
 
+bool ConfigSessionOpen() {
+    return sessionOpen;
+}
+
 void RunMainDialog() {
     if (!ui::HasBackend())
         return;

@@ -14,6 +14,9 @@ namespace app {
 // the session leaves by an exception, with the session closed and no window left.
 bool RunConfigSession(ZelHandle handle, std::uint32_t language, std::optional<std::int32_t> user);
 
+// Whether a session's window is open (the configuration-file entries refuse meanwhile).
+bool ConfigSessionOpen();
+
 // The configuration window, run modally with no parent window. Without a dialog backend
 // (a host with no user interface) it does nothing. Throws when the window cannot be made or
 // its initialisation fails; such a window is never shown and saves nothing on its way out.

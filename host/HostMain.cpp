@@ -1,12 +1,16 @@
 // RavelinHost.exe: plays the monitoring client. Loads Ravelin.dll, opens a simulated recorder
 // and calls an entry on the main thread, while a driver thread does what the options ask of
-// the window.
+// the window; or writes or restores a configuration file without a window.
 #include <windows.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "host/ConfigResultText.h"
 #include "host/HostOptions.h"
 #include "host/RavelinLibrary.h"
 #include "host/SimulatedRecorder.h"
@@ -56,6 +60,31 @@ int wmain(int argc, wchar_t** argv) {
         return Fail(error);
     if (options.latencyMs() && !recorder.SetLatency(*options.latencyMs(), error))
         return Fail(error);
+
+    if (options.exportPath() || options.importPath()) {
+        const bool import = options.importPath().has_value();
+        const std::wstring path =
+            host::WideFromUtf8(import ? *options.importPath() : *options.exportPath());
+        const std::int32_t user =
+            options.user() ? zsimUserId(options.user()->c_str()) : RAVELIN_ALL_RIGHTS;
+        const std::int32_t result =
+            import ? library.importConfig()(recorder.handle(), path.c_str(), user,
+                                            options.clone() ? RAVELIN_IMPORT_CLONE : 0u)
+                   : library.exportConfig()(recorder.handle(), path.c_str(), user,
+                                            options.secrets() ? RAVELIN_EXPORT_SECRETS : 0u);
+        std::string text = host::ConfigResultText(result, import);
+        if (result <= RAVELIN_CONFIG_NOT_OURS && result >= RAVELIN_CONFIG_COUNTS) {
+            std::ifstream in(std::filesystem::path(path), std::ios::binary);
+            const std::string detail = host::ConfigRefusalDetail(
+                std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+            if (!detail.empty())
+                text += ": " + detail;
+        }
+        if (result < 0)
+            return Fail(text);
+        std::printf("%s\n", text.c_str());
+        return kExitOk;
+    }
 
     host::WindowDriver::Plan plan;
     if (options.page())

@@ -1,23 +1,41 @@
 // Reading the demo host's command line.
 #include "host/HostOptions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <set>
 
 namespace host {
 namespace {
 
+enum class Kind { Value, Help, Switch };
+
 struct OptionInfo {
     const char* name;
-    bool takesValue;
+    Kind kind;
 };
 
 constexpr OptionInfo kOptions[] = {
-    {"--lang", true},           {"--user", true},       {"--channels", true},
-    {"--state", true},          {"--latency", true},    {"--page", true},
-    {"--press", true},          {"--screenshot", true}, {"--progress-screenshot", true},
-    {"--close-after-ms", true}, {"--help", false},
+    {"--lang", Kind::Value},
+    {"--user", Kind::Value},
+    {"--channels", Kind::Value},
+    {"--state", Kind::Value},
+    {"--latency", Kind::Value},
+    {"--page", Kind::Value},
+    {"--press", Kind::Value},
+    {"--screenshot", Kind::Value},
+    {"--progress-screenshot", Kind::Value},
+    {"--close-after-ms", Kind::Value},
+    {"--export", Kind::Value},
+    {"--import", Kind::Value},
+    {"--clone", Kind::Switch},
+    {"--secrets", Kind::Switch},
+    {"--help", Kind::Help},
 };
+
+// What only the window does.
+constexpr const char* kWindowOptions[] = {"--page", "--press", "--screenshot",
+                                          "--progress-screenshot", "--close-after-ms"};
 
 const OptionInfo* FindOption(const std::string& name) {
     for (const OptionInfo& option : kOptions) {
@@ -74,13 +92,21 @@ HostOptions HostOptions::Parse(const std::vector<std::string>& args, const UserC
                                            : "unexpected argument \"" + name + "\"");
             return options;
         }
-        if (!option->takesValue) {
+        if (option->kind != Kind::Value) {
             if (value) {
                 options.Refuse(name + " takes no value");
                 return options;
             }
-            options.action_ = Action::ShowHelp;
-            return options;
+            if (option->kind == Kind::Help) {
+                options.action_ = Action::ShowHelp;
+                return options;
+            }
+            if (!seen.insert(name).second) {
+                options.Refuse(name + " is given twice");
+                return options;
+            }
+            (name == "--clone" ? options.clone_ : options.secrets_) = true;
+            continue;
         }
         if (!value) {
             // A following option is not taken for a value: "--page --lang en" lacks the caption.
@@ -98,7 +124,25 @@ HostOptions HostOptions::Parse(const std::vector<std::string>& args, const UserC
         if (!options.Apply(name, *value, knownUser))
             return options;
     }
+    options.CheckCombination({seen.begin(), seen.end()});
     return options;
+}
+
+bool HostOptions::CheckCombination(const std::vector<std::string>& given) {
+    if (exportPath_ && importPath_)
+        return Refuse("--export and --import are two runs; give one of them");
+    if (clone_ && !importPath_)
+        return Refuse("--clone goes with --import");
+    if (secrets_ && !exportPath_)
+        return Refuse("--secrets goes with --export (an import restores what the file holds)");
+    if (exportPath_ || importPath_) {
+        for (const char* window : kWindowOptions) {
+            if (std::find(given.begin(), given.end(), window) != given.end())
+                return Refuse(std::string(window) + " needs the window, which " +
+                              (exportPath_ ? "--export" : "--import") + " does not open");
+        }
+    }
+    return true;
 }
 
 bool HostOptions::Apply(const std::string& name, const std::string& value,
@@ -150,6 +194,10 @@ bool HostOptions::Apply(const std::string& name, const std::string& value,
         screenshot_ = value;
     } else if (name == "--progress-screenshot") {
         progressScreenshot_ = value;
+    } else if (name == "--export") {
+        exportPath_ = value;
+    } else if (name == "--import") {
+        importPath_ = value;
     } else if (name == "--close-after-ms") {
         closeAfterMs_ = ParseNumber(name, value, 0, 3600000, message);
         if (!closeAfterMs_)
@@ -200,14 +248,22 @@ std::string HostOptions::HelpText() {
            "                         save a picture of the progress window that a slow\n"
            "                         recorder shows while it is read (with --latency)\n"
            "  --close-after-ms N     close the window N ms after it is up (0 to 3600000)\n"
+           "  --export FILE          write the recorder's configuration into FILE instead\n"
+           "                         of opening the window (--secrets: with the passwords)\n"
+           "  --import FILE          restore the configuration of FILE onto the recorder\n"
+           "                         instead of opening the window; onto another recorder\n"
+           "                         its network identity, DVR number and channel names\n"
+           "                         stay unless --clone is given\n"
            "  --help                 show this text\n"
            "\n"
            "Example:\n"
            "  RavelinHost --lang pt --page \"Discos rígidos\" --screenshot hdd.png "
            "--close-after-ms 800\n"
            "\n"
-           "Exit status: 0 done, 1 the library, the recorder, the page or the screenshot\n"
-           "failed, 2 bad options.\n";
+           "  RavelinHost --state recorder.state --export backup.json\n"
+           "\n"
+           "Exit status: 0 done, 1 the library, the recorder, the page, the screenshot or\n"
+           "the configuration file failed, 2 bad options.\n";
 }
 
 }  // namespace host

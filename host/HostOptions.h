@@ -1,5 +1,6 @@
 // The demo host's command line: what to open, how to shape the recorder and what to do with
-// the configuration window once it is up. Portable, so that it is tested natively.
+// the configuration window once it is up, or which configuration file to write or restore
+// without a window. Portable, so that it is tested natively.
 #pragma once
 
 #include <cstdint>
@@ -47,9 +48,19 @@ class HostOptions {
     // When the host closes the window after it is up; empty: the operator closes it.
     std::optional<int> closeAfterMs() const;
 
+    // Without a window: write the recorder's configuration into a file, or restore it.
+    const std::optional<std::string>& exportPath() const { return exportPath_; }
+    const std::optional<std::string>& importPath() const { return importPath_; }
+    // Import: take the file's network identity, DVR number and channel names too.
+    bool clone() const { return clone_; }
+    // Export: write the passwords too.
+    bool secrets() const { return secrets_; }
+
   private:
     bool Apply(const std::string& name, const std::string& value, const UserCheck& knownUser);
     bool Refuse(std::string message);
+    // The combinations the options cannot take, once all are read.
+    bool CheckCombination(const std::vector<std::string>& given);
 
     Action action_ = Action::Run;
     std::string error_;
@@ -63,6 +74,10 @@ class HostOptions {
     std::optional<std::string> screenshot_;
     std::optional<std::string> progressScreenshot_;
     std::optional<int> closeAfterMs_;
+    std::optional<std::string> exportPath_;
+    std::optional<std::string> importPath_;
+    bool clone_ = false;
+    bool secrets_ = false;
 };
 
 }  // namespace host

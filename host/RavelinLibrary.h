@@ -1,4 +1,4 @@
-// Ravelin.dll as the monitoring client holds it: loaded from the program's own folder, its two
+// Ravelin.dll as the monitoring client holds it: loaded from the program's own folder, its
 // entries looked up by name.
 #pragma once
 
@@ -14,6 +14,8 @@ class RavelinLibrary {
   public:
     using InitConfig = RavelinInitConfig;
     using InitConfigEx = RavelinInitConfigEx;
+    using ExportConfig = RavelinExportConfig;
+    using ImportConfig = RavelinImportConfig;
 
     RavelinLibrary() = default;
     RavelinLibrary(const RavelinLibrary&) = delete;
@@ -25,11 +27,15 @@ class RavelinLibrary {
 
     InitConfig initConfig() const { return initConfig_; }
     InitConfigEx initConfigEx() const { return initConfigEx_; }
+    ExportConfig exportConfig() const { return exportConfig_; }
+    ImportConfig importConfig() const { return importConfig_; }
 
   private:
     HMODULE module_ = nullptr;
     InitConfig initConfig_ = nullptr;
     InitConfigEx initConfigEx_ = nullptr;
+    ExportConfig exportConfig_ = nullptr;
+    ImportConfig importConfig_ = nullptr;
 };
 
 }  // namespace host

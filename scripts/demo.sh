@@ -5,6 +5,8 @@
 # Options after the command go to the host (see: bash scripts/demo.sh --help), for example
 #   bash scripts/demo.sh --lang pt --page Rede
 #   bash scripts/demo.sh --latency 40           a slow recorder: the progress window shows
+#   bash scripts/demo.sh --export backup.json   the recorder's configuration into a file
+#   bash scripts/demo.sh --import backup.json   and back, without a window
 # but for --arch 32, which runs the 32-bit host and library (the build most clients load)
 # instead of the 64-bit ones. The window runs under the locale of its language, so that dates
 # and times read its way.
@@ -18,6 +20,7 @@ export WINEPREFIX="${RAVELIN_WINEPREFIX:-$HOME/.cache/ravelin-wine}" WINEDEBUG=-
 lang=en
 arch=64
 help=0
+transfer=0
 args=()
 while [ $# -gt 0 ]; do
     case "$1" in
@@ -31,6 +34,7 @@ while [ $# -gt 0 ]; do
         --lang=*) lang=${1#--lang=} ;;
         --lang) lang=${2:-en} ;;
         --help | -h) help=1 ;;
+        --export | --export=* | --import | --import=*) transfer=1 ;;
         esac
         args+=("$1")
         ;;
@@ -67,6 +71,20 @@ if [ $help -eq 1 ]; then
     bash scripts/wine-prefix.sh
     status=0
     wine "$host" "$@" >"$log" 2>&1 </dev/null || status=$?
+    cat "$log"
+    exit $status
+fi
+
+# A back-up or a restore needs no window: the host prints the result and ends.
+if [ $transfer -eq 1 ]; then
+    if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+        source scripts/xvfb.sh
+        trap 'stop_xvfb; wineserver -k 2>/dev/null || true' EXIT
+        start_xvfb
+    fi
+    bash scripts/wine-prefix.sh
+    status=0
+    wine "$host" --state "$state" "$@" >"$log" 2>&1 </dev/null || status=$?
     cat "$log"
     exit $status
 fi

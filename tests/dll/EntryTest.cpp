@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <cstring>
 #include <new>
 #include <stdexcept>
@@ -228,6 +229,65 @@ TEST_F(Entry, test_window_that_cannot_be_made_fails_the_session_without_saving) 
     const auto calls = recorder.LoggedFunctions();
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back(), "zelDispHisiNewMenuPTZCruiseGet") << "fetched, then nothing";
+}
+
+}  // namespace
+
+namespace {
+
+// What the configuration-file entries answered from inside an open window.
+std::int32_t exportInWindow = 0, importInWindow = 0;
+std::int32_t callsInWindow = -1;
+ZelHandle windowHandle = 0;
+
+void TransfersFromTheWindow() {
+    const std::int32_t before = zsimLogSize(windowHandle);
+    exportInWindow = zelExportConfig(windowHandle, L"never-written.json", -1, 0);
+    importInWindow = zelImportConfig(windowHandle, L"never-read.json", -1, 0);
+    callsInWindow = zsimLogSize(windowHandle) - before;
+}
+
+TEST_F(Entry, test_config_files_refused_while_a_window_is_open) {
+    windowHandle = recorder.handle();
+    app::SetMainDialogRunner(TransfersFromTheWindow);
+    zelInitConfig(recorder.handle(), 2);
+    EXPECT_EQ(exportInWindow, RAVELIN_CONFIG_BUSY);
+    EXPECT_EQ(importInWindow, RAVELIN_CONFIG_BUSY);
+    EXPECT_EQ(callsInWindow, 0);
+    EXPECT_FALSE(std::filesystem::exists("never-written.json"));
+}
+
+TEST_F(Entry, test_config_file_entries_refuse_a_missing_path) {
+    recorder.ClearLog();
+    EXPECT_EQ(zelExportConfig(recorder.handle(), nullptr, -1, 0), RAVELIN_CONFIG_BAD_ARGUMENT);
+    EXPECT_EQ(zelImportConfig(recorder.handle(), L"", -1, 0), RAVELIN_CONFIG_BAD_ARGUMENT);
+    EXPECT_EQ(recorder.LoggedFunctions(), std::vector<std::string>{});
+}
+
+}  // namespace
+
+namespace {
+
+// The entries as a client calls them: a wide path, every right, a back-up restored.
+TEST_F(Entry, test_config_file_entries_back_up_and_restore) {
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / "ravelin-entry-backup.json";
+    ASSERT_EQ(zelExportConfig(recorder.handle(), file.wstring().c_str(), RAVELIN_ALL_RIGHTS, 0), 0);
+    device::NtpRecord ntp{};
+    zelDispHisiNewMenuNTPGet(recorder.handle(), &ntp);
+    const device::NtpRecord exported = ntp;
+    ntp.periodMinutes = 777;
+    zsimSetRecord(recorder.handle(), "NTP", &ntp, sizeof ntp);
+
+    recorder.ClearLog();
+    EXPECT_EQ(zelImportConfig(recorder.handle(), file.wstring().c_str(), RAVELIN_ALL_RIGHTS, 0), 1);
+    const auto calls = recorder.LoggedFunctions();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "zelDispHisiNewMenuNTPSet"), 1);
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.back(), "zelDispSaveMenu");
+    zelDispHisiNewMenuNTPGet(recorder.handle(), &ntp);
+    EXPECT_EQ(0, std::memcmp(&ntp, &exported, sizeof ntp));
+    std::filesystem::remove(file);
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "host/ConfigResultText.h"
 #include "host/HostOptions.h"
+#include "include/Ravelin.h"
 
 namespace {
 
@@ -91,6 +93,17 @@ TEST(HostOptions, test_options_bad_arguments_are_refused_with_one_line) {
          "guest"},
         {{"--help=yes"}, "--help takes no value"},
         {{"--channels", "4", "--bogus", "--help"}, "unknown option --bogus"},
+        {{"--export", "a.json", "--import", "b.json"},
+         "--export and --import are two runs; give one of them"},
+        {{"--export", "a.json", "--clone"}, "--clone goes with --import"},
+        {{"--import", "a.json", "--secrets"},
+         "--secrets goes with --export (an import restores what the file holds)"},
+        {{"--clone=yes", "--import", "a.json"}, "--clone takes no value"},
+        {{"--import", "a.json", "--clone", "--clone"}, "--clone is given twice"},
+        {{"--export", "a.json", "--page", "Network"},
+         "--page needs the window, which --export does not open"},
+        {{"--screenshot", "a.png", "--import", "a.json"},
+         "--screenshot needs the window, which --import does not open"},
     };
     for (const auto& row : rows) {
         const HostOptions options = Parse(row.args);
@@ -109,3 +122,55 @@ TEST(HostOptions, test_options_help_is_shown_wherever_it_comes_before_an_error) 
 }
 
 }  // namespace
+
+TEST(HostOptions, test_options_configuration_files_without_a_window) {
+    const HostOptions exporting =
+        Parse({"--export", "backup.json", "--secrets", "--user", "guest"});
+    ASSERT_EQ(exporting.action(), HostOptions::Action::Run) << exporting.error();
+    EXPECT_EQ(exporting.exportPath().value_or(""), "backup.json");
+    EXPECT_FALSE(exporting.importPath());
+    EXPECT_TRUE(exporting.secrets());
+    EXPECT_FALSE(exporting.clone());
+
+    const HostOptions importing = Parse({"--clone", "--import=other.json", "--state", "r.state"});
+    ASSERT_EQ(importing.action(), HostOptions::Action::Run) << importing.error();
+    EXPECT_EQ(importing.importPath().value_or(""), "other.json");
+    EXPECT_TRUE(importing.clone());
+    EXPECT_FALSE(importing.secrets());
+}
+
+TEST(HostOptions, test_configuration_results_read_as_one_line) {
+    const struct {
+        std::int32_t result;
+        bool import;
+        std::string text;
+    } rows[] = {
+        {0, false, "configuration written"},
+        {0, true, "nothing to send: the recorder already holds this configuration"},
+        {1, true, "1 record sent and made permanent"},
+        {51, true, "51 records sent and made permanent"},
+        {RAVELIN_CONFIG_BUSY, true, "refused: a configuration window is open"},
+        {RAVELIN_CONFIG_READ_FAILED, false, "reading the recorder failed; no file was written"},
+        {RAVELIN_CONFIG_OUT_OF_RANGE, true, "refused: a value does not fit its field"},
+        {RAVELIN_CONFIG_SEND_FAILED - 5, true,
+         "sending the Net record failed; later records were not sent, nothing was made "
+         "permanent"},
+        {RAVELIN_CONFIG_SEND_PRESETS_FAILED - 0, true,
+         "sending the presets of channel 1 failed; later records were not sent, nothing was "
+         "made permanent"},
+        {RAVELIN_CONFIG_SEND_CRUISE_FAILED - 15, true,
+         "sending the cruise of channel 16 failed; later records were not sent, nothing was "
+         "made permanent"},
+        {-99, true, "failed (-99)"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(host::ConfigResultText(row.result, row.import), row.text) << row.result;
+}
+
+TEST(HostOptions, test_configuration_refusal_names_the_field) {
+    EXPECT_EQ(host::ConfigRefusalDetail("{\"format\": \"ravelin-recorder-configuration\", "
+                                        "\"formatVersion\": 1, \"recorder\": {}, "
+                                        "\"records\": {\"NTP\": {\"periodMinutes\": 1.5}}}"),
+              "records.NTP.periodMinutes: a whole number was expected");
+    EXPECT_EQ(host::ConfigRefusalDetail("{\"format\""), "");
+}

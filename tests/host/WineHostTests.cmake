@@ -27,7 +27,7 @@ endfunction()
 set(host_out ${CMAKE_BINARY_DIR}/host-tests)
 file(MAKE_DIRECTORY ${host_out})
 
-host_run(host_help EXIT 0 ARGS --help STDOUT "^Usage: RavelinHost .*--close-after-ms N")
+host_run(host_help EXIT 0 ARGS --help STDOUT "^Usage: RavelinHost .*--close-after-ms N.*--import FILE")
 host_run(host_bad_option EXIT 2 ARGS --channels 17
     STDERR "^RavelinHost: --channels 17 is outside 0 to 16 \\(try --help\\)")
 host_run(host_unknown_user EXIT 2 ARGS --user root
@@ -45,6 +45,28 @@ host_run(host_guest_session EXIT 0
     ARGS --user guest --lang zh --channels 4 --latency 5 --state ${host_out}/guest.bin
          --close-after-ms 200
     DEFINES REMOVE=${host_out}/guest.bin EXPECT_FILE=${host_out}/guest.bin)
+# A back-up and a restore without a window: the restore onto the same recorder sends nothing; a
+# file that is not one is refused.
+host_run(host_export_config EXIT 0
+    ARGS --state ${host_out}/config.bin --export ${host_out}/backup.json
+    STDOUT "^configuration written"
+    DEFINES REMOVE=${host_out}/backup.json EXPECT_FILE=${host_out}/backup.json)
+host_run(host_import_config EXIT 0
+    ARGS --state ${host_out}/config.bin --import ${host_out}/backup.json --clone
+    STDOUT "^nothing to send: the recorder already holds this configuration")
+host_run(host_import_damaged EXIT 1
+    ARGS --import ${host_out}/damaged.json
+    STDERR "^RavelinHost: refused: not a recorder configuration file[\r\n]"
+    DEFINES WRITE_FILE=${host_out}/damaged.json "WRITE_TEXT={\"format\": \"other\"}")
+# A refusal names the record and the field.
+host_run(host_import_out_of_range EXIT 1
+    ARGS --import ${host_out}/range.json
+    STDERR "^RavelinHost: refused: a value does not fit its field: records.Normal.dateFormat: outside 0 to 255"
+    DEFINES WRITE_FILE=${host_out}/range.json
+        "WRITE_TEXT={\"format\": \"ravelin-recorder-configuration\", \"formatVersion\": 1, \"recorder\": {}, \"records\": {\"Normal\": {\"dateFormat\": 300}}}")
+set_tests_properties(host_export_config PROPERTIES FIXTURES_SETUP host_backup)
+set_tests_properties(host_import_config PROPERTIES FIXTURES_REQUIRED host_backup)
+
 # Runs that show the window do so alone, so that they take no focus from another test's window.
 set_tests_properties(host_unknown_page host_guest_session PROPERTIES RUN_SERIAL TRUE)
 

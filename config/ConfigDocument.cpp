@@ -1,0 +1,170 @@
+// A configuration file, written from records and read back onto them.
+#include "config/ConfigDocument.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "config/ConfigError.h"
+#include "config/JsonReader.h"
+#include "config/RecordFields.h"
+#include "device/Limits.h"
+
+namespace config {
+namespace {
+
+constexpr RecordId RecordAt(int i) {
+    return static_cast<RecordId>(i);
+}
+
+std::string FirmwareText(std::int32_t version) {
+    return std::to_string(version / 1000) + "." + std::to_string(version % 1000);
+}
+
+bool IsScalar(const Json& value) {
+    return !value.is_object() && !value.is_array();
+}
+
+// Indented like any JSON, except that an object or list of plain values stands on one line:
+// one schedule period, one preset, one list of flags per line.
+void Pretty(const Json& value, int depth, std::string& out) {
+    const bool flat = std::all_of(value.begin(), value.end(), IsScalar);
+    if (IsScalar(value) || value.empty() || flat) {
+        out += value.dump(-1, ' ', false);
+        return;
+    }
+    const std::string indent(std::size_t(depth + 1) * 2, ' ');
+    const bool object = value.is_object();
+    out += object ? "{\n" : "[\n";
+    bool first = true;
+    for (auto it = value.begin(); it != value.end(); ++it) {
+        if (!first)
+            out += ",\n";
+        first = false;
+        out += indent;
+        if (object)
+            out += Json(it.key()).dump() + ": ";
+        Pretty(*it, depth + 1, out);
+    }
+    out += '\n';
+    out.append(std::size_t(depth) * 2, ' ');
+    out += object ? '}' : ']';
+}
+
+}  // namespace
+
+std::string WriteConfigDocument(const device::RecordSet& records, const RecordMask& which,
+                                int channels, const ExportInfo& info) {
+    // The writer walks the same field lists as the reader, which take records to fill.
+    auto copy = std::make_unique<device::RecordSet>(records);
+    Json doc = Json::object();
+    doc["format"] = kFormatName;
+    doc["formatVersion"] = kFormatVersion;
+    doc["library"] = info.library;
+    doc["exported"] = info.time;
+    doc["secrets"] = info.secrets;
+    JsonWriter top(doc, info.secrets);
+    top.Object("recorder", [&](FieldVisitor& v) { VisitIdentity(v, copy->version); });
+    doc["recorder"]["firmware"] = FirmwareText(copy->version.systemVersion);
+    top.Object("records", [&](FieldVisitor& v) {
+        for (int i = 0; i < kRecordCount; ++i) {
+            const RecordId id = RecordAt(i);
+            if (!which.Has(id))
+                continue;
+            if (IsPerChannel(id)) {
+                v.List(RecordName(id), std::size_t(channels),
+                       [&](FieldVisitor& e, std::size_t c) { VisitRecord(e, *copy, id, c); });
+            } else {
+                v.Object(RecordName(id), [&](FieldVisitor& e) { VisitRecord(e, *copy, id); });
+            }
+        }
+    });
+    std::string text;
+    Pretty(doc, 0, text);
+    return text + "\n";
+}
+
+ConfigDocument ConfigDocument::Parse(std::string_view text) {
+    Json json;
+    try {
+        json = Json::parse(text);
+    } catch (const Json::parse_error& e) {
+        if (e.byte >= text.size())
+            throw ConfigError(ConfigFault::Truncated, {}, "the file ends too early");
+        throw ConfigError(ConfigFault::NotOurs, {}, "not a configuration file (not JSON)");
+    }
+    const auto format = json.is_object() ? json.find("format") : json.end();
+    if (!json.is_object() || format == json.end() || *format != kFormatName)
+        throw ConfigError(ConfigFault::NotOurs, {}, "not a recorder configuration file");
+    const auto version = json.find("formatVersion");
+    if (version == json.end() || !version->is_number_integer())
+        throw ConfigError(ConfigFault::NotOurs, "formatVersion", "the format version is missing");
+    if (version->is_number_unsigned() ? version->get<std::uint64_t>() > kFormatVersion
+                                      : version->get<std::int64_t>() > kFormatVersion)
+        throw ConfigError(
+            ConfigFault::NewerFormat, "formatVersion",
+            "written by a newer version of the format than " + std::to_string(kFormatVersion));
+    if (version->get<std::int64_t>() < 1)
+        throw ConfigError(ConfigFault::NotOurs, "formatVersion", "no such format version");
+
+    ConfigDocument document(std::move(json));
+    auto scratch = std::make_unique<device::RecordSet>();
+    device::VersionRecord identity{};
+    document.Read(*scratch, identity);
+    const Json& recorder = document.json_["recorder"];
+    if (recorder.contains("serialNumber") || recorder.contains("serialNumberBytes")) {
+        SerialNumber serial{};
+        std::memcpy(serial.data(), identity.serialNumber, serial.size());
+        document.serialNumber_ = serial;
+    }
+    return document;
+}
+
+void ConfigDocument::Read(device::RecordSet& records, device::VersionRecord& version) const {
+    JsonReader top(json_, {});
+    top.Take("format");
+    top.Take("formatVersion");
+    for (const char* name : {"library", "exported"}) {
+        if (const Json* value = top.Take(name); value && !value->is_string())
+            top.Fail(ConfigFault::WrongType, name, "a text was expected");
+    }
+    if (const Json* secrets = top.Take("secrets"); secrets && !secrets->is_boolean())
+        top.Fail(ConfigFault::WrongType, "secrets", "true or false was expected");
+    const Json* recorder = top.Take("recorder");
+    if (!recorder)
+        top.Fail(ConfigFault::NotOurs, "recorder", "the file does not name its recorder");
+    top.Object("recorder", [&](FieldVisitor& v) {
+        VisitIdentity(v, version);
+        auto& reader = static_cast<JsonReader&>(v);
+        if (const Json* firmware = reader.Take("firmware"); firmware && !firmware->is_string())
+            reader.Fail(ConfigFault::WrongType, "firmware", "a text was expected");
+    });
+    top.Object("records", [&](FieldVisitor& v) {
+        for (int i = 0; i < kRecordCount; ++i) {
+            const RecordId id = RecordAt(i);
+            if (IsPerChannel(id)) {
+                v.List(RecordName(id), device::kMaxChannels,
+                       [&](FieldVisitor& e, std::size_t c) { VisitRecord(e, records, id, c); });
+            } else {
+                v.Object(RecordName(id), [&](FieldVisitor& e) { VisitRecord(e, records, id); });
+            }
+        }
+    });
+    top.Finish();
+}
+
+bool ConfigDocument::Holds(RecordId id) const {
+    const auto records = json_.find("records");
+    return records != json_.end() && records->contains(RecordName(id));
+}
+
+std::size_t ConfigDocument::ChannelEntries(RecordId id) const {
+    return Holds(id) ? json_["records"][RecordName(id)].size() : 0;
+}
+
+void ConfigDocument::ApplyTo(device::RecordSet& records) const {
+    device::VersionRecord identity{};
+    Read(records, identity);
+}
+
+}  // namespace config
