@@ -235,8 +235,9 @@ TransferResult Import(ZelHandle handle, const std::filesystem::path& path,
                 return *failed;
         }
     }
-    if (sent > 0)
-        zelDispSaveMenu(handle);
+    // Made permanent once every send succeeded, as the window does on closing, also when the
+    // recorder already held everything.
+    zelDispSaveMenu(handle);
     return Result(sent, sent == 0 ? "the recorder already holds this configuration"
                                   : std::to_string(sent) + " records were sent");
 }
