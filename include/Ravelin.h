@@ -33,19 +33,19 @@
 
 /* What the configuration-file entries return: 0 or more on success (an import returns the
    number of records it sent), one negative code per cause otherwise. */
-#define RAVELIN_CONFIG_BUSY (-2)             /* a configuration window is open; nothing done */
-#define RAVELIN_CONFIG_BAD_ARGUMENT (-3)     /* no path, or flags this version does not know */
-#define RAVELIN_CONFIG_READ_FAILED (-4)      /* reading the rights or a record failed */
-#define RAVELIN_CONFIG_FILE_UNREADABLE (-5)  /* import: the file cannot be opened or read */
-#define RAVELIN_CONFIG_FILE_UNWRITABLE (-6)  /* export: the file cannot be written or replaced */
-#define RAVELIN_CONFIG_NOT_OURS (-7)         /* not a configuration file of this library */
-#define RAVELIN_CONFIG_NEWER_FORMAT (-8)     /* written in a newer version of the format */
-#define RAVELIN_CONFIG_TRUNCATED (-9)        /* the file ends too early */
-#define RAVELIN_CONFIG_OUT_OF_RANGE (-10)    /* a value its field cannot hold */
-#define RAVELIN_CONFIG_WRONG_TYPE (-11)      /* a value of the wrong kind */
-#define RAVELIN_CONFIG_UNKNOWN_FIELD (-12)   /* a name no record has */
-#define RAVELIN_CONFIG_COUNTS (-13)          /* more entries than the recorder or data model has */
-#define RAVELIN_CONFIG_FAILED (-14)          /* anything else (out of memory) */
+#define RAVELIN_CONFIG_BUSY (-2)            /* a configuration window is open; nothing done */
+#define RAVELIN_CONFIG_BAD_ARGUMENT (-3)    /* no path, or flags this version does not know */
+#define RAVELIN_CONFIG_READ_FAILED (-4)     /* reading the rights or a record failed */
+#define RAVELIN_CONFIG_FILE_UNREADABLE (-5) /* import: the file cannot be opened or read */
+#define RAVELIN_CONFIG_FILE_UNWRITABLE (-6) /* export: the file cannot be written or replaced */
+#define RAVELIN_CONFIG_NOT_OURS (-7)        /* not a configuration file of this library */
+#define RAVELIN_CONFIG_NEWER_FORMAT (-8)    /* written in a newer version of the format */
+#define RAVELIN_CONFIG_TRUNCATED (-9)       /* the file ends too early */
+#define RAVELIN_CONFIG_OUT_OF_RANGE (-10)   /* a value its field cannot hold */
+#define RAVELIN_CONFIG_WRONG_TYPE (-11)     /* a value of the wrong kind */
+#define RAVELIN_CONFIG_UNKNOWN_FIELD (-12)  /* a name no record has */
+#define RAVELIN_CONFIG_COUNTS (-13)         /* more entries than the recorder or data model has */
+#define RAVELIN_CONFIG_FAILED (-14)         /* anything else (out of memory) */
 /* A send failed during an import: the failing record, later ones not sent, nothing made
    permanent. RAVELIN_CONFIG_SEND_FAILED - step for the record of that step of the reading
    (1 Normal, 2 Code, ... 21 AlarmOut, as docs/integration.md lists them);
@@ -57,8 +57,9 @@
 
 /* Flags. */
 #define RAVELIN_EXPORT_SECRETS 1u /* export: write the dial-up, DDNS and e-mail passwords too */
-#define RAVELIN_IMPORT_CLONE 1u   /* import: take the file's network identity, DVR number and
-                                     channel names also onto another recorder */
+#define RAVELIN_IMPORT_CLONE                                       \
+    1u /* import: take the file's network identity, DVR number and \
+          channel names also onto another recorder */
 
 /* The user argument of the configuration-file entries for every right. */
 #define RAVELIN_ALL_RIGHTS (-1)
