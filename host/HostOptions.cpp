@@ -13,10 +13,18 @@ struct OptionInfo {
 };
 
 constexpr OptionInfo kOptions[] = {
-    {"--lang", true},           {"--user", true},       {"--channels", true},
-    {"--state", true},          {"--latency", true},    {"--page", true},
-    {"--press", true},          {"--screenshot", true}, {"--progress-screenshot", true},
-    {"--close-after-ms", true}, {"--help", false},
+    {"--lang", true},
+    {"--user", true},
+    {"--channels", true},
+    {"--state", true},
+    {"--latency", true},
+    {"--page", true},
+    {"--press", true},
+    {"--screenshot", true},
+    {"--progress-screenshot", true},
+    {"--close-after-ms", true},
+    {"--closing-screenshot", true},
+    {"--help", false},
 };
 
 const OptionInfo* FindOption(const std::string& name) {
@@ -150,6 +158,8 @@ bool HostOptions::Apply(const std::string& name, const std::string& value,
         screenshot_ = value;
     } else if (name == "--progress-screenshot") {
         progressScreenshot_ = value;
+    } else if (name == "--closing-screenshot") {
+        closingScreenshot_ = value;
     } else if (name == "--close-after-ms") {
         closeAfterMs_ = ParseNumber(name, value, 0, 3600000, message);
         if (!closeAfterMs_)
@@ -167,7 +177,7 @@ bool HostOptions::Refuse(std::string message) {
 std::optional<int> HostOptions::closeAfterMs() const {
     if (closeAfterMs_)
         return closeAfterMs_;
-    if (screenshot_)
+    if (screenshot_ || closingScreenshot_)
         return kDefaultScreenshotDelayMs;
     return std::nullopt;
 }
@@ -199,6 +209,10 @@ std::string HostOptions::HelpText() {
            "  --progress-screenshot PNG\n"
            "                         save a picture of the progress window that a slow\n"
            "                         recorder shows while it is read (with --latency)\n"
+           "  --closing-screenshot PNG\n"
+           "                         close the window as --screenshot does, save a picture\n"
+           "                         of the question about unsaved changes that closing\n"
+           "                         raises, then answer it Yes\n"
            "  --close-after-ms N     close the window N ms after it is up (0 to 3600000)\n"
            "  --help                 show this text\n"
            "\n"

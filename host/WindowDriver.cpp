@@ -168,7 +168,17 @@ void WindowDriver::Close(HWND main) {
     DWORD sinceClose = kRepeatCloseMs;
     while (!stop_ && IsWindow(main)) {
         if (HWND box = ProcessDialogs::OtherDialog(main)) {
-            ProcessDialogs::Dismiss(box);
+            // The main window's own question whether to close without the unsaved changes:
+            // closing goes on.
+            if (GetWindow(box, GW_OWNER) == main && GetDlgItem(box, IDYES)) {
+                SyncWith(box);
+                if (plan_.closingScreenshot && !closingScreenshotSaved_ &&
+                    TakeScreenshot(box, *plan_.closingScreenshot))
+                    closingScreenshotSaved_ = true;
+                PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+            } else {
+                ProcessDialogs::Dismiss(box);
+            }
             Sleep(100);
             continue;
         }
