@@ -170,11 +170,13 @@ void WindowDriver::Close(HWND main) {
         if (HWND box = ProcessDialogs::OtherDialog(main)) {
             // The main window's own question whether to close without the unsaved changes:
             // closing goes on.
-            if (GetWindow(box, GW_OWNER) == main && GetDlgItem(box, IDYES)) {
-                SyncWith(box);
-                if (plan_.closingScreenshot && !closingScreenshotSaved_ &&
-                    TakeScreenshot(box, *plan_.closingScreenshot))
-                    closingScreenshotSaved_ = true;
+            if (ProcessDialogs::IsClosingQuestion(main, box)) {
+                if (plan_.closingScreenshot && !closingScreenshotSaved_) {
+                    // Once the box has painted itself.
+                    SyncWith(box);
+                    Sleep(300);
+                    closingScreenshotSaved_ = TakeScreenshot(box, *plan_.closingScreenshot);
+                }
                 PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
             } else {
                 ProcessDialogs::Dismiss(box);

@@ -270,8 +270,11 @@ std::vector<std::u16string> Win32Operator::VisiblePages() {
 void Win32Operator::Close() {
     if (HWND main = MainWindow()) {
         PostMessageW(main, WM_CLOSE, 0, 0);
-        // The cancel the close posts may end the window's loop before the marker comes round.
+        // The cancel the close posts may end the window's loop before the marker comes round;
+        // it is handled after the first marker, and may open a box.
         Sync(main);
+        if (IsWindow(main))
+            Sync(main);
     }
 }
 
@@ -325,7 +328,8 @@ void Win32Operator::Press(Key key) {
             break;
         Sleep(10);
     }
-    if (IsWindow(main))
+    // A box the key opened waits for its answer.
+    if (IsWindow(main) && !MessageBoxWindow())
         Sync(main);
 }
 
@@ -624,7 +628,8 @@ void Win32Operator::AnswerMessageBox(int button) {
     if (!box)
         return;
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(GetDlgItem(box, button)));
-    Sync();
+    // The answer to the question before closing may end the window.
+    Sync(MainWindow());
 }
 
 void Win32Operator::OnDialogThread(const std::function<void()>& action) {
