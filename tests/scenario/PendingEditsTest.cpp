@@ -3,11 +3,14 @@
 // lost. The question's answers leave the recorder's calls exactly as closing does without it.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "dll/Entries.h"
 #include "res/resource.h"
+#include "sim/Defaults.h"
+#include "sim/RecorderState.h"
 #include "tests/scenario/PageRows.h"
 #include "tests/support/ScenarioTest.h"
 #include "text/LangText.h"
@@ -174,6 +177,32 @@ INSTANTIATE_TEST_SUITE_P(Kinds, UndoneEdit, testing::ValuesIn(kUndoRows),
                          [](const testing::TestParamInfo<UndoRow>& info) {
                              return std::string(info.param.name);
                          });
+
+// Records damaged throughout: what a page cannot show it keeps, so that merely showing every
+// page leaves nothing to ask about when the window closes.
+class DamagedRecords : public ScenarioTest, public testing::WithParamInterface<std::uint8_t> {};
+
+TEST_P(DamagedRecords, test_showing_every_page_leaves_nothing_pending) {
+    sim::RecorderState state{};
+    sim::Defaults::Fill(state);
+    for (const sim::RecordSection& section : sim::RecordSections(state)) {
+        std::memset(section.bytes, GetParam(), section.size);
+        ASSERT_EQ(zsimSetRecord(recorder.handle(), section.name, section.bytes,
+                                std::int32_t(section.size)),
+                  0);
+    }
+    RunSession([this](Operator& op) {
+        for (const TreeNodeSeen& node : op.TreeNodes())
+            op.SelectTreeItem(node.text);
+        EXPECT_EQ(BoldNodes(op), kNone);
+        recorder.ClearLog();
+        op.Close();
+        EXPECT_FALSE(op.OpenMessageBox().has_value()) << "a question after only looking";
+    });
+    EXPECT_EQ(recorder.LoggedFunctions(), (std::vector<std::string>{"zelDispSaveMenu"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Fills, DamagedRecords, testing::Values(0x00, 0x7F, 0xA5, 0xFF));
 
 // Closing.
 class ClosingWindow : public ScenarioTest {
