@@ -141,9 +141,12 @@ void Operate() {
         }
     }
     while (IsWindow(main)) {
-        if (HWND box = host::ProcessDialogs::OtherDialog(main))
-            host::ProcessDialogs::Dismiss(box);
-        else
+        if (HWND box = host::ProcessDialogs::OtherDialog(main)) {
+            if (host::ProcessDialogs::IsClosingQuestion(main, box))
+                PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+            else
+                host::ProcessDialogs::Dismiss(box);
+        } else
             PostMessageW(main, WM_CLOSE, 0, 0);
         Sleep(20);
     }

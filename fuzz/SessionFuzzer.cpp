@@ -2,11 +2,14 @@
 // the simulated recorder (counts beyond the data model, damaged records, the PTZ protocol
 // list, device calls that fail and scribble over their buffers) and then plays the operator:
 // tree nodes, clicks, list picks, typing and pasting, addresses, dates, clock ticks, answers
-// to message boxes, sub-dialogs confirmed or cancelled. A session must end with no window and
-// no graphics object left and no control addressed that its template lacks; the sanitizers
-// catch everything else.
+// to message boxes, sub-dialogs confirmed or cancelled. Before that, a session on the same
+// recorder only shows every page and closes, which must never ask about edits. A session must
+// end with no window and no graphics object left and no control addressed that its template
+// lacks; the sanitizers catch everything else.
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +18,7 @@
 #include "app/Session.h"
 #include "device/ZelDispNames.h"
 #include "fuzz/FuzzInput.h"
+#include "fuzz/PageTour.h"
 #include "fuzz/SessionScript.h"
 #include "pages/CMainDlg.h"
 #include "sim/Defaults.h"
@@ -77,17 +81,33 @@ void ShapeRecords(ZelHandle handle, FuzzInput& in) {
     }
 }
 
-// Device calls that fail, some after writing garbage into their buffers; the functions are
-// kept, so that the next input clears their plans.
-void ShapeFailures(ZelHandle handle, FuzzInput& in, std::vector<std::string>& failing) {
+// A device call that fails, some times or always, perhaps after writing garbage.
+struct Failure {
+    std::string name;
+    std::int32_t times;  // -1 = always
+    std::int32_t scribble;
+};
+
+// Device calls that fail, some after writing garbage into their buffers.
+std::vector<Failure> ReadFailures(FuzzInput& in) {
+    std::vector<Failure> failures;
     const int count = in.Byte() % 4;
     for (int i = 0; i < count; ++i) {
         const std::string name(device::kZelDispFunctionNames[std::size_t(
             in.Below(int(device::kZelDispFunctionNames.size())))]);
-        const std::int32_t times = std::int32_t(in.Byte() % 4) - 1;  // -1 = always
+        const std::int32_t times = std::int32_t(in.Byte() % 4) - 1;
         const std::uint8_t scribble = in.Byte();
-        zsimFail(handle, name.c_str(), times == 0 ? 1 : times, scribble < 0x80 ? -1 : scribble);
-        failing.push_back(name);
+        failures.push_back({name, times == 0 ? 1 : times, scribble < 0x80 ? -1 : scribble});
+    }
+    return failures;
+}
+
+// Plans the failures afresh; the functions are kept, so that the next input clears them.
+void PlanFailures(ZelHandle handle, const std::vector<Failure>& failures,
+                  std::vector<std::string>& failing) {
+    for (const Failure& failure : failures) {
+        zsimFail(handle, failure.name.c_str(), failure.times, failure.scribble);
+        failing.push_back(failure.name);
     }
 }
 
@@ -112,25 +132,16 @@ void Check(bool condition) {
         std::abort();
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    FuzzInput in(data, size);
-    static std::vector<std::string> failing;
-    const ZelHandle handle = Recorder(failing);
-    Check(handle != 0);
-    ShapeRecords(handle, in);
-    ShapeFailures(handle, in, failing);
-    const std::uint8_t entry = in.Byte();
-
+// One session through the entry the input chose, its operator set up by operate.
+void RunSession(ZelHandle handle, std::uint8_t entry,
+                const std::function<void(ui::headless::HeadlessBackend&)>& operate) {
     app::ResetSessionForTests();
     ResetMainDialogFontForTests();
     app::SetMainDialogRunner(nullptr);
     ui::headless::HeadlessBackend backend;
     backend.PinLocalNow(ui::DateTimeValue{2024, 2, 29, 23, 59, 58});
     ui::SetBackend(&backend);
-    fuzz::SessionScript script(backend, in);
-    backend.SetScript([&script] { return script.Step(); });
+    operate(backend);
 
     const std::uint32_t language = entry % 4;
     if (entry & 0x80) {
@@ -140,10 +151,44 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // Nothing is left behind, and every control a dialog addressed is in its template.
+    backend.SetScript(nullptr);
     Check(backend.Windows().empty());
     Check(backend.Misuses().empty());
     ui::SetBackend(nullptr);
     ResetMainDialogFontForTests();
     Check(ui::GraphicsObject::LiveCount() == 0);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzInput in(data, size);
+    static std::vector<std::string> failing;
+    const ZelHandle handle = Recorder(failing);
+    Check(handle != 0);
+    ShapeRecords(handle, in);
+    const std::vector<Failure> failures = ReadFailures(in);
+    const std::uint8_t entry = in.Byte();
+
+    // Showing every page and closing finds no edits; then the same recorder, its failures
+    // planned afresh, meets the scripted operator.
+    PlanFailures(handle, failures, failing);
+    bool asked = false;
+    RunSession(handle, entry, [&asked](ui::headless::HeadlessBackend& backend) {
+        auto tour = std::make_shared<fuzz::PageTour>(backend);
+        backend.SetScript([tour, &asked] {
+            const bool more = tour->Step();
+            asked = asked || tour->Asked();
+            return more;
+        });
+    });
+    Check(!asked);
+
+    PlanFailures(handle, failures, failing);
+    zsimClearLog(handle);
+    RunSession(handle, entry, [&in](ui::headless::HeadlessBackend& backend) {
+        auto script = std::make_shared<fuzz::SessionScript>(backend, in);
+        backend.SetScript([script] { return script->Step(); });
+    });
     return 0;
 }

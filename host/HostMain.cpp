@@ -95,6 +95,8 @@ int wmain(int argc, wchar_t** argv) {
         plan.screenshot = PathFromUtf8(*options.screenshot());
     if (options.progressScreenshot())
         plan.progressScreenshot = PathFromUtf8(*options.progressScreenshot());
+    if (options.closingScreenshot())
+        plan.closingScreenshot = PathFromUtf8(*options.closingScreenshot());
     host::WindowDriver driver(plan);
 
     if (options.user()) {
@@ -109,6 +111,8 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%s\n", options.progressScreenshot()->c_str());
     if (options.screenshot() && driver.screenshotSaved())
         std::printf("%s\n", options.screenshot()->c_str());
+    if (options.closingScreenshot() && driver.closingScreenshotSaved())
+        std::printf("%s\n", options.closingScreenshot()->c_str());
     if (driver.failed())
         return kExitFailure;
     // A window that never came up left the page, the screenshot or the close undone.
@@ -116,6 +120,8 @@ int wmain(int argc, wchar_t** argv) {
         return Fail("the configuration window did not come up");
     if (options.screenshot() && !driver.screenshotSaved())
         return Fail("the window closed before the screenshot");
+    if (options.closingScreenshot() && !driver.closingScreenshotSaved())
+        return Fail("closing asked nothing to take a picture of");
     if (options.progressScreenshot() && !driver.progressScreenshotSaved())
         return Fail("no picture of the progress window");
     return kExitOk;

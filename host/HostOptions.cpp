@@ -30,12 +30,14 @@ constexpr OptionInfo kOptions[] = {
     {"--import", Kind::Value},
     {"--clone", Kind::Switch},
     {"--secrets", Kind::Switch},
+    {"--closing-screenshot", Kind::Value},
     {"--help", Kind::Help},
 };
 
 // What only the window does.
-constexpr const char* kWindowOptions[] = {"--page", "--press", "--screenshot",
-                                          "--progress-screenshot", "--close-after-ms"};
+constexpr const char* kWindowOptions[] = {"--page",           "--press",
+                                          "--screenshot",     "--progress-screenshot",
+                                          "--close-after-ms", "--closing-screenshot"};
 
 const OptionInfo* FindOption(const std::string& name) {
     for (const OptionInfo& option : kOptions) {
@@ -198,6 +200,8 @@ bool HostOptions::Apply(const std::string& name, const std::string& value,
         exportPath_ = value;
     } else if (name == "--import") {
         importPath_ = value;
+    } else if (name == "--closing-screenshot") {
+        closingScreenshot_ = value;
     } else if (name == "--close-after-ms") {
         closeAfterMs_ = ParseNumber(name, value, 0, 3600000, message);
         if (!closeAfterMs_)
@@ -215,7 +219,7 @@ bool HostOptions::Refuse(std::string message) {
 std::optional<int> HostOptions::closeAfterMs() const {
     if (closeAfterMs_)
         return closeAfterMs_;
-    if (screenshot_)
+    if (screenshot_ || closingScreenshot_)
         return kDefaultScreenshotDelayMs;
     return std::nullopt;
 }
@@ -247,6 +251,10 @@ std::string HostOptions::HelpText() {
            "  --progress-screenshot PNG\n"
            "                         save a picture of the progress window that a slow\n"
            "                         recorder shows while it is read (with --latency)\n"
+           "  --closing-screenshot PNG\n"
+           "                         close the window as --screenshot does, save a picture\n"
+           "                         of the question about unsaved changes that closing\n"
+           "                         raises, then answer it Yes\n"
            "  --close-after-ms N     close the window N ms after it is up (0 to 3600000)\n"
            "  --export FILE          write the recorder's configuration into FILE instead\n"
            "                         of opening the window (--secrets: with the passwords)\n"

@@ -45,6 +45,8 @@ class HostOptions {
     const std::optional<std::string>& screenshot() const { return screenshot_; }
     // A picture of the progress window shown while a slow recorder is read.
     const std::optional<std::string>& progressScreenshot() const { return progressScreenshot_; }
+    // A picture of the question closing raises when pages hold edits not sent.
+    const std::optional<std::string>& closingScreenshot() const { return closingScreenshot_; }
     // When the host closes the window after it is up; empty: the operator closes it.
     std::optional<int> closeAfterMs() const;
 
@@ -73,6 +75,7 @@ class HostOptions {
     std::vector<int> press_;
     std::optional<std::string> screenshot_;
     std::optional<std::string> progressScreenshot_;
+    std::optional<std::string> closingScreenshot_;
     std::optional<int> closeAfterMs_;
     std::optional<std::string> exportPath_;
     std::optional<std::string> importPath_;

@@ -64,6 +64,10 @@ HWND ProcessDialogs::ProgressWindow() {
     return found;
 }
 
+bool ProcessDialogs::IsClosingQuestion(HWND main, HWND box) {
+    return GetWindow(box, GW_OWNER) == main && GetDlgItem(box, IDYES) != nullptr;
+}
+
 void ProcessDialogs::Dismiss(HWND dialog) {
     int answer = IDOK;
     if (GetDlgItem(dialog, IDNO))

@@ -23,6 +23,9 @@ class ProcessDialogs {
     // Answers a message box or dismisses a dialog with the most cautious of its buttons:
     // No, else Cancel, else OK. Posted, since the answer may open another box.
     static void Dismiss(HWND dialog);
+    // While the main window is being closed: whether the box is its question whether to close
+    // without the pages' unsaved changes, which closing answers Yes.
+    static bool IsClosingQuestion(HWND main, HWND box);
 };
 
 }  // namespace host

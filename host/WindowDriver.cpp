@@ -168,7 +168,19 @@ void WindowDriver::Close(HWND main) {
     DWORD sinceClose = kRepeatCloseMs;
     while (!stop_ && IsWindow(main)) {
         if (HWND box = ProcessDialogs::OtherDialog(main)) {
-            ProcessDialogs::Dismiss(box);
+            // The main window's own question whether to close without the unsaved changes:
+            // closing goes on.
+            if (ProcessDialogs::IsClosingQuestion(main, box)) {
+                if (plan_.closingScreenshot && !closingScreenshotSaved_) {
+                    // Once the box has painted itself.
+                    SyncWith(box);
+                    Sleep(300);
+                    closingScreenshotSaved_ = TakeScreenshot(box, *plan_.closingScreenshot);
+                }
+                PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+            } else {
+                ProcessDialogs::Dismiss(box);
+            }
             Sleep(100);
             continue;
         }

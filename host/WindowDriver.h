@@ -25,6 +25,8 @@ class WindowDriver {
         std::optional<int> closeAfterMs;
         std::optional<std::filesystem::path> screenshot;
         std::optional<std::filesystem::path> progressScreenshot;
+        // The question closing raises about pages with unsaved changes.
+        std::optional<std::filesystem::path> closingScreenshot;
     };
 
     explicit WindowDriver(Plan plan);
@@ -38,6 +40,7 @@ class WindowDriver {
     bool windowSeen() const { return windowSeen_; }
     bool screenshotSaved() const { return screenshotSaved_; }
     bool progressScreenshotSaved() const { return progressScreenshotSaved_; }
+    bool closingScreenshotSaved() const { return closingScreenshotSaved_; }
     // The page was not found or the screenshot failed; the message went to stderr.
     bool failed() const { return failed_; }
 
@@ -60,6 +63,7 @@ class WindowDriver {
     std::atomic<bool> windowSeen_{false};
     std::atomic<bool> screenshotSaved_{false};
     std::atomic<bool> progressScreenshotSaved_{false};
+    std::atomic<bool> closingScreenshotSaved_{false};
     std::atomic<bool> failed_{false};
     std::thread thread_;
 };

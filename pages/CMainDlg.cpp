@@ -58,7 +58,7 @@ void ResetMainDialogFontForTests() {
     mainFont.reset();
 }
 
-CMainDlg::CMainDlg() : Dialog(IDD_MAIN) {}
+CMainDlg::CMainDlg() : Dialog(IDD_MAIN), marks_(*this, IDC_TREE) {}
 
 CMainDlg::~CMainDlg() = default;
 
@@ -154,6 +154,7 @@ void CMainDlg::AddPageNodes(ui::TreeItem item, std::uint32_t parent) {
                           : granted                              ? kImagePage
                                                                  : kImageForbiddenPage;
         const ui::TreeItem node = tree.InsertItem(item, Text(row.caption), image, image);
+        marks_.Track(*row.page, node);
         if (granted)
             AddPageNodes(node, row.caption);
     }
@@ -223,10 +224,23 @@ void CMainDlg::OnTreeSelectionChanged() {
     if (!found)
         return;
     for (int i = 0; i < pageCount_; ++i) {
-        if (&pageTable_[i] != found)
-            pageTable_[i].page->ShowWindow(false);
+        if (&pageTable_[i] == found)
+            continue;
+        if (pageTable_[i].page->IsWindowVisible())
+            marks_.Left(*pageTable_[i].page);
+        pageTable_[i].page->ShowWindow(false);
     }
     found->page->ShowWindow(true);
+}
+
+void CMainDlg::OnCancel() {
+    if (marks_.MayClose())
+        Dialog::OnCancel();
+}
+
+void CMainDlg::OnOK() {
+    if (marks_.MayClose())
+        Dialog::OnOK();
 }
 
 void CMainDlg::OnDestroy() {

@@ -1,7 +1,8 @@
 // The configuration window: the navigation tree on the left, one hosted page at a time on the
 // right. It owns every page; one table of pages gives each page's caption, its place in the
 // tree and the right that guards it, and the tree, the rights check, the registered pages and
-// the first page shown all follow from it. The recorder saves its settings when it closes.
+// the first page shown all follow from it. Nodes of pages with edits not sent show in bold,
+// and closing asks before such edits are lost. The recorder saves its settings when it closes.
 #pragma once
 
 #include <cstdint>
@@ -29,6 +30,7 @@
 #include "pages/CVersionDlg.h"
 #include "pages/CVideoDetectDlg.h"
 #include "pages/CVideoOutDlg.h"
+#include "pages/PendingMarks.h"
 #include "ui/Dialog.h"
 #include "ui/ImageList.h"
 
@@ -56,6 +58,9 @@ class CMainDlg : public ui::Dialog {
     bool OnInitDialog() override;
     bool OnNotify(int id, int code) override;
     void OnDestroy() override;
+    // Escape, the close box and Alt+F4; and Enter, which ends the window just as well.
+    void OnCancel() override;
+    void OnOK() override;
 
   private:
     // One hosted page, in the order the pages are made.
@@ -78,6 +83,7 @@ class CMainDlg : public ui::Dialog {
     void OnTreeSelectionChanged();
 
     std::unique_ptr<ui::ImageList> images_;
+    PendingMarks marks_;
     PageEntry pageTable_[kPageTableSize];
     int pageCount_ = 0;
 

@@ -13,11 +13,14 @@ cd "$(dirname "$0")/.."
 
 # Name, what to show, title in the gallery. What to show is the text id of a page's tree node;
 # a dialog adds ":" and the ids of the buttons that open it, clicked in turn (the first on the
-# page); "progress" is the progress window while a slow recorder is read.
+# page); "closing@" before that asks the window to close afterwards and shows the question it
+# raises; "progress" is the progress window while a slow recorder is read.
 entries=(
     "version            0x503            Version"
     "hdd-info           0x504            Hdd Info"
     "general            0x507            General"
+    "general-unsaved    0x507:1159       General, unsaved (after Default: its node in bold)"
+    "closing-question   closing@0x507:1159  Closing with unsaved changes (General, after Default)"
     "encode             0x508            Encode"
     "schedule           0x509            Schedule"
     "serial-ptz-matrix  0x50a            RS232, PTZ matrix"
@@ -127,8 +130,13 @@ for name in "${wanted_names[@]}"; do
             # Every device call takes 40 ms: the reading of 37 calls takes about 1.5 s.
             args=(--latency 40 --progress-screenshot "$out" --close-after-ms 0)
         else
+            picture=--screenshot
+            if [ "$show" != "${show#closing@}" ]; then
+                picture=--closing-screenshot
+                show=${show#closing@}
+            fi
             caption=$(python3 scripts/caption.py "${show%%:*}" "$lang")
-            args=(--page "$caption" --screenshot "$out" --close-after-ms 1500)
+            args=(--page "$caption" "$picture" "$out" --close-after-ms 1500)
             [ "$show" != "${show#*:}" ] && args+=(--press "${show#*:}")
         fi
         if LANG=${locales[$lang]} wine build/mingw64/bin/RavelinHost.exe --lang "$lang" "${args[@]}" \

@@ -13,6 +13,9 @@ inline constexpr std::uint32_t kWsGroup = 0x00020000;
 inline constexpr std::uint32_t kWsTabStop = 0x00010000;
 inline constexpr std::uint32_t kWsChild = 0x40000000;
 
+// Dialog styles.
+inline constexpr std::uint32_t kDsControl = 0x0400;  // a child dialog inside another's tab order
+
 // Button styles.
 inline constexpr std::uint32_t kBsTypeMask = 0x0000000F;
 inline constexpr std::uint32_t kBsPushButton = 0x0;

@@ -17,7 +17,10 @@ class TreeView : public Control {
     }
     void Expand(TreeItem item) { window().TreeExpand(Id(), item); }
     TreeItem GetSelectedItem() const { return window().TreeSelection(Id()); }
+    void SelectItem(TreeItem item) { window().TreeSelect(Id(), item); }
     std::u16string GetItemText(TreeItem item) const { return window().TreeItemText(Id(), item); }
+    void SetItemBold(TreeItem item, bool bold) { window().TreeSetItemBold(Id(), item, bold); }
+    bool IsItemBold(TreeItem item) const { return window().TreeItemBold(Id(), item); }
 };
 
 }  // namespace ui

@@ -115,7 +115,13 @@ class Window {
                                     int selectedImage) = 0;
     virtual void TreeExpand(int id, TreeItem item) = 0;
     virtual TreeItem TreeSelection(int id) const = 0;
+    // Selects an item as the operator would, raising the selection-changed notification when
+    // the selection changes.
+    virtual void TreeSelect(int id, TreeItem item) = 0;
     virtual std::u16string TreeItemText(int id, TreeItem item) const = 0;
+    // Shows an item's text in bold, or in the tree's own font again.
+    virtual void TreeSetItemBold(int id, TreeItem item, bool bold) = 0;
+    virtual bool TreeItemBold(int id, TreeItem item) const = 0;
 };
 
 }  // namespace ui

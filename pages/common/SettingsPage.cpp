@@ -12,6 +12,12 @@
 
 namespace pages {
 
+bool SettingsPage::OnInitDialog() {
+    const bool result = PageDialog::OnInitDialog();
+    TakeBaselines();
+    return result;
+}
+
 void SettingsPage::InitPage() {
     const Caption commonButtons[] = {
         {IDC_SAVE, text::kTextSave},
@@ -64,19 +70,18 @@ bool SettingsPage::OnCommand(int id, int code) {
 void SettingsPage::Save() {
     UpdateData(ui::Direction::FromControls);
     bool succeeded = true;
-    for (PageRecord* record : records_) {
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        PageRecord* record = records_[i];
         const std::span<std::uint8_t> cached = record->Cached();
         if (cached.empty()) {
             succeeded = false;
             break;
         }
-        std::vector<std::uint8_t> outgoing(cached.begin(), cached.end());
-        if (record->BuildMode() == Build::FromZeros)
-            std::fill(outgoing.begin(), outgoing.end(), 0);
-        record->Store(outgoing);
-
-        if (std::equal(outgoing.begin(), outgoing.end(), cached.begin()))
+        const Bytes outgoing = Outgoing(*record);
+        if (std::equal(outgoing.begin(), outgoing.end(), cached.begin())) {
+            Remember(i, outgoing);
             continue;
+        }
         if (record->Set(outgoing) < 0) {
             succeeded = false;
             break;
@@ -86,9 +91,11 @@ void SettingsPage::Save() {
         if (record->KeySettingsChanged(outgoing, cached))
             RebootPrompt();
         std::copy(outgoing.begin(), outgoing.end(), cached.begin());
+        Remember(i, outgoing);
     }
     if (succeeded && policy_ == SavePolicy::OnceAtEnd)
         zelDispSaveMenu(app::DeviceHandle);
+    NotifyPending();
     ShowResult(succeeded);
 }
 
@@ -96,23 +103,32 @@ void SettingsPage::Refresh() {
     // Each record is read into a temporary: a Get that fails may have written into its buffer,
     // so nothing it fetched is used, and that record's controls, working copy and cache stay.
     bool succeeded = true;
-    bool loaded = false;
-    for (PageRecord* record : records_) {
+    std::vector<bool> loaded(records_.size(), false);
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        PageRecord* record = records_[i];
         const std::span<std::uint8_t> cached = record->Cached();
-        std::vector<std::uint8_t> fetched(cached.size());
+        Bytes fetched(cached.size());
         if (cached.empty() || record->Get(fetched) < 0) {
             succeeded = false;
             continue;
         }
         record->Load(fetched);
         std::copy(fetched.begin(), fetched.end(), cached.begin());
-        loaded = true;
+        loaded[i] = true;
     }
     if (succeeded)
         RefreshCompanions();
-    // Unsaved edits stay on screen when nothing was loaded.
-    if (loaded)
+    // Unsaved edits stay on screen when nothing was loaded; a record that was loaded is
+    // compared from now on with what the page builds from it.
+    if (std::find(loaded.begin(), loaded.end(), true) != loaded.end()) {
         UpdateData(ui::Direction::ToControls);
+        UpdateData(ui::Direction::FromControls);
+        for (std::size_t i = 0; i < records_.size(); ++i) {
+            if (loaded[i])
+                Remember(i, Outgoing(*records_[i]));
+        }
+    }
+    NotifyPending();
     if (!succeeded)
         ShowResult(false);
 }
@@ -120,11 +136,13 @@ void SettingsPage::Refresh() {
 void SettingsPage::Default() {
     LoadDefaults();
     UpdateData(ui::Direction::ToControls);
+    NotifyPending();
 }
 
 void SettingsPage::AllDefault() {
     LoadAllDefaults();
     UpdateData(ui::Direction::ToControls);
+    NotifyPending();
 }
 
 void SettingsPage::Copy() {
@@ -135,6 +153,40 @@ void SettingsPage::Copy() {
 void SettingsPage::Paste() {
     if (PasteEntry())
         UpdateData(ui::Direction::ToControls);
+}
+
+bool SettingsPage::HasPendingEdits() {
+    if (baselines_.size() != records_.size())
+        return false;
+    UpdateData(ui::Direction::FromControls);
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        if (Outgoing(*records_[i]) != baselines_[i])
+            return true;
+    }
+    return false;
+}
+
+SettingsPage::Bytes SettingsPage::Outgoing(PageRecord& record) {
+    const std::span<std::uint8_t> cached = record.Cached();
+    Bytes outgoing(cached.begin(), cached.end());
+    if (cached.empty())
+        return outgoing;
+    if (record.BuildMode() == Build::FromZeros)
+        std::fill(outgoing.begin(), outgoing.end(), 0);
+    record.Store(outgoing);
+    return outgoing;
+}
+
+void SettingsPage::TakeBaselines() {
+    UpdateData(ui::Direction::FromControls);
+    baselines_.clear();
+    for (PageRecord* record : records_)
+        baselines_.push_back(Outgoing(*record));
+}
+
+void SettingsPage::Remember(std::size_t record, const Bytes& built) {
+    if (record < baselines_.size())
+        baselines_[record] = built;
 }
 
 void SettingsPage::ShowResult(bool succeeded) {

@@ -32,6 +32,10 @@ class SettingsPage : public PageDialog {
     void Copy();
     void Paste();
 
+    // Whether Save would build records other than those the page built right after it last
+    // loaded them or had them accepted. Save, Refresh, Default and All Default notify.
+    bool HasPendingEdits() override;
+
   protected:
     // The records the page sends, in the order they are sent. Called in the constructor.
     void AddRecord(PageRecord& record) { records_.push_back(&record); }
@@ -53,11 +57,21 @@ class SettingsPage : public PageDialog {
     // "Succeed" or "Failed", owned by the page.
     void ShowResult(bool succeeded);
 
+    bool OnInitDialog() override;
     void InitPage() override;
     bool OnCommand(int id, int code) override;
 
   private:
+    using Bytes = std::vector<std::uint8_t>;
+    // The record Save would build from the controls (and the working copy), whose value
+    // members have been read; empty when there is no cached record.
+    Bytes Outgoing(PageRecord& record);
+    // What the page builds now becomes what it is compared with, for every record.
+    void TakeBaselines();
+    void Remember(std::size_t record, const Bytes& built);
+
     std::vector<PageRecord*> records_;
+    std::vector<Bytes> baselines_;  // one per record, once the page is made
     SavePolicy policy_;
 };
 

@@ -34,6 +34,7 @@ TEST(HostOptions, test_options_accepted_give_the_entry_language_and_the_close_ti
         {{"--lang", "pt"}, 3, std::nullopt},
         {{"--lang=pt", "--screenshot", "a.png"}, 3, HostOptions::kDefaultScreenshotDelayMs},
         {{"--screenshot", "a.png", "--close-after-ms", "800"}, 2, 800},
+        {{"--closing-screenshot", "q.png"}, 2, HostOptions::kDefaultScreenshotDelayMs},
         // The ends of the ranges are accepted.
         {{"--channels", "0", "--latency", "10000", "--close-after-ms", "3600000"}, 2, 3600000},
         {{"--channels", "16", "--latency", "0", "--close-after-ms", "0"}, 2, 0},
@@ -50,7 +51,8 @@ TEST(HostOptions, test_options_values_are_kept_as_given) {
     const HostOptions options =
         Parse({"--user", "guest", "--channels", "16", "--state", "/tmp/rec ö.bin", "--latency",
                "10000", "--page", "Discos rígidos", "--press", "1176,1184", "--screenshot",
-               "shot.png", "--progress-screenshot", "wait.png", "--close-after-ms=0"});
+               "shot.png", "--progress-screenshot", "wait.png", "--close-after-ms=0",
+               "--closing-screenshot", "ask.png"});
     ASSERT_EQ(options.action(), HostOptions::Action::Run) << options.error();
     EXPECT_EQ(options.user().value_or(""), "guest");
     EXPECT_EQ(options.channels().value_or(-1), 16);
@@ -60,6 +62,7 @@ TEST(HostOptions, test_options_values_are_kept_as_given) {
     EXPECT_EQ(options.press(), (std::vector<int>{1176, 1184}));
     EXPECT_EQ(options.screenshot().value_or(""), "shot.png");
     EXPECT_EQ(options.progressScreenshot().value_or(""), "wait.png");
+    EXPECT_EQ(options.closingScreenshot().value_or(""), "ask.png");
     EXPECT_EQ(options.closeAfterMs().value_or(-1), 0);
 }
 

@@ -1,8 +1,11 @@
 // The configuration window as the operator meets it: the tree by rights, the first page,
-// page switching, refusals, and the session's language.
+// page switching, refusals, the tab order through tree and page, and the session's language.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "dll/Entries.h"
+#include "res/resource.h"
 #include "text/LangText.h"
 #include "text/TextIds.h"
 #include "tests/support/ScenarioTest.h"
@@ -143,6 +146,43 @@ TEST_F(MainDialog, test_selecting_pages_shows_one_at_a_time_and_groups_change_no
             EXPECT_FALSE(op.OpenMessageBox().has_value());
             EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"Schedule"});
         }
+    });
+}
+
+TEST_F(MainDialog, test_tab_cycles_through_tree_and_shown_page) {
+    RunSession([](Operator& op) {
+        const FocusSeen tree{u"Config", IDC_TREE};
+        EXPECT_EQ(op.Focused(), tree) << "the window opens with the focus on the tree";
+        // Version has no tab stops: the focus stays on the tree both ways.
+        op.Press(Key::Tab);
+        EXPECT_EQ(op.Focused(), tree);
+        op.Press(Key::ShiftTab);
+        EXPECT_EQ(op.Focused(), tree);
+
+        op.SelectTreeItem(u"General");
+        std::vector<FocusSeen> forward;
+        for (int i = 0; i < 40 && !(i > 0 && op.Focused() == tree); ++i) {
+            op.Press(Key::Tab);
+            forward.push_back(op.Focused());
+        }
+        ASSERT_FALSE(forward.empty());
+        EXPECT_EQ(forward.back(), tree) << "Tab from the page's last control reaches the tree";
+        forward.pop_back();
+        ASSERT_EQ(forward.size(), 17u) << "the controls of General";
+        for (const FocusSeen& seen : forward)
+            EXPECT_EQ(seen.dialog, u"General") << "control " << seen.id;
+
+        std::vector<FocusSeen> backward;
+        for (std::size_t i = 0; i < forward.size(); ++i) {
+            op.Press(Key::ShiftTab);
+            backward.push_back(op.Focused());
+        }
+        EXPECT_TRUE(std::equal(backward.begin(), backward.end(), forward.rbegin()))
+            << "Shift+Tab from the tree goes to the page's last control, then back";
+        op.Press(Key::ShiftTab);
+        EXPECT_EQ(op.Focused(), tree);
+        EXPECT_EQ(op.SelectedTreeItem(), u"General");
+        EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"General"});
     });
 }
 

@@ -34,8 +34,8 @@ void Walk(const HeadlessControl& tree, ui::TreeItem parent, std::vector<TreeNode
     for (const auto& node : tree.nodes) {
         if (node.parent != parent)
             continue;
-        out.push_back(
-            {node.text, DepthOf(tree, node.parent), node.image, node.selectedImage, node.expanded});
+        out.push_back({node.text, DepthOf(tree, node.parent), node.image, node.selectedImage,
+                       node.expanded, node.bold});
         Walk(tree, node.handle, out);
     }
 }
@@ -142,6 +142,35 @@ void HeadlessOperator::Close() {
         if (HeadlessWindow* main = MainWindow())
             main->dialog().HandleCommand(ui::kIdCancel, 0);
     });
+}
+
+void HeadlessOperator::Press(Key key) {
+    backend_.Execute([&] {
+        // The dialog manager of the window in front takes the key.
+        HeadlessWindow* front = backend_.TopModal();
+        if (!front)
+            return;
+        switch (key) {
+            case Key::Tab:
+            case Key::ShiftTab:
+                front->UserTab(key == Key::ShiftTab);
+                break;
+            case Key::Escape:
+            case Key::AltF4:
+                // Escape is the dialog's cancel; Alt+F4 closes it as its close box does.
+                front->dialog().HandleCommand(ui::kIdCancel, 0);
+                break;
+        }
+    });
+}
+
+FocusSeen HeadlessOperator::Focused() {
+    FocusSeen seen;
+    backend_.Execute([&] {
+        if (HeadlessWindow* window = backend_.FocusWindow())
+            seen = {window->Caption(), window->Focus()};
+    });
+    return seen;
 }
 
 void HeadlessOperator::Click(int id) {

@@ -16,6 +16,8 @@ class HeadlessOperator : public Operator {
     void SelectTreeItem(std::u16string_view text) override;
     std::vector<std::u16string> VisiblePages() override;
     void Close() override;
+    void Press(Key key) override;
+    FocusSeen Focused() override;
 
     void Click(int id) override;
     void Pick(int id, int index) override;

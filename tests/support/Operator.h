@@ -55,6 +55,17 @@ struct TreeNodeSeen {
     int image = -1;
     int selectedImage = -1;
     bool expanded = false;
+    bool bold = false;
+};
+
+// Keys an operator presses, which reach the window the way a keyboard's do.
+enum class Key { Tab, ShiftTab, Escape, AltF4 };
+
+// Where the input focus is: the control's id and the caption of the dialog holding it.
+struct FocusSeen {
+    std::u16string dialog;
+    int id = 0;
+    friend bool operator==(const FocusSeen&, const FocusSeen&) = default;
 };
 
 class Operator {
@@ -68,6 +79,9 @@ class Operator {
     virtual void SelectTreeItem(std::u16string_view text) = 0;
     virtual std::vector<std::u16string> VisiblePages() = 0;  // captions of the shown pages
     virtual void Close() = 0;                                // the window's close box
+    // Presses a key in whatever has the focus; returns once the window waits again.
+    virtual void Press(Key key) = 0;
+    virtual FocusSeen Focused() = 0;
 
     // Controls.
     virtual void Click(int id) = 0;

@@ -229,10 +229,10 @@ std::vector<TreeNodeSeen> Win32Operator::TreeNodes() {
         TVITEMW item{};
         item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;
         item.hItem = node;
-        item.stateMask = TVIS_EXPANDED;
+        item.stateMask = TVIS_EXPANDED | TVIS_BOLD;
         TreeView_GetItem(tree, &item);
         nodes.push_back({ItemText(tree, node), depth, item.iImage, item.iSelectedImage,
-                         (item.state & TVIS_EXPANDED) != 0});
+                         (item.state & TVIS_EXPANDED) != 0, (item.state & TVIS_BOLD) != 0});
     }
     return nodes;
 }
@@ -269,21 +269,83 @@ std::vector<std::u16string> Win32Operator::VisiblePages() {
 void Win32Operator::Close() {
     if (HWND main = MainWindow()) {
         PostMessageW(main, WM_CLOSE, 0, 0);
-        // The cancel the close posts may end the window's loop before the marker comes round.
+        // The cancel the close posts may end the window's loop before the marker comes round;
+        // it is handled after the first marker, and may open a box.
         Sync(main);
+        if (IsWindow(main))
+            Sync(main);
     }
 }
 
 void Win32Operator::CloseEverything() {
     if (HWND box = MessageBoxWindow()) {
+        // Once the main window was asked to close, its question whether to lose pending edits
+        // is answered Yes, so that it closes as it would without them.
         const bool yesNo = GetDlgItem(box, IDNO) != nullptr;
-        PostMessageW(box, WM_COMMAND, MAKEWPARAM(yesNo ? IDNO : IDOK, BN_CLICKED), 0);
+        const int answer = !yesNo ? IDOK : closingMain_ ? IDYES : IDNO;
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
     } else if (HWND dialog = ActiveDialog(); dialog && dialog != MainWindow() &&
                                              !(GetWindowLongW(dialog, GWL_STYLE) & WS_CHILD)) {
         PostMessageW(dialog, WM_CLOSE, 0, 0);
     } else if (HWND main = MainWindow()) {
+        closingMain_ = true;
         PostMessageW(main, WM_CLOSE, 0, 0);
     }
+}
+
+void Win32Operator::Press(Key key) {
+    HWND main = MainWindow();
+    if (!main) {
+        ADD_FAILURE() << "no window to press a key in";
+        return;
+    }
+    // Keyboard input goes to the window in front.
+    SetForegroundWindow(main);
+    std::vector<INPUT> inputs;
+    const auto stroke = [&inputs](WORD key, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.wScan = WORD(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    const WORD modifier = key == Key::ShiftTab ? VK_SHIFT : key == Key::AltF4 ? VK_MENU : 0;
+    const WORD pressed = key == Key::Escape ? VK_ESCAPE : key == Key::AltF4 ? VK_F4 : VK_TAB;
+    if (modifier)
+        stroke(modifier, false);
+    stroke(pressed, false);
+    stroke(pressed, true);
+    if (modifier)
+        stroke(modifier, true);
+    const FocusSeen before = Focused();
+    SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+    // Input reaches the window's queue after messages posted before it: wait until the key
+    // moved the focus, opened a box or closed the window, or a while, then for the window.
+    for (int waited = 0; waited < 2000; waited += 10) {
+        if (!IsWindow(main) || MessageBoxWindow() || !(Focused() == before))
+            break;
+        Sleep(10);
+    }
+    // A box the key opened waits for its answer.
+    if (IsWindow(main) && !MessageBoxWindow())
+        Sync(main);
+}
+
+FocusSeen Win32Operator::Focused() {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(uiThread_, &info) || !info.hwndFocus)
+        return {};
+    // The focus may sit in a part of a control (the fields of an IP-address control): the
+    // control is the window whose parent is one of our dialogs.
+    HWND control = info.hwndFocus;
+    while (GetParent(control) && !Win32Backend::IsOurs(GetParent(control)))
+        control = GetParent(control);
+    HWND dialog = GetParent(control);
+    if (!dialog)
+        return {};
+    return {TextOf(dialog), GetDlgCtrlID(control)};
 }
 
 void Win32Operator::Click(int id) {
@@ -565,7 +627,8 @@ void Win32Operator::AnswerMessageBox(int button) {
     if (!box)
         return;
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(GetDlgItem(box, button)));
-    Sync();
+    // The answer to the question before closing may end the window.
+    Sync(MainWindow());
 }
 
 void Win32Operator::OnDialogThread(const std::function<void()>& action) {

@@ -52,6 +52,8 @@ class Win32Operator : public Operator {
     void SelectTreeItem(std::u16string_view text) override;
     std::vector<std::u16string> VisiblePages() override;
     void Close() override;
+    void Press(Key key) override;
+    FocusSeen Focused() override;
 
     void Click(int id) override;
     void Pick(int id, int index) override;
@@ -99,6 +101,7 @@ class Win32Operator : public Operator {
     DWORD uiThread_;
     MarkerWindow& marker_;
     long posted_ = 0;
+    bool closingMain_ = false;  // the main window was asked to close
 };
 
 }  // namespace testsupport

@@ -168,6 +168,8 @@ void HeadlessBackend::DestroyWindow(HeadlessWindow& window) {
     if (window.Destroyed())
         return;
     window.MarkDestroyed();
+    if (focusWindow_ == &window)
+        focusWindow_ = nullptr;
     // The window hears of its destruction before its children, as on the platform.
     window.dialog().HandleDestroy();
     for (HeadlessWindow* child : Windows()) {

@@ -69,6 +69,9 @@ class HeadlessBackend : public Backend {
     int ShowMessageBox(HeadlessWindow* owner, std::u16string_view text, std::u16string_view caption,
                        unsigned type);
     void DestroyWindow(HeadlessWindow& window);
+    // The window whose control took the focus last (null: none, or it is gone).
+    void NoteFocus(HeadlessWindow* window) { focusWindow_ = window; }
+    HeadlessWindow* FocusWindow() const { return focusWindow_; }
     std::vector<int> BitmapsOf(const ImageListHandle& images) const;
 
     // A script instead of an operator, for a whole session on one thread: each time a modal
@@ -130,6 +133,7 @@ class HeadlessBackend : public Backend {
     std::vector<ProgressRecord> progressLog_;
     std::vector<Misuse> misuses_;
     int loopDepth_ = 0;
+    HeadlessWindow* focusWindow_ = nullptr;
     std::optional<DateTimeValue> pinnedNow_;
     std::function<bool()> script_;
     std::function<std::chrono::milliseconds()> steadyClock_;

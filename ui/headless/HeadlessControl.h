@@ -37,6 +37,7 @@ struct TreeNode {
     int image = 0;
     int selectedImage = 0;
     bool expanded = false;
+    bool bold = false;
 };
 
 struct HeadlessControl {

@@ -2,6 +2,7 @@
 #include "ui/headless/HeadlessWindow.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "ui/Dialog.h"
 #include "ui/GraphicsObject.h"
@@ -49,6 +50,7 @@ HeadlessWindow::HeadlessWindow(HeadlessBackend& backend, Dialog& dialog, const D
       parent_(parent),
       templateId_(tmpl.id),
       modal_(modal),
+      controlParent_((tmpl.style & kDsControl) != 0),
       caption_(tmpl.caption),
       visible_(modal || (tmpl.style & kWsVisible) != 0),
       rect_(ToPixels(tmpl.x, tmpl.y, tmpl.cx, tmpl.cy)) {
@@ -408,6 +410,30 @@ TreeItem HeadlessWindow::TreeSelection(int id) const {
     return control ? control->selection : 0;
 }
 
+void HeadlessWindow::TreeSelect(int id, TreeItem item) {
+    HeadlessControl* control = Used(id, "TreeSelect", {ControlKind::TreeView});
+    if (!control || !FindNode(*control, item) || control->selection == item)
+        return;
+    control->selection = item;
+    NotifyOther(id, kTvnSelChanged);
+}
+
+void HeadlessWindow::TreeSetItemBold(int id, TreeItem item, bool bold) {
+    HeadlessControl* control = Used(id, "TreeSetItemBold", {ControlKind::TreeView});
+    if (!control)
+        return;
+    for (TreeNode& node : control->nodes) {
+        if (node.handle == item)
+            node.bold = bold;
+    }
+}
+
+bool HeadlessWindow::TreeItemBold(int id, TreeItem item) const {
+    const HeadlessControl* control = Used(id, "TreeItemBold", {ControlKind::TreeView});
+    const TreeNode* node = control ? FindNode(*control, item) : nullptr;
+    return node && node->bold;
+}
+
 std::u16string HeadlessWindow::TreeItemText(int id, TreeItem item) const {
     const HeadlessControl* control = Used(id, "TreeItemText", {ControlKind::TreeView});
     if (!control)
@@ -432,6 +458,13 @@ HeadlessControl* HeadlessWindow::Usable(int id) {
 }
 
 void HeadlessWindow::MoveFocus(int id) {
+    // One control of the whole window has the focus: another window's control loses it.
+    if (id != -1) {
+        HeadlessWindow* before = backend_->FocusWindow();
+        backend_->NoteFocus(this);
+        if (before && before != this)
+            before->LoseFocus();
+    }
     if (id == focus_)
         return;
     const HeadlessControl* losing = FindControl(focus_);
@@ -484,6 +517,39 @@ void HeadlessWindow::FocusFirstTabStop() {
         }
         return;
     }
+}
+
+void HeadlessWindow::UserTab(bool backwards) {
+    struct Stop {
+        HeadlessWindow* window;
+        int id;
+    };
+    std::vector<Stop> stops;
+    const std::function<void(HeadlessWindow&)> collect = [&](HeadlessWindow& window) {
+        for (const HeadlessControl& control : window.controls_) {
+            if ((control.style & kWsTabStop) && control.visible && control.enabled)
+                stops.push_back({&window, control.id});
+        }
+        for (HeadlessWindow* child : backend_->Windows()) {
+            if (child->parent() == &window && !child->IsModal() && child->IsShown() &&
+                child->controlParent_)
+                collect(*child);
+        }
+    };
+    collect(*this);
+    if (stops.empty())
+        return;
+    HeadlessWindow* focused = backend_->FocusWindow();
+    const auto at = std::find_if(stops.begin(), stops.end(), [focused](const Stop& stop) {
+        return stop.window == focused && stop.id == focused->focus_;
+    });
+    const int count = int(stops.size());
+    int next = backwards ? count - 1 : 0;
+    if (at != stops.end()) {
+        const int index = int(at - stops.begin());
+        next = backwards ? (index + count - 1) % count : (index + 1) % count;
+    }
+    stops[next].window->DialogFocus(stops[next].id);
 }
 
 bool HeadlessWindow::UserClick(int id) {

@@ -110,7 +110,10 @@ class HeadlessWindow : public Window {
                             int selectedImage) override;
     void TreeExpand(int id, TreeItem item) override;
     TreeItem TreeSelection(int id) const override;
+    void TreeSelect(int id, TreeItem item) override;
     std::u16string TreeItemText(int id, TreeItem item) const override;
+    void TreeSetItemBold(int id, TreeItem item, bool bold) override;
+    bool TreeItemBold(int id, TreeItem item) const override;
 
     // What an operator does, raising the notifications the platform's controls raise.
     // Each returns false when the control cannot take the input (missing, hidden, disabled).
@@ -130,9 +133,15 @@ class HeadlessWindow : public Window {
     bool UserSetDateTime(int id, const DateTimeValue& value);
     bool UserSetAddress(int id, std::uint32_t address);
     bool UserSelectTreeItem(int id, TreeItem item);
+    // Tab or Shift+Tab, as the dialog manager of this top-level dialog moves the focus: over
+    // the controls with a tab stop that are shown and enabled, in template order, and those
+    // of shown child dialogs that are control parents, after this dialog's own controls.
+    void UserTab(bool backwards);
     // Selects one row of a list view (clicking it), clearing any other selection.
     bool UserSelectRow(int id, int row);
     int Focus() const { return focus_; }
+    // No control of this window has the focus any more: another window's control took it.
+    void LoseFocus() { MoveFocus(-1); }
     // What the platform does when a dialog's initialisation asks for the default focus.
     void FocusFirstTabStop();
     // Whether the control exists and the operator can reach it (shown and enabled).
@@ -161,6 +170,7 @@ class HeadlessWindow : public Window {
     HeadlessWindow* parent_;
     int templateId_;
     bool modal_;
+    bool controlParent_;  // a child dialog whose controls join its parent's tab order
     std::u16string caption_;
     bool visible_ = false;
     Rect rect_;

@@ -381,4 +381,25 @@ std::u16string Win32Window::TreeItemText(int id, TreeItem item) const {
     return FromWide(buffer, wcsnlen(buffer, 260));
 }
 
+void Win32Window::TreeSelect(int id, TreeItem item) {
+    Send(id, TVM_SELECTITEM, TVGN_CARET, LPARAM(item));
+}
+
+void Win32Window::TreeSetItemBold(int id, TreeItem item, bool bold) {
+    if (item == 0)
+        return;
+    TVITEMW tvi{};
+    tvi.mask = TVIF_HANDLE | TVIF_STATE;
+    tvi.hItem = reinterpret_cast<HTREEITEM>(item);
+    tvi.stateMask = TVIS_BOLD;
+    tvi.state = bold ? TVIS_BOLD : 0;
+    Send(id, TVM_SETITEMW, 0, LPARAM(&tvi));
+}
+
+bool Win32Window::TreeItemBold(int id, TreeItem item) const {
+    if (item == 0)
+        return false;
+    return (Send(id, TVM_GETITEMSTATE, WPARAM(item), TVIS_BOLD) & TVIS_BOLD) != 0;
+}
+
 }  // namespace ui::win32

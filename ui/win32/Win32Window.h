@@ -94,7 +94,10 @@ class Win32Window : public Window {
                             int selectedImage) override;
     void TreeExpand(int id, TreeItem item) override;
     TreeItem TreeSelection(int id) const override;
+    void TreeSelect(int id, TreeItem item) override;
     std::u16string TreeItemText(int id, TreeItem item) const override;
+    void TreeSetItemBold(int id, TreeItem item, bool bold) override;
+    bool TreeItemBold(int id, TreeItem item) const override;
 
   private:
     // The control with this id; looked up once, since a control lives as long as its dialog
