@@ -58,7 +58,8 @@ void ResetMainDialogFontForTests() {
     mainFont.reset();
 }
 
-CMainDlg::CMainDlg() : Dialog(IDD_MAIN) {}
+CMainDlg::CMainDlg(ConfigFiles* files)
+    : Dialog(IDD_MAIN), files_(files), fileMenu_(*this, [this] { ReloadPages(); }) {}
 
 CMainDlg::~CMainDlg() = default;
 
@@ -116,6 +117,7 @@ bool CMainDlg::OnInitDialog() {
 
     BuildTree();
     CreatePages();
+    fileMenu_.Install(files_);
     return true;
 }
 
@@ -227,6 +229,17 @@ void CMainDlg::OnTreeSelectionChanged() {
             pageTable_[i].page->ShowWindow(false);
     }
     found->page->ShowWindow(true);
+}
+
+bool CMainDlg::OnSysCommand(int id) {
+    return fileMenu_.OnSysCommand(id);
+}
+
+void CMainDlg::ReloadPages() {
+    for (const PageRow& row : Pages()) {
+        if (auto* page = dynamic_cast<pages::SettingsPage*>(row.page); page && page->HasWindow())
+            page->ReloadFromCache();
+    }
 }
 
 void CMainDlg::OnDestroy() {

@@ -31,6 +31,8 @@ class SettingsPage : public PageDialog {
     void AllDefault();
     void Copy();
     void Paste();
+    // Shows the cached records again, as a Refresh does with what it read.
+    void ReloadFromCache();
 
   protected:
     // The records the page sends, in the order they are sent. Called in the constructor.

@@ -16,6 +16,8 @@ class HeadlessOperator : public Operator {
     void SelectTreeItem(std::u16string_view text) override;
     std::vector<std::u16string> VisiblePages() override;
     void Close() override;
+    std::vector<SystemMenuItemSeen> SystemMenuItems() override;
+    void ChooseSystemMenuItem(int id) override;
 
     void Click(int id) override;
     void Pick(int id, int index) override;
@@ -44,6 +46,8 @@ class HeadlessOperator : public Operator {
 
     std::optional<MessageBoxSeen> OpenMessageBox() override;
     void AnswerMessageBox(int button) override;
+    std::optional<FileDialogSeen> OpenFileDialog() override;
+    void AnswerFileDialog(const std::optional<std::u16string>& path) override;
     void OnDialogThread(const std::function<void()>& action) override;
 
   private:

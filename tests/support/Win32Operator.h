@@ -45,6 +45,8 @@ class Win32Operator : public Operator {
     void CloseEverything();
     // The open message box, or null.
     HWND MessageBoxWindow() const;
+    // The open Save or Open dialog, waiting for it up to the given time; or null.
+    HWND FileDialogWindow(DWORD waitMilliseconds) const;
 
     std::u16string WindowCaption() override;
     std::vector<TreeNodeSeen> TreeNodes() override;
@@ -52,6 +54,8 @@ class Win32Operator : public Operator {
     void SelectTreeItem(std::u16string_view text) override;
     std::vector<std::u16string> VisiblePages() override;
     void Close() override;
+    std::vector<SystemMenuItemSeen> SystemMenuItems() override;
+    void ChooseSystemMenuItem(int id) override;
 
     void Click(int id) override;
     void Pick(int id, int index) override;
@@ -80,6 +84,8 @@ class Win32Operator : public Operator {
 
     std::optional<MessageBoxSeen> OpenMessageBox() override;
     void AnswerMessageBox(int button) override;
+    std::optional<FileDialogSeen> OpenFileDialog() override;
+    void AnswerFileDialog(const std::optional<std::u16string>& path) override;
     void OnDialogThread(const std::function<void()>& action) override;
 
   private:
