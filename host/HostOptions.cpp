@@ -26,6 +26,8 @@ constexpr OptionInfo kOptions[] = {
     {"--screenshot", Kind::Value},
     {"--progress-screenshot", Kind::Value},
     {"--close-after-ms", Kind::Value},
+    {"--system-menu", Kind::Switch},
+    {"--window-import", Kind::Value},
     {"--export", Kind::Value},
     {"--import", Kind::Value},
     {"--clone", Kind::Switch},
@@ -34,8 +36,9 @@ constexpr OptionInfo kOptions[] = {
 };
 
 // What only the window does.
-constexpr const char* kWindowOptions[] = {"--page", "--press", "--screenshot",
-                                          "--progress-screenshot", "--close-after-ms"};
+constexpr const char* kWindowOptions[] = {
+    "--page",           "--press",       "--screenshot",   "--progress-screenshot",
+    "--close-after-ms", "--system-menu", "--window-import"};
 
 const OptionInfo* FindOption(const std::string& name) {
     for (const OptionInfo& option : kOptions) {
@@ -105,7 +108,9 @@ HostOptions HostOptions::Parse(const std::vector<std::string>& args, const UserC
                 options.Refuse(name + " is given twice");
                 return options;
             }
-            (name == "--clone" ? options.clone_ : options.secrets_) = true;
+            (name == "--clone"         ? options.clone_
+             : name == "--system-menu" ? options.systemMenu_
+                                       : options.secrets_) = true;
             continue;
         }
         if (!value) {
@@ -194,6 +199,8 @@ bool HostOptions::Apply(const std::string& name, const std::string& value,
         screenshot_ = value;
     } else if (name == "--progress-screenshot") {
         progressScreenshot_ = value;
+    } else if (name == "--window-import") {
+        windowImportPath_ = value;
     } else if (name == "--export") {
         exportPath_ = value;
     } else if (name == "--import") {
@@ -242,6 +249,9 @@ std::string HostOptions::HelpText() {
            "                         id (1168 opens a page's dialog), and each next one on\n"
            "                         the dialog the click before opened; a screenshot then\n"
            "                         shows the last dialog opened\n"
+           "  --system-menu          then open the window's system menu\n"
+           "  --window-import FILE   then import FILE through the system menu's command\n"
+           "                         (the screenshot shows its message)\n"
            "  --screenshot PNG       save a picture of the window in PNG, then close it\n"
            "                         (after 1500 ms unless --close-after-ms says otherwise)\n"
            "  --progress-screenshot PNG\n"
