@@ -90,7 +90,6 @@ int wmain(int argc, wchar_t** argv) {
     if (options.page())
         plan.page = host::WideFromUtf8(*options.page());
     plan.press = options.press();
-    plan.systemMenu = options.systemMenu();
     if (options.windowImportPath())
         plan.windowImport = PathFromUtf8(*options.windowImportPath());
     plan.closeAfterMs = options.closeAfterMs();

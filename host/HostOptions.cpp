@@ -26,7 +26,6 @@ constexpr OptionInfo kOptions[] = {
     {"--screenshot", Kind::Value},
     {"--progress-screenshot", Kind::Value},
     {"--close-after-ms", Kind::Value},
-    {"--system-menu", Kind::Switch},
     {"--window-import", Kind::Value},
     {"--export", Kind::Value},
     {"--import", Kind::Value},
@@ -36,9 +35,9 @@ constexpr OptionInfo kOptions[] = {
 };
 
 // What only the window does.
-constexpr const char* kWindowOptions[] = {
-    "--page",           "--press",       "--screenshot",   "--progress-screenshot",
-    "--close-after-ms", "--system-menu", "--window-import"};
+constexpr const char* kWindowOptions[] = {"--page",           "--press",
+                                          "--screenshot",     "--progress-screenshot",
+                                          "--close-after-ms", "--window-import"};
 
 const OptionInfo* FindOption(const std::string& name) {
     for (const OptionInfo& option : kOptions) {
@@ -108,9 +107,7 @@ HostOptions HostOptions::Parse(const std::vector<std::string>& args, const UserC
                 options.Refuse(name + " is given twice");
                 return options;
             }
-            (name == "--clone"         ? options.clone_
-             : name == "--system-menu" ? options.systemMenu_
-                                       : options.secrets_) = true;
+            (name == "--clone" ? options.clone_ : options.secrets_) = true;
             continue;
         }
         if (!value) {
@@ -249,7 +246,6 @@ std::string HostOptions::HelpText() {
            "                         id (1168 opens a page's dialog), and each next one on\n"
            "                         the dialog the click before opened; a screenshot then\n"
            "                         shows the last dialog opened\n"
-           "  --system-menu          then open the window's system menu\n"
            "  --window-import FILE   then import FILE through the system menu's command\n"
            "                         (the screenshot shows its message)\n"
            "  --screenshot PNG       save a picture of the window in PNG, then close it\n"

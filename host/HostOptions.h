@@ -45,8 +45,7 @@ class HostOptions {
     const std::optional<std::string>& screenshot() const { return screenshot_; }
     // A picture of the progress window shown while a slow recorder is read.
     const std::optional<std::string>& progressScreenshot() const { return progressScreenshot_; }
-    // Open the window's system menu, or import a file through it, before the screenshot.
-    bool systemMenu() const { return systemMenu_; }
+    // Import a file through the window's system menu before the screenshot.
     const std::optional<std::string>& windowImportPath() const { return windowImportPath_; }
     // When the host closes the window after it is up; empty: the operator closes it.
     std::optional<int> closeAfterMs() const;
@@ -76,7 +75,6 @@ class HostOptions {
     std::vector<int> press_;
     std::optional<std::string> screenshot_;
     std::optional<std::string> progressScreenshot_;
-    bool systemMenu_ = false;
     std::optional<std::string> windowImportPath_;
     std::optional<int> closeAfterMs_;
     std::optional<std::string> exportPath_;

@@ -48,18 +48,11 @@ void WindowDriver::Run() {
     HWND dialog = plan_.press.empty() ? nullptr : Press(main);
     if (plan_.windowImport)
         dialog = ImportInWindow(main, *plan_.windowImport);
-    if (plan_.systemMenu) {
-        // As Alt+Space does.
-        SetForegroundWindow(main);
-        PostMessageW(main, WM_SYSCOMMAND, SC_KEYMENU, L' ');
-    }
     if (!plan_.closeAfterMs || !Wait(*plan_.closeAfterMs))
         return;
     // A dialog the clicks opened is what the picture shows.
     if (plan_.screenshot && TakeScreenshot(dialog ? dialog : main, *plan_.screenshot))
         screenshotSaved_ = true;
-    if (plan_.systemMenu)
-        SendMessageW(main, WM_CANCELMODE, 0, 0);
     Close(main);
 }
 

@@ -21,8 +21,7 @@ class WindowDriver {
         // Buttons clicked in turn: the first on the shown page, each next one on the dialog
         // the click before opened.
         std::vector<int> press;
-        // Then the system menu opened, or a file imported through its command.
-        bool systemMenu = false;
+        // Then a file imported through the system menu's command.
         std::optional<std::filesystem::path> windowImport;
         // Time from the window being up (and the page selected) to the screenshot and close.
         std::optional<int> closeAfterMs;

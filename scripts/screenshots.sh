@@ -13,9 +13,9 @@ cd "$(dirname "$0")/.."
 
 # Name, what to show, title in the gallery. What to show is the text id of a page's tree node;
 # a dialog adds ":" and the ids of the buttons that open it, clicked in turn (the first on the
-# page); "progress" is the progress window while a slow recorder is read; "system-menu" the
-# window's system menu open; "import" the message after importing, through that menu, a
-# back-up of the demo recorder whose NTP and DDNS servers were changed.
+# page); "progress" is the progress window while a slow recorder is read; "import" the message
+# after importing, through the window's system menu, a back-up of the demo recorder whose NTP
+# server was changed.
 entries=(
     "version            0x503            Version"
     "hdd-info           0x504            Hdd Info"
@@ -44,7 +44,6 @@ entries=(
     "alarm-out          0x59e            Alarm Out"
     "manage-record      0x5e8            Manage Record"
     "progress           progress         Reading a slow recorder"
-    "system-menu        system-menu      System menu: export and import of the configuration"
     "config-import      import           Import configuration: the message"
 )
 languages=(zh en pt)
@@ -130,10 +129,8 @@ for name in "${wanted_names[@]}"; do
         if [ "$show" = import ]; then
             backup="$PWD/build/screenshots-backup.json"
             wine build/mingw64/bin/RavelinHost.exe --export "$(winepath -w "$backup")" >"$log" 2>&1 </dev/null
-            sed -i 's/"server": "[^"]*"/"server": "time.example.org"/' "$backup"
+            sed -i '/"NTP":/ s/"server":"[^"]*"/"server":"time.example.org"/' "$backup"
             args=(--window-import "$(winepath -w "$backup")" --screenshot "$out" --close-after-ms 1000)
-        elif [ "$show" = system-menu ]; then
-            args=(--system-menu --screenshot "$out" --close-after-ms 1500)
         elif [ "$show" = progress ]; then
             # Every device call takes 40 ms: the reading of 37 calls takes about 1.5 s.
             args=(--latency 40 --progress-screenshot "$out" --close-after-ms 0)
