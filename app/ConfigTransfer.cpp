@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <new>
 #include <sstream>
@@ -149,12 +150,28 @@ TransferResult ReplaceFile(const std::filesystem::path& path, const std::string&
     return Result(kConfigDone, {});
 }
 
+// Where the rights come from: the device for a user, or a session that holds them.
+using RightsSource = std::function<bool(std::uint8_t (&)[kUserRightCount])>;
+
+RightsSource DeviceRights(ZelHandle handle, std::optional<std::int32_t> user) {
+    return [handle, user](std::uint8_t(&rights)[kUserRightCount]) {
+        return ReadRights(handle, user, rights);
+    };
+}
+
+RightsSource HeldRights(const std::uint8_t (&held)[kUserRightCount]) {
+    return [&held](std::uint8_t(&rights)[kUserRightCount]) {
+        std::memcpy(rights, held, sizeof rights);
+        return true;
+    };
+}
+
 TransferResult Export(ZelHandle handle, const std::filesystem::path& path,
-                      std::optional<std::int32_t> user, std::uint32_t flags) {
+                      const RightsSource& readRights, std::uint32_t flags) {
     if (path.empty() || (flags & ~kExportSecrets) != 0)
         return Result(kConfigBadArgument, "no file, or unknown flags");
     std::uint8_t rights[kUserRightCount];
-    if (!ReadRights(handle, user, rights))
+    if (!readRights(rights))
         return Result(kConfigReadFailed, "reading the user's rights failed");
     const RecordMask visible = VisibleRecords(rights);
     auto records = std::make_unique<device::RecordSet>();
@@ -169,7 +186,7 @@ TransferResult Export(ZelHandle handle, const std::filesystem::path& path,
 }
 
 TransferResult Import(ZelHandle handle, const std::filesystem::path& path,
-                      std::optional<std::int32_t> user, std::uint32_t flags) {
+                      const RightsSource& readRights, std::uint32_t flags) {
     if (path.empty() || (flags & ~kImportClone) != 0)
         return Result(kConfigBadArgument, "no file, or unknown flags");
     // The whole file is checked before the recorder hears of it.
@@ -184,7 +201,7 @@ TransferResult Import(ZelHandle handle, const std::filesystem::path& path,
     }
 
     std::uint8_t rights[kUserRightCount];
-    if (!ReadRights(handle, user, rights))
+    if (!readRights(rights))
         return Result(kConfigReadFailed, "reading the user's rights failed");
     RecordMask changeable = VisibleRecords(rights);
     changeable.Set(RecordId::Version, false);
@@ -257,12 +274,24 @@ TransferResult Guarded(Work work) {
 
 TransferResult ExportConfig(ZelHandle handle, const std::filesystem::path& path,
                             std::optional<std::int32_t> user, std::uint32_t flags) {
-    return Guarded([&] { return Export(handle, path, user, flags); });
+    return Guarded([&] { return Export(handle, path, DeviceRights(handle, user), flags); });
 }
 
 TransferResult ImportConfig(ZelHandle handle, const std::filesystem::path& path,
                             std::optional<std::int32_t> user, std::uint32_t flags) {
-    return Guarded([&] { return Import(handle, path, user, flags); });
+    return Guarded([&] { return Import(handle, path, DeviceRights(handle, user), flags); });
+}
+
+TransferResult ExportConfigWithRights(ZelHandle handle, const std::filesystem::path& path,
+                                      const std::uint8_t (&rights)[kUserRightCount],
+                                      std::uint32_t flags) {
+    return Guarded([&] { return Export(handle, path, HeldRights(rights), flags); });
+}
+
+TransferResult ImportConfigWithRights(ZelHandle handle, const std::filesystem::path& path,
+                                      const std::uint8_t (&rights)[kUserRightCount],
+                                      std::uint32_t flags) {
+    return Guarded([&] { return Import(handle, path, HeldRights(rights), flags); });
 }
 
 }  // namespace app

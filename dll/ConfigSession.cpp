@@ -5,6 +5,7 @@
 
 #include "app/Fetch.h"
 #include "app/FetchProgress.h"
+#include "dll/SessionConfigFiles.h"
 #include "pages/CMainDlg.h"
 #include "ui/Backend.h"
 
@@ -33,7 +34,8 @@ bool ConfigSessionOpen() {
 void RunMainDialog() {
     if (!ui::HasBackend())
         return;
-    CMainDlg dialog;
+    SessionConfigFiles files;
+    CMainDlg dialog(&files);
     // The window never ends with -1 of its own: the backend could not make it.
     if (dialog.DoModal() == -1)
         throw std::runtime_error("the configuration window could not be made");

@@ -90,6 +90,8 @@ int wmain(int argc, wchar_t** argv) {
     if (options.page())
         plan.page = host::WideFromUtf8(*options.page());
     plan.press = options.press();
+    if (options.windowImportPath())
+        plan.windowImport = PathFromUtf8(*options.windowImportPath());
     plan.closeAfterMs = options.closeAfterMs();
     if (options.screenshot())
         plan.screenshot = PathFromUtf8(*options.screenshot());

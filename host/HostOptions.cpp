@@ -26,6 +26,7 @@ constexpr OptionInfo kOptions[] = {
     {"--screenshot", Kind::Value},
     {"--progress-screenshot", Kind::Value},
     {"--close-after-ms", Kind::Value},
+    {"--window-import", Kind::Value},
     {"--export", Kind::Value},
     {"--import", Kind::Value},
     {"--clone", Kind::Switch},
@@ -37,7 +38,8 @@ constexpr OptionInfo kOptions[] = {
 // What only the window does.
 constexpr const char* kWindowOptions[] = {"--page",           "--press",
                                           "--screenshot",     "--progress-screenshot",
-                                          "--close-after-ms", "--closing-screenshot"};
+                                          "--close-after-ms", "--closing-screenshot",
+                                          "--window-import"};
 
 const OptionInfo* FindOption(const std::string& name) {
     for (const OptionInfo& option : kOptions) {
@@ -196,6 +198,8 @@ bool HostOptions::Apply(const std::string& name, const std::string& value,
         screenshot_ = value;
     } else if (name == "--progress-screenshot") {
         progressScreenshot_ = value;
+    } else if (name == "--window-import") {
+        windowImportPath_ = value;
     } else if (name == "--export") {
         exportPath_ = value;
     } else if (name == "--import") {
@@ -246,6 +250,8 @@ std::string HostOptions::HelpText() {
            "                         id (1168 opens a page's dialog), and each next one on\n"
            "                         the dialog the click before opened; a screenshot then\n"
            "                         shows the last dialog opened\n"
+           "  --window-import FILE   then import FILE through the system menu's command\n"
+           "                         (the screenshot shows its message)\n"
            "  --screenshot PNG       save a picture of the window in PNG, then close it\n"
            "                         (after 1500 ms unless --close-after-ms says otherwise)\n"
            "  --progress-screenshot PNG\n"

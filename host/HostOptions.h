@@ -47,6 +47,8 @@ class HostOptions {
     const std::optional<std::string>& progressScreenshot() const { return progressScreenshot_; }
     // A picture of the question closing raises when pages hold edits not sent.
     const std::optional<std::string>& closingScreenshot() const { return closingScreenshot_; }
+    // Import a file through the window's system menu before the screenshot.
+    const std::optional<std::string>& windowImportPath() const { return windowImportPath_; }
     // When the host closes the window after it is up; empty: the operator closes it.
     std::optional<int> closeAfterMs() const;
 
@@ -76,6 +78,7 @@ class HostOptions {
     std::optional<std::string> screenshot_;
     std::optional<std::string> progressScreenshot_;
     std::optional<std::string> closingScreenshot_;
+    std::optional<std::string> windowImportPath_;
     std::optional<int> closeAfterMs_;
     std::optional<std::string> exportPath_;
     std::optional<std::string> importPath_;

@@ -45,7 +45,9 @@ void WindowDriver::Run() {
         return;
     if (plan_.page)
         SelectPage(main);
-    const HWND dialog = plan_.press.empty() ? nullptr : Press(main);
+    HWND dialog = plan_.press.empty() ? nullptr : Press(main);
+    if (plan_.windowImport)
+        dialog = ImportInWindow(main, *plan_.windowImport);
     if (!plan_.closeAfterMs || !Wait(*plan_.closeAfterMs))
         return;
     // A dialog the clicks opened is what the picture shows.
@@ -145,6 +147,40 @@ HWND WindowDriver::Press(HWND main) {
         opened = current = dialog;
     }
     return opened;
+}
+
+HWND WindowDriver::ImportInWindow(HWND main, const std::filesystem::path& file) {
+    constexpr int kImportCommand = 0x0110;
+    constexpr int kFileNameCombo = 0x47C;
+    constexpr int kFileNameEdit = 0x480;
+    PostMessageW(main, WM_SYSCOMMAND, kImportCommand, 0);
+    HWND open = nullptr;
+    for (int waited = 0; waited < 5000 && !stop_ && !open; waited += int(kPollMs)) {
+        open = ProcessDialogs::OtherDialog(main);
+        if (!open)
+            Sleep(kPollMs);
+    }
+    HWND name = open ? GetDlgItem(open, kFileNameCombo) : nullptr;
+    if (open && !name)
+        name = GetDlgItem(open, kFileNameEdit);
+    if (!name) {
+        Report("the import command opened no file dialog");
+        return nullptr;
+    }
+    if (HWND edit = FindWindowExW(name, nullptr, L"Edit", nullptr))
+        name = edit;
+    SendMessageW(name, WM_SETTEXT, 0, LPARAM(file.wstring().c_str()));
+    PostMessageW(open, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    for (int waited = 0; waited < 10000 && !stop_; waited += int(kPollMs)) {
+        HWND box = ProcessDialogs::OtherDialog(main);
+        if (box && box != open && IsWindowVisible(box)) {
+            SyncWith(box);
+            return box;
+        }
+        Sleep(kPollMs);
+    }
+    Report("no message after the import");
+    return nullptr;
 }
 
 bool WindowDriver::Wait(int milliseconds) {

@@ -21,6 +21,8 @@ class WindowDriver {
         // Buttons clicked in turn: the first on the shown page, each next one on the dialog
         // the click before opened.
         std::vector<int> press;
+        // Then a file imported through the system menu's command.
+        std::optional<std::filesystem::path> windowImport;
         // Time from the window being up (and the page selected) to the screenshot and close.
         std::optional<int> closeAfterMs;
         std::optional<std::filesystem::path> screenshot;
@@ -53,6 +55,9 @@ class WindowDriver {
     // Clicks the buttons in turn, each waiting for the dialog it opens. Returns the last
     // dialog opened, or null.
     HWND Press(HWND main);
+    // Chooses the import command, answers the Open dialog with the file; returns the message
+    // box that follows, or null.
+    HWND ImportInWindow(HWND main, const std::filesystem::path& file);
     bool Wait(int milliseconds);
     bool TakeScreenshot(HWND window, const std::filesystem::path& file);
     void Close(HWND main);

@@ -58,7 +58,11 @@ void ResetMainDialogFontForTests() {
     mainFont.reset();
 }
 
-CMainDlg::CMainDlg() : Dialog(IDD_MAIN), marks_(*this, IDC_TREE) {}
+CMainDlg::CMainDlg(ConfigFiles* files)
+    : Dialog(IDD_MAIN),
+      marks_(*this, IDC_TREE),
+      files_(files),
+      fileMenu_(*this, [this] { ReloadPages(); }) {}
 
 CMainDlg::~CMainDlg() = default;
 
@@ -116,6 +120,7 @@ bool CMainDlg::OnInitDialog() {
 
     BuildTree();
     CreatePages();
+    fileMenu_.Install(files_);
     return true;
 }
 
@@ -241,6 +246,17 @@ void CMainDlg::OnCancel() {
 void CMainDlg::OnOK() {
     if (marks_.MayClose())
         Dialog::OnOK();
+}
+
+bool CMainDlg::OnSysCommand(int id) {
+    return fileMenu_.OnSysCommand(id);
+}
+
+void CMainDlg::ReloadPages() {
+    for (const PageRow& row : Pages()) {
+        if (auto* page = dynamic_cast<pages::SettingsPage*>(row.page); page && page->HasWindow())
+            page->ReloadFromCache();
+    }
 }
 
 void CMainDlg::OnDestroy() {

@@ -31,6 +31,7 @@
 #include "pages/CVideoDetectDlg.h"
 #include "pages/CVideoOutDlg.h"
 #include "pages/PendingMarks.h"
+#include "pages/ConfigFileMenu.h"
 #include "ui/Dialog.h"
 #include "ui/ImageList.h"
 
@@ -45,7 +46,8 @@ class CMainDlg : public ui::Dialog {
         char16_t caption[kCaptionLength] = {};
     };
 
-    CMainDlg();
+    // files: what the system menu's configuration-file commands use; null offers none.
+    explicit CMainDlg(ConfigFiles* files = nullptr);
     ~CMainDlg() override;
 
     // The right that guards a tree node's caption; any other caption is allowed.
@@ -57,6 +59,7 @@ class CMainDlg : public ui::Dialog {
   protected:
     bool OnInitDialog() override;
     bool OnNotify(int id, int code) override;
+    bool OnSysCommand(int id) override;
     void OnDestroy() override;
     // Escape, the close box and Alt+F4; and Enter, which ends the window just as well.
     void OnCancel() override;
@@ -81,6 +84,8 @@ class CMainDlg : public ui::Dialog {
     bool RegisterPage(ui::Dialog& page);
     // Called when the operator selects another tree node.
     void OnTreeSelectionChanged();
+    // Every settings page shows the cache again, as after its Refresh.
+    void ReloadPages();
 
     std::unique_ptr<ui::ImageList> images_;
     PendingMarks marks_;
@@ -107,6 +112,9 @@ class CMainDlg : public ui::Dialog {
     CExceptionDlg exception_;
     CRecAdminDlg recAdmin_;
     CAlarmOutDlg alarmOut_;
+
+    ConfigFiles* files_;
+    ConfigFileMenu fileMenu_;
 };
 
 // The main window's font lives as long as the library. For test builds only: release it.

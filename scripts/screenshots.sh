@@ -14,7 +14,9 @@ cd "$(dirname "$0")/.."
 # Name, what to show, title in the gallery. What to show is the text id of a page's tree node;
 # a dialog adds ":" and the ids of the buttons that open it, clicked in turn (the first on the
 # page); "closing@" before that asks the window to close afterwards and shows the question it
-# raises; "progress" is the progress window while a slow recorder is read.
+# raises; "progress" is the progress window while a slow recorder is read; "import" the message
+# after importing, through the window's system menu, a back-up of the demo recorder whose NTP
+# server was changed.
 entries=(
     "version            0x503            Version"
     "hdd-info           0x504            Hdd Info"
@@ -45,6 +47,7 @@ entries=(
     "alarm-out          0x59e            Alarm Out"
     "manage-record      0x5e8            Manage Record"
     "progress           progress         Reading a slow recorder"
+    "config-import      import           Import configuration: the message"
 )
 languages=(zh en pt)
 declare -A language_names=([zh]="Simplified Chinese" [en]=English [pt]=Portuguese)
@@ -126,7 +129,12 @@ for name in "${wanted_names[@]}"; do
     for lang in "${wanted_languages[@]}"; do
         show=${shows[$name]}
         out="$PWD/docs/screenshots/$name-$lang.png"
-        if [ "$show" = progress ]; then
+        if [ "$show" = import ]; then
+            backup="$PWD/build/screenshots-backup.json"
+            wine build/mingw64/bin/RavelinHost.exe --export "$(winepath -w "$backup")" >"$log" 2>&1 </dev/null
+            sed -i '/"NTP":/ s/"server":"[^"]*"/"server":"time.example.org"/' "$backup"
+            args=(--window-import "$(winepath -w "$backup")" --screenshot "$out" --close-after-ms 1000)
+        elif [ "$show" = progress ]; then
             # Every device call takes 40 ms: the reading of 37 calls takes about 1.5 s.
             args=(--latency 40 --progress-screenshot "$out" --close-after-ms 0)
         else

@@ -81,6 +81,10 @@ void Dialog::HandleTimer(int timerId) {
     OnTimer(timerId);
 }
 
+bool Dialog::HandleSysCommand(int id) {
+    return OnSysCommand(id);
+}
+
 void Dialog::HandlePaint(int id, Painter& painter) {
     OnPaint(id, painter);
 }
@@ -112,6 +116,10 @@ bool Dialog::OnNotify(int, int) {
 }
 
 void Dialog::OnTimer(int) {}
+
+bool Dialog::OnSysCommand(int) {
+    return false;
+}
 
 void Dialog::OnPaint(int, Painter&) {}
 

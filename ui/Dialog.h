@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -53,6 +54,12 @@ class Dialog {
     int MessageBox(std::u16string_view text, std::u16string_view caption, unsigned type) {
         return window_->MessageBox(text, caption, type);
     }
+    void AppendSystemMenuItem(int id, std::u16string_view text) {
+        window_->AppendSystemMenuItem(id, text);
+    }
+    std::optional<std::u16string> FileDialog(const FileDialogRequest& request) {
+        return window_->FileDialog(request);
+    }
     void SetTimer(int timerId, unsigned milliseconds) { window_->SetTimer(timerId, milliseconds); }
     void KillTimer(int timerId) { window_->KillTimer(timerId); }
 
@@ -71,6 +78,8 @@ class Dialog {
     void HandleCommand(int id, int code);
     void HandleNotify(int id, int code);
     void HandleTimer(int timerId);
+    // Returns false for a system command the dialog leaves to the platform.
+    bool HandleSysCommand(int id);
     void HandlePaint(int id, Painter& painter);
     void HandleDestroy();
 
@@ -89,6 +98,8 @@ class Dialog {
     // A notification of a common control (tree, date picker, ...); returns true when handled.
     virtual bool OnNotify(int id, int code);
     virtual void OnTimer(int timerId);
+    // An item the dialog added to its system menu was chosen; returns true when handled.
+    virtual bool OnSysCommand(int id);
     // A control drawn by the dialog needs painting.
     virtual void OnPaint(int id, Painter& painter);
     // The window is being destroyed. Not called when OnInitDialog did not complete: a window

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ui/DateTimeValue.h"
+#include "ui/FileDialog.h"
 #include "ui/Geometry.h"
 
 namespace ui {
@@ -47,6 +49,12 @@ class Window {
     // A message box owned by this window; returns the button pressed.
     virtual int MessageBox(std::u16string_view text, std::u16string_view caption,
                            unsigned type) = 0;
+    // Appends an item to the window's system menu, after what it holds; id 0 appends a
+    // separator. Choosing the item raises a system command with its id.
+    virtual void AppendSystemMenuItem(int id, std::u16string_view text) = 0;
+    // The standard Save or Open dialog, owned by this window: the chosen file's full path, or
+    // nothing when the operator cancelled.
+    virtual std::optional<std::u16string> FileDialog(const FileDialogRequest& request) = 0;
 
     // Any control.
     virtual bool HasControl(int id) const = 0;

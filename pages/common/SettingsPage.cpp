@@ -133,6 +133,15 @@ void SettingsPage::Refresh() {
         ShowResult(false);
 }
 
+void SettingsPage::ReloadFromCache() {
+    for (PageRecord* record : records_) {
+        const std::span<const std::uint8_t> cached = record->Cached();
+        if (!cached.empty())
+            record->Load(cached);
+    }
+    UpdateData(ui::Direction::ToControls);
+}
+
 void SettingsPage::Default() {
     LoadDefaults();
     UpdateData(ui::Direction::ToControls);

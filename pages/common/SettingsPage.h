@@ -31,6 +31,8 @@ class SettingsPage : public PageDialog {
     void AllDefault();
     void Copy();
     void Paste();
+    // Shows the cached records again, as a Refresh does with what it read.
+    void ReloadFromCache();
 
     // Whether Save would build records other than those the page built right after it last
     // loaded them or had them accepted. Save, Refresh, Default and All Default notify.

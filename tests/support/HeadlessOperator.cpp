@@ -324,6 +324,50 @@ void HeadlessOperator::AnswerMessageBox(int button) {
     EXPECT_TRUE(answered) << "no message box to answer";
 }
 
+std::vector<SystemMenuItemSeen> HeadlessOperator::SystemMenuItems() {
+    std::vector<SystemMenuItemSeen> items;
+    backend_.Execute([&] {
+        if (HeadlessWindow* main = MainWindow()) {
+            for (const auto& [id, text] : main->SystemMenu())
+                items.push_back({id, text});
+        }
+    });
+    return items;
+}
+
+void HeadlessOperator::ChooseSystemMenuItem(int id) {
+    bool chosen = false;
+    backend_.Execute([&] {
+        HeadlessWindow* main = MainWindow();
+        if (!main)
+            return;
+        // Known before the command runs: it may open a dialog that waits for input.
+        for (const auto& item : main->SystemMenu())
+            chosen = chosen || (id != 0 && item.first == id);
+        if (chosen)
+            main->UserSystemCommand(id);
+    });
+    EXPECT_TRUE(chosen) << "no system menu item " << id;
+}
+
+std::optional<FileDialogSeen> HeadlessOperator::OpenFileDialog() {
+    std::optional<FileDialogSeen> seen;
+    backend_.Execute([&] {
+        if (const auto* dialog = backend_.OpenFileDialog())
+            seen = FileDialogSeen{dialog->request.title, dialog->request.filterName};
+    });
+    return seen;
+}
+
+void HeadlessOperator::AnswerFileDialog(const std::optional<std::u16string>& path) {
+    bool answered = false;
+    backend_.Execute([&] {
+        answered = backend_.OpenFileDialog() != nullptr;
+        backend_.AnswerFileDialog(path);
+    });
+    EXPECT_TRUE(answered) << "no file dialog to answer";
+}
+
 void HeadlessOperator::OnDialogThread(const std::function<void()>& action) {
     EXPECT_TRUE(backend_.Execute(action)) << "no dialog waits for input";
 }

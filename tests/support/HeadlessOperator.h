@@ -18,6 +18,8 @@ class HeadlessOperator : public Operator {
     void Close() override;
     void Press(Key key) override;
     FocusSeen Focused() override;
+    std::vector<SystemMenuItemSeen> SystemMenuItems() override;
+    void ChooseSystemMenuItem(int id) override;
 
     void Click(int id) override;
     void Pick(int id, int index) override;
@@ -46,6 +48,8 @@ class HeadlessOperator : public Operator {
 
     std::optional<MessageBoxSeen> OpenMessageBox() override;
     void AnswerMessageBox(int button) override;
+    std::optional<FileDialogSeen> OpenFileDialog() override;
+    void AnswerFileDialog(const std::optional<std::u16string>& path) override;
     void OnDialogThread(const std::function<void()>& action) override;
 
   private:

@@ -49,6 +49,20 @@ struct ProgressSeen {
     int dialogsWhenClosed = -1;
 };
 
+// A standard Save or Open dialog as the operator sees it.
+struct FileDialogSeen {
+    std::u16string title;
+    std::u16string filter;  // the file type it offers
+};
+
+// An item of the main window's system menu: its command id and text (0 and empty: a
+// separator).
+struct SystemMenuItemSeen {
+    int id = 0;
+    std::u16string text;
+    friend bool operator==(const SystemMenuItemSeen&, const SystemMenuItemSeen&) = default;
+};
+
 struct TreeNodeSeen {
     std::u16string text;
     int depth = 0;  // 0 for the root
@@ -82,6 +96,9 @@ class Operator {
     // Presses a key in whatever has the focus; returns once the window waits again.
     virtual void Press(Key key) = 0;
     virtual FocusSeen Focused() = 0;
+    // The system menu: its items, ending with those the window added, and choosing one.
+    virtual std::vector<SystemMenuItemSeen> SystemMenuItems() = 0;
+    virtual void ChooseSystemMenuItem(int id) = 0;
 
     // Controls.
     virtual void Click(int id) = 0;
@@ -119,6 +136,10 @@ class Operator {
     // Message boxes.
     virtual std::optional<MessageBoxSeen> OpenMessageBox() = 0;
     virtual void AnswerMessageBox(int button) = 0;
+
+    // The standard file dialogs: the open one, and choosing a file in it (nothing: Cancel).
+    virtual std::optional<FileDialogSeen> OpenFileDialog() = 0;
+    virtual void AnswerFileDialog(const std::optional<std::u16string>& path) = 0;
 
     // Runs code on the dialogs' thread while it waits for input, and returns when it is done:
     // for tests of the framework itself, which call what the dialogs call.

@@ -26,6 +26,15 @@ std::u16string TextOf(HWND hwnd) {
     return std::u16string(buffer, buffer + length);
 }
 
+// The standard file dialogs' file-name box (cmb13; edt1 in older templates) and type list.
+constexpr int kFileNameComboId = 0x47C;
+constexpr int kFileNameEditId = 0x480;
+constexpr int kFileTypeComboId = 0x470;
+
+bool IsFileDialog(HWND hwnd) {
+    return GetDlgItem(hwnd, kFileNameComboId) || GetDlgItem(hwnd, kFileNameEditId);
+}
+
 bool IsDialogClass(HWND hwnd) {
     wchar_t name[16] = {};
     GetClassNameW(hwnd, name, 16);
@@ -169,7 +178,7 @@ HWND Win32Operator::MainWindow() const {
 HWND Win32Operator::MessageBoxWindow() const {
     for (HWND hwnd : ThreadWindows(uiThread_)) {
         if (IsDialogClass(hwnd) && !Win32Backend::IsOurs(hwnd) && IsWindowVisible(hwnd) &&
-            GetDlgItem(hwnd, kMessageBoxTextId)) {
+            GetDlgItem(hwnd, kMessageBoxTextId) && !IsFileDialog(hwnd)) {
             return hwnd;
         }
     }
@@ -629,6 +638,93 @@ void Win32Operator::AnswerMessageBox(int button) {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(GetDlgItem(box, button)));
     // The answer to the question before closing may end the window.
     Sync(MainWindow());
+}
+
+std::vector<SystemMenuItemSeen> Win32Operator::SystemMenuItems() {
+    std::vector<SystemMenuItemSeen> items;
+    HMENU menu = MainWindow() ? GetSystemMenu(MainWindow(), FALSE) : nullptr;
+    const int count = menu ? GetMenuItemCount(menu) : 0;
+    for (int i = 0; i < count; ++i) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_ID;
+        GetMenuItemInfoW(menu, UINT(i), TRUE, &info);
+        SystemMenuItemSeen item;
+        if (!(info.fType & MFT_SEPARATOR)) {
+            item.id = int(info.wID);
+            wchar_t text[256] = {};
+            GetMenuStringW(menu, UINT(i), text, 256, MF_BYPOSITION);
+            for (const wchar_t* c = text; *c; ++c)
+                item.text.push_back(char16_t(*c));
+        }
+        items.push_back(item);
+    }
+    return items;
+}
+
+void Win32Operator::ChooseSystemMenuItem(int id) {
+    // What the menu sends when the operator picks the item; the command may open a dialog.
+    if (HWND main = MainWindow()) {
+        PostMessageW(main, WM_SYSCOMMAND, WPARAM(id), 0);
+        Sync();
+    }
+}
+
+HWND Win32Operator::FileDialogWindow(DWORD waitMilliseconds) const {
+    for (DWORD waited = 0;; waited += 10) {
+        for (HWND hwnd : ThreadWindows(uiThread_)) {
+            if (IsDialogClass(hwnd) && IsWindowVisible(hwnd) && IsFileDialog(hwnd))
+                return hwnd;
+        }
+        if (waited >= waitMilliseconds)
+            return nullptr;
+        Sleep(10);
+    }
+}
+
+std::optional<FileDialogSeen> Win32Operator::OpenFileDialog() {
+    HWND dialog = FileDialogWindow(5000);
+    if (!dialog)
+        return std::nullopt;
+    FileDialogSeen seen;
+    wchar_t text[512] = {};
+    GetWindowTextW(dialog, text, 512);
+    for (const wchar_t* c = text; *c; ++c)
+        seen.title.push_back(char16_t(*c));
+    HWND types = GetDlgItem(dialog, kFileTypeComboId);
+    const LRESULT index = types ? SendMessageW(types, CB_GETCURSEL, 0, 0) : CB_ERR;
+    if (index != CB_ERR && SendMessageW(types, CB_GETLBTEXTLEN, WPARAM(index), 0) < 511) {
+        wchar_t type[512] = {};
+        SendMessageW(types, CB_GETLBTEXT, WPARAM(index), LPARAM(type));
+        for (const wchar_t* c = type; *c; ++c)
+            seen.filter.push_back(char16_t(*c));
+    }
+    return seen;
+}
+
+void Win32Operator::AnswerFileDialog(const std::optional<std::u16string>& path) {
+    HWND dialog = FileDialogWindow(5000);
+    EXPECT_NE(dialog, nullptr) << "no file dialog to answer";
+    if (!dialog)
+        return;
+    if (path) {
+        // Types the path into the file-name box, as the operator would.
+        HWND name = GetDlgItem(dialog, kFileNameComboId);
+        if (!name)
+            name = GetDlgItem(dialog, kFileNameEditId);
+        if (HWND edit = FindWindowExW(name, nullptr, L"Edit", nullptr))
+            name = edit;
+        const std::wstring wide(path->begin(), path->end());
+        SendMessageW(name, WM_SETTEXT, 0, LPARAM(wide.c_str()));
+    }
+    const int button = path ? IDOK : IDCANCEL;
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                 LPARAM(GetDlgItem(dialog, button)));
+    for (int waited = 0; IsWindow(dialog) && IsWindowVisible(dialog) && waited < 10000;
+         waited += 10)
+        Sleep(10);
+    EXPECT_FALSE(IsWindow(dialog) && IsWindowVisible(dialog)) << "the file dialog stayed open";
+    Sync();
 }
 
 void Win32Operator::OnDialogThread(const std::function<void()>& action) {

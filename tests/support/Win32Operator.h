@@ -45,6 +45,8 @@ class Win32Operator : public Operator {
     void CloseEverything();
     // The open message box, or null.
     HWND MessageBoxWindow() const;
+    // The open Save or Open dialog, waiting for it up to the given time; or null.
+    HWND FileDialogWindow(DWORD waitMilliseconds) const;
 
     std::u16string WindowCaption() override;
     std::vector<TreeNodeSeen> TreeNodes() override;
@@ -54,6 +56,8 @@ class Win32Operator : public Operator {
     void Close() override;
     void Press(Key key) override;
     FocusSeen Focused() override;
+    std::vector<SystemMenuItemSeen> SystemMenuItems() override;
+    void ChooseSystemMenuItem(int id) override;
 
     void Click(int id) override;
     void Pick(int id, int index) override;
@@ -82,6 +86,8 @@ class Win32Operator : public Operator {
 
     std::optional<MessageBoxSeen> OpenMessageBox() override;
     void AnswerMessageBox(int button) override;
+    std::optional<FileDialogSeen> OpenFileDialog() override;
+    void AnswerFileDialog(const std::optional<std::u16string>& path) override;
     void OnDialogThread(const std::function<void()>& action) override;
 
   private:

@@ -164,6 +164,21 @@ int HeadlessBackend::ShowMessageBox(HeadlessWindow* owner, std::u16string_view t
     return box.answer;
 }
 
+std::optional<std::u16string> HeadlessBackend::ShowFileDialog(HeadlessWindow* owner,
+                                                              const FileDialogRequest& request) {
+    FileDialogRecord dialog;
+    dialog.owner = owner;
+    dialog.request = request;
+    openFileDialogs_.push_back(&dialog);
+    RunLoop([&dialog] { return dialog.answered; });
+    openFileDialogs_.pop_back();
+    // Without an operator the dialog is cancelled.
+    if (!dialog.answered)
+        dialog.path.reset();
+    fileDialogLog_.push_back(dialog);
+    return dialog.path;
+}
+
 void HeadlessBackend::DestroyWindow(HeadlessWindow& window) {
     if (window.Destroyed())
         return;
@@ -232,6 +247,17 @@ MessageBoxRecord* HeadlessBackend::OpenMessageBox() const {
 void HeadlessBackend::AnswerMessageBox(int answer) {
     if (MessageBoxRecord* box = OpenMessageBox())
         box->answer = answer;
+}
+
+FileDialogRecord* HeadlessBackend::OpenFileDialog() const {
+    return openFileDialogs_.empty() ? nullptr : openFileDialogs_.back();
+}
+
+void HeadlessBackend::AnswerFileDialog(std::optional<std::u16string> path) {
+    if (FileDialogRecord* dialog = OpenFileDialog()) {
+        dialog->path = std::move(path);
+        dialog->answered = true;
+    }
 }
 
 bool HeadlessBackend::FireTimer(HeadlessWindow& window, int timerId) {

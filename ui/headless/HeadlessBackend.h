@@ -38,6 +38,14 @@ struct MessageBoxRecord {
     int answer = 0;  // 0 while the box is open
 };
 
+// A Save or Open dialog as it went: what it asked, and the operator's answer.
+struct FileDialogRecord {
+    const HeadlessWindow* owner = nullptr;
+    FileDialogRequest request;
+    bool answered = false;
+    std::optional<std::u16string> path;  // nothing: cancelled
+};
+
 class HeadlessBackend : public Backend {
   public:
     HeadlessBackend();
@@ -68,6 +76,8 @@ class HeadlessBackend : public Backend {
     // Called by the windows.
     int ShowMessageBox(HeadlessWindow* owner, std::u16string_view text, std::u16string_view caption,
                        unsigned type);
+    std::optional<std::u16string> ShowFileDialog(HeadlessWindow* owner,
+                                                 const FileDialogRequest& request);
     void DestroyWindow(HeadlessWindow& window);
     // The window whose control took the focus last (null: none, or it is gone).
     void NoteFocus(HeadlessWindow* window) { focusWindow_ = window; }
@@ -101,6 +111,10 @@ class HeadlessBackend : public Backend {
     const std::vector<ProgressRecord>& ProgressLog() const { return progressLog_; }
     int OpenProgressWindows() const;
     void AnswerMessageBox(int answer);
+    FileDialogRecord* OpenFileDialog() const;
+    const std::vector<FileDialogRecord>& FileDialogLog() const { return fileDialogLog_; }
+    // Chooses a path in the open file dialog, or cancels it with nothing.
+    void AnswerFileDialog(std::optional<std::u16string> path);
     // Delivers a running timer's tick; false when the timer does not run.
     bool FireTimer(HeadlessWindow& window, int timerId);
     // Every running timer of every window ticks as often as its period fits.
@@ -130,6 +144,8 @@ class HeadlessBackend : public Backend {
     std::vector<std::unique_ptr<HeadlessWindow>> destroyed_;
     std::vector<MessageBoxRecord*> openBoxes_;
     std::vector<MessageBoxRecord> messageBoxLog_;
+    std::vector<FileDialogRecord*> openFileDialogs_;
+    std::vector<FileDialogRecord> fileDialogLog_;
     std::vector<ProgressRecord> progressLog_;
     std::vector<Misuse> misuses_;
     int loopDepth_ = 0;

@@ -115,6 +115,24 @@ int HeadlessWindow::MessageBox(std::u16string_view text, std::u16string_view cap
     return backend_->ShowMessageBox(this, text, caption, type);
 }
 
+void HeadlessWindow::AppendSystemMenuItem(int id, std::u16string_view text) {
+    systemMenu_.emplace_back(id, id == 0 ? std::u16string() : std::u16string(text));
+}
+
+std::optional<std::u16string> HeadlessWindow::FileDialog(const FileDialogRequest& request) {
+    return backend_->ShowFileDialog(this, request);
+}
+
+bool HeadlessWindow::UserSystemCommand(int id) {
+    const bool present =
+        id != 0 && std::any_of(systemMenu_.begin(), systemMenu_.end(),
+                               [id](const auto& item) { return item.first == id; });
+    if (!present)
+        return false;
+    dialog_->HandleSysCommand(id);
+    return true;
+}
+
 Rect HeadlessWindow::ControlClientRect(int id) const {
     const HeadlessControl* control = Used(id, "ControlClientRect");
     if (!control)

@@ -5,7 +5,10 @@
 
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <set>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/Window.h"
@@ -55,6 +58,8 @@ class HeadlessWindow : public Window {
     void SetTimer(int timerId, unsigned milliseconds) override;
     void KillTimer(int timerId) override { timers_.erase(timerId); }
     int MessageBox(std::u16string_view text, std::u16string_view caption, unsigned type) override;
+    void AppendSystemMenuItem(int id, std::u16string_view text) override;
+    std::optional<std::u16string> FileDialog(const FileDialogRequest& request) override;
 
     bool HasControl(int id) const override { return FindControl(id) != nullptr; }
     Rect ControlClientRect(int id) const override;
@@ -139,6 +144,11 @@ class HeadlessWindow : public Window {
     void UserTab(bool backwards);
     // Selects one row of a list view (clicking it), clearing any other selection.
     bool UserSelectRow(int id, int row);
+    // Chooses an item the dialog added to the system menu; false when there is none by that
+    // id (a separator is none).
+    bool UserSystemCommand(int id);
+    // The system menu's added items in order, id 0 for a separator.
+    const std::vector<std::pair<int, std::u16string>>& SystemMenu() const { return systemMenu_; }
     int Focus() const { return focus_; }
     // No control of this window has the focus any more: another window's control took it.
     void LoseFocus() { MoveFocus(-1); }
@@ -183,6 +193,7 @@ class HeadlessWindow : public Window {
     int result_ = 0;
     bool destroyed_ = false;
     TreeItem nextTreeItem_ = 1;
+    std::vector<std::pair<int, std::u16string>> systemMenu_;
 };
 
 }  // namespace ui::headless

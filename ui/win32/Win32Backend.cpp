@@ -132,6 +132,13 @@ INT_PTR Win32Backend::HandleMessage(Win32Window& window, UINT message, WPARAM wP
         case WM_TIMER:
             dialog.HandleTimer(int(wParam));
             return TRUE;
+        case WM_SYSCOMMAND: {
+            // The low four bits of a system command are the platform's own.
+            const int id = int(wParam & 0xFFF0);
+            if (!IsValidSystemMenuId(id))
+                return FALSE;
+            return dialog.HandleSysCommand(id) ? TRUE : FALSE;
+        }
         case WM_DRAWITEM: {
             const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
             if (item->CtlType != ODT_STATIC)

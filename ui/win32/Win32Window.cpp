@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include <commdlg.h>
+
 #include "ui/Styles.h"
 #include "ui/win32/Win32Backend.h"
 #include "ui/win32/Win32Graphics.h"
@@ -103,6 +105,44 @@ void Win32Window::KillTimer(int timerId) {
 
 int Win32Window::MessageBox(std::u16string_view text, std::u16string_view caption, unsigned type) {
     return MessageBoxW(hwnd_, Wide(text).c_str(), Wide(caption).c_str(), type);
+}
+
+void Win32Window::AppendSystemMenuItem(int id, std::u16string_view text) {
+    HMENU menu = GetSystemMenu(hwnd_, FALSE);
+    if (!menu)
+        return;
+    if (id == 0)
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    else
+        AppendMenuW(menu, MF_STRING, UINT_PTR(id), Wide(text).c_str());
+}
+
+std::optional<std::u16string> Win32Window::FileDialog(const FileDialogRequest& request) {
+    // The filter is pairs of description and pattern, each ended by a null, and one more.
+    std::wstring filter = Wide(request.filterName);
+    filter.push_back(L'\0');
+    filter += Wide(request.pattern);
+    filter.push_back(L'\0');
+    const std::wstring title = Wide(request.title);
+    const std::wstring extension = Wide(request.defaultExtension);
+    std::wstring path(32768, L'\0');
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = hwnd_;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = path.data();
+    dialog.nMaxFile = DWORD(path.size());
+    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+    const bool save = request.kind == FileDialogKind::Save;
+    dialog.Flags |= save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST;
+    const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    if (!chosen)
+        return std::nullopt;
+    return FromWide(path.c_str(), wcslen(path.c_str()));
 }
 
 bool Win32Window::IsEdit(int id, HWND item) const {

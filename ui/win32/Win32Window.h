@@ -43,6 +43,8 @@ class Win32Window : public Window {
     void SetTimer(int timerId, unsigned milliseconds) override;
     void KillTimer(int timerId) override;
     int MessageBox(std::u16string_view text, std::u16string_view caption, unsigned type) override;
+    void AppendSystemMenuItem(int id, std::u16string_view text) override;
+    std::optional<std::u16string> FileDialog(const FileDialogRequest& request) override;
 
     bool HasControl(int id) const override { return Item(id) != nullptr; }
     Rect ControlClientRect(int id) const override;

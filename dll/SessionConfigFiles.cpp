@@ -1,0 +1,35 @@
+// The window's configuration-file commands for the open session.
+#include "dll/SessionConfigFiles.h"
+
+#include <filesystem>
+
+#include "app/ConfigTransfer.h"
+#include "app/Fetch.h"
+#include "app/Session.h"
+
+namespace app {
+
+ConfigFiles::Result SessionConfigFiles::Export(const std::u16string& path) {
+    const TransferResult result =
+        ExportConfigWithRights(DeviceHandle, std::filesystem::path(path), UserRights, 0);
+    return {result.code == kConfigDone ? Outcome::Done : Outcome::Refused, 0, result.message};
+}
+
+ConfigFiles::Result SessionConfigFiles::Import(const std::u16string& path) {
+    const TransferResult result =
+        ImportConfigWithRights(DeviceHandle, std::filesystem::path(path), UserRights, 0);
+    Result out{Outcome::Done, 0, result.message};
+    if (result.code >= 0) {
+        out.sent = result.code;
+    } else if (result.code <= kConfigSendFailed) {
+        out.outcome = Outcome::FailedPartway;
+    } else {
+        // Checked and refused before anything was sent.
+        out.outcome = Outcome::Refused;
+        return out;
+    }
+    FetchConfigCache();
+    return out;
+}
+
+}  // namespace app
