@@ -140,6 +140,9 @@ void SettingsPage::ReloadFromCache() {
             record->Load(cached);
     }
     UpdateData(ui::Direction::ToControls);
+    // What the recorder now holds is what Save compares with.
+    TakeBaselines();
+    NotifyPending();
 }
 
 void SettingsPage::Default() {

@@ -97,13 +97,27 @@ TEST_F(ConfigFileMenu, test_import_sends_the_changed_record_and_the_page_shows_i
     ASSERT_EQ(app::ExportConfig(recorder.handle(), file, {}, 0).code, 0);
     PutNtpServer(recorder, "ntp1.example.net");
     RunSession([&](Operator& op) {
+        const auto bold = [&op] {
+            std::vector<std::u16string> marked;
+            for (const TreeNodeSeen& node : op.TreeNodes()) {
+                if (node.bold)
+                    marked.push_back(node.text);
+            }
+            return marked;
+        };
         op.SelectTreeItem(u"NTP Server");
         EXPECT_EQ(op.Text(IDC_NTP_SERVER), u"ntp1.example.net");
+        // An edit not sent, which the recorder's records replace.
+        op.Type(IDC_NTP_SERVER, u"typed.example.net");
+        op.SelectTreeItem(u"General");
+        EXPECT_EQ(bold(), std::vector<std::u16string>{u"NTP Server"});
         recorder.ClearLog();
         ChooseFile(op, kImportItem, u"Import configuration", file.u16string());
         ExpectMessage(op, u"Records sent to the recorder: 1");
         EXPECT_EQ(Sends(),
                   (std::vector<std::string>{"zelDispHisiNewMenuNTPSet", "zelDispSaveMenu"}));
+        EXPECT_EQ(bold(), std::vector<std::u16string>{}) << "the pages show the recorder's records";
+        op.SelectTreeItem(u"NTP Server");
         EXPECT_EQ(op.Text(IDC_NTP_SERVER), u"time.example.org");
     });
     device::NtpRecord ntp{};
