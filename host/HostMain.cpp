@@ -97,6 +97,7 @@ int wmain(int argc, wchar_t** argv) {
         plan.screenshot = PathFromUtf8(*options.screenshot());
     if (options.progressScreenshot())
         plan.progressScreenshot = PathFromUtf8(*options.progressScreenshot());
+    plan.systemMenu = options.systemMenu();
     if (options.closingScreenshot())
         plan.closingScreenshot = PathFromUtf8(*options.closingScreenshot());
     host::WindowDriver driver(plan);

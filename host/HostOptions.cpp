@@ -31,6 +31,7 @@ constexpr OptionInfo kOptions[] = {
     {"--import", Kind::Value},
     {"--clone", Kind::Switch},
     {"--secrets", Kind::Switch},
+    {"--system-menu", Kind::Switch},
     {"--closing-screenshot", Kind::Value},
     {"--help", Kind::Help},
 };
@@ -39,7 +40,7 @@ constexpr OptionInfo kOptions[] = {
 constexpr const char* kWindowOptions[] = {"--page",           "--press",
                                           "--screenshot",     "--progress-screenshot",
                                           "--close-after-ms", "--closing-screenshot",
-                                          "--window-import"};
+                                          "--window-import",  "--system-menu"};
 
 const OptionInfo* FindOption(const std::string& name) {
     for (const OptionInfo& option : kOptions) {
@@ -109,7 +110,12 @@ HostOptions HostOptions::Parse(const std::vector<std::string>& args, const UserC
                 options.Refuse(name + " is given twice");
                 return options;
             }
-            (name == "--clone" ? options.clone_ : options.secrets_) = true;
+            if (name == "--clone")
+                options.clone_ = true;
+            else if (name == "--secrets")
+                options.secrets_ = true;
+            else
+                options.systemMenu_ = true;
             continue;
         }
         if (!value) {
@@ -257,6 +263,7 @@ std::string HostOptions::HelpText() {
            "  --progress-screenshot PNG\n"
            "                         save a picture of the progress window that a slow\n"
            "                         recorder shows while it is read (with --latency)\n"
+           "  --system-menu          open the window's system menu before the screenshot\n"
            "  --closing-screenshot PNG\n"
            "                         close the window as --screenshot does, save a picture\n"
            "                         of the question about unsaved changes that closing\n"

@@ -57,6 +57,8 @@ class HostOptions {
     const std::optional<std::string>& importPath() const { return importPath_; }
     // Import: take the file's network identity, DVR number and channel names too.
     bool clone() const { return clone_; }
+    // The window's system menu is open in the screenshot.
+    bool systemMenu() const { return systemMenu_; }
     // Export: write the passwords too.
     bool secrets() const { return secrets_; }
 
@@ -83,6 +85,7 @@ class HostOptions {
     std::optional<std::string> exportPath_;
     std::optional<std::string> importPath_;
     bool clone_ = false;
+    bool systemMenu_ = false;
     bool secrets_ = false;
 };
 

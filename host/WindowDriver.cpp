@@ -4,6 +4,9 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <initializer_list>
+#include <utility>
+#include <vector>
 
 #include "host/PngFile.h"
 #include "host/ProcessDialogs.h"
@@ -50,10 +53,47 @@ void WindowDriver::Run() {
         dialog = ImportInWindow(main, *plan_.windowImport);
     if (!plan_.closeAfterMs || !Wait(*plan_.closeAfterMs))
         return;
+    if (plan_.systemMenu)
+        OpenSystemMenu(main);
     // A dialog the clicks opened is what the picture shows.
     if (plan_.screenshot && TakeScreenshot(dialog ? dialog : main, *plan_.screenshot))
         screenshotSaved_ = true;
+    if (plan_.systemMenu)
+        CloseMenu(main);
     Close(main);
+}
+
+namespace {
+
+void PressKeys(std::initializer_list<std::pair<WORD, bool>> strokes) {
+    std::vector<INPUT> inputs;
+    for (const auto& [key, up] : strokes) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    }
+    SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+}  // namespace
+
+void WindowDriver::OpenSystemMenu(HWND main) {
+    SetForegroundWindow(main);
+    PressKeys({{VK_MENU, false}, {VK_SPACE, false}, {VK_SPACE, true}, {VK_MENU, true}});
+    // Once the menu has painted itself.
+    Sleep(500);
+}
+
+void WindowDriver::CloseMenu(HWND main) {
+    // The menu's loop reads the keys of the window's thread: one Escape closes the menu, the
+    // next leaves the menu mode.
+    for (int i = 0; i < 2; ++i) {
+        PostMessageW(main, WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageW(main, WM_KEYUP, VK_ESCAPE, 0);
+        Sleep(200);
+    }
 }
 
 void WindowDriver::TakeProgressScreenshot() {

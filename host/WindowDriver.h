@@ -29,6 +29,8 @@ class WindowDriver {
         std::optional<std::filesystem::path> progressScreenshot;
         // The question closing raises about pages with unsaved changes.
         std::optional<std::filesystem::path> closingScreenshot;
+        // The window's system menu is open when the screenshot is taken.
+        bool systemMenu = false;
     };
 
     explicit WindowDriver(Plan plan);
@@ -60,6 +62,10 @@ class WindowDriver {
     HWND ImportInWindow(HWND main, const std::filesystem::path& file);
     bool Wait(int milliseconds);
     bool TakeScreenshot(HWND window, const std::filesystem::path& file);
+    // Opens the window's system menu with Alt+Space, as an operator's keyboard does, and
+    // closes it again.
+    static void OpenSystemMenu(HWND main);
+    static void CloseMenu(HWND main);
     void Close(HWND main);
     void Report(const std::string& message);
 

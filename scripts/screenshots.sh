@@ -16,7 +16,7 @@ cd "$(dirname "$0")/.."
 # page); "closing@" before that asks the window to close afterwards and shows the question it
 # raises; "progress" is the progress window while a slow recorder is read; "import" the message
 # after importing, through the window's system menu, a back-up of the demo recorder whose NTP
-# server was changed.
+# server was changed; "menu" the window's system menu, opened with Alt+Space.
 entries=(
     "version            0x503            Version"
     "hdd-info           0x504            Hdd Info"
@@ -47,6 +47,7 @@ entries=(
     "alarm-out          0x59e            Alarm Out"
     "manage-record      0x5e8            Manage Record"
     "progress           progress         Reading a slow recorder"
+    "config-menu        menu             The system menu: export and import of configuration files"
     "config-import      import           Import configuration: the message"
 )
 languages=(zh en pt)
@@ -134,6 +135,8 @@ for name in "${wanted_names[@]}"; do
             wine build/mingw64/bin/RavelinHost.exe --export "$(winepath -w "$backup")" >"$log" 2>&1 </dev/null
             sed -i '/"NTP":/ s/"server":"[^"]*"/"server":"time.example.org"/' "$backup"
             args=(--window-import "$(winepath -w "$backup")" --screenshot "$out" --close-after-ms 1000)
+        elif [ "$show" = menu ]; then
+            args=(--system-menu --screenshot "$out" --close-after-ms 1000)
         elif [ "$show" = progress ]; then
             # Every device call takes 40 ms: the reading of 37 calls takes about 1.5 s.
             args=(--latency 40 --progress-screenshot "$out" --close-after-ms 0)

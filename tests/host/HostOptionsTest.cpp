@@ -48,12 +48,28 @@ TEST(HostOptions, test_options_accepted_give_the_entry_language_and_the_close_ti
 }
 
 TEST(HostOptions, test_options_values_are_kept_as_given) {
-    const HostOptions options =
-        Parse({"--user", "guest", "--channels", "16", "--state", "/tmp/rec ö.bin", "--latency",
-               "10000", "--page", "Discos rígidos", "--press", "1176,1184", "--screenshot",
-               "shot.png", "--progress-screenshot", "wait.png", "--close-after-ms=0",
-               "--closing-screenshot", "ask.png"});
+    const HostOptions options = Parse({"--user",
+                                       "guest",
+                                       "--channels",
+                                       "16",
+                                       "--state",
+                                       "/tmp/rec ö.bin",
+                                       "--latency",
+                                       "10000",
+                                       "--page",
+                                       "Discos rígidos",
+                                       "--press",
+                                       "1176,1184",
+                                       "--screenshot",
+                                       "shot.png",
+                                       "--progress-screenshot",
+                                       "wait.png",
+                                       "--close-after-ms=0",
+                                       "--closing-screenshot",
+                                       "ask.png",
+                                       "--system-menu"});
     ASSERT_EQ(options.action(), HostOptions::Action::Run) << options.error();
+    EXPECT_TRUE(options.systemMenu());
     EXPECT_EQ(options.user().value_or(""), "guest");
     EXPECT_EQ(options.channels().value_or(-1), 16);
     EXPECT_EQ(options.statePath(), "/tmp/rec ö.bin");
@@ -107,6 +123,8 @@ TEST(HostOptions, test_options_bad_arguments_are_refused_with_one_line) {
          "--page needs the window, which --export does not open"},
         {{"--screenshot", "a.png", "--import", "a.json"},
          "--screenshot needs the window, which --import does not open"},
+        {{"--system-menu", "--export", "a.json"},
+         "--system-menu needs the window, which --export does not open"},
     };
     for (const auto& row : rows) {
         const HostOptions options = Parse(row.args);
