@@ -49,11 +49,7 @@ constexpr ConfigFileTexts kPortuguese = {
 }  // namespace
 
 const ConfigFileTexts& ConfigFileText(std::uint32_t language) {
-    if (language == kColumnChinese)
-        return kChinese;
-    if (language == kColumnPortuguese)
-        return kPortuguese;
-    return kEnglish;
+    return ForLanguage(language, kChinese, kEnglish, kPortuguese);
 }
 
 }  // namespace text

@@ -13,6 +13,18 @@ inline constexpr std::uint32_t kColumnEnglish = 2;
 inline constexpr std::uint32_t kColumnPortuguese = 3;
 inline constexpr std::size_t kColumnCount = 4;
 
+// Of a small table's three language versions, the one for a language index: 0 Chinese,
+// 3 Portuguese, any other English.
+template <class Texts>
+const Texts& ForLanguage(std::uint32_t language, const Texts& chinese, const Texts& english,
+                         const Texts& portuguese) {
+    if (language == kColumnChinese)
+        return chinese;
+    if (language == kColumnPortuguese)
+        return portuguese;
+    return english;
+}
+
 // Id of the row that ends each table.
 inline constexpr std::uint32_t kTerminatorId = 0xFFFFFFFF;
 

@@ -18,11 +18,7 @@ constexpr ProgressTexts kPortuguese = {
 }  // namespace
 
 const ProgressTexts& ProgressText(std::uint32_t language) {
-    if (language == kColumnChinese)
-        return kChinese;
-    if (language == kColumnPortuguese)
-        return kPortuguese;
-    return kEnglish;
+    return ForLanguage(language, kChinese, kEnglish, kPortuguese);
 }
 
 }  // namespace text
