@@ -8,15 +8,14 @@
 #   bash scripts/demo.sh --export backup.json   the recorder's configuration into a file
 #   bash scripts/demo.sh --import backup.json   and back, without a window
 # but for --arch 32, which runs the 32-bit host and library (the build most clients load)
-# instead of the 64-bit ones. The window runs under the locale of its language, so that dates
-# and times read its way.
+# instead of the 64-bit ones; a machine that cannot run 32-bit programs says so and stops. The
+# window runs under the locale of its language, so that dates and times read its way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mkdir -p build/demo
 log="$PWD/build/demo/host.log"
 state="$PWD/build/demo/recorder.state"
-export WINEPREFIX="${RAVELIN_WINEPREFIX:-$HOME/.cache/ravelin-wine}" WINEDEBUG=-all
 lang=en
 arch=64
 help=0
@@ -52,6 +51,11 @@ esac
 set -- "${args[@]}"
 
 bash scripts/install-deps.sh
+source scripts/wine-env.sh
+if [ "$arch" = 32 ] && [ "$RAVELIN_RUNS_32BIT" = no ]; then
+    echo "demo.sh: the 32-bit host cannot run here ($RAVELIN_NO_32BIT_WHY); run the 64-bit one (without --arch 32)" >&2
+    exit 1
+fi
 mkdir -p build
 bash scripts/build.sh mingw64 mingw32 >build/demo-build.log 2>&1 || {
     mkdir -p build

@@ -120,8 +120,8 @@ trap stop_xvfb EXIT
 if [ -z "${DISPLAY:-}" ]; then
     start_xvfb
 fi
+source scripts/wine-env.sh
 bash scripts/wine-prefix.sh
-export WINEPREFIX="${RAVELIN_WINEPREFIX:-$HOME/.cache/ravelin-wine}" WINEDEBUG=-all
 
 mkdir -p docs/screenshots
 log=$(mktemp)

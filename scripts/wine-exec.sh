@@ -3,10 +3,8 @@
 # handles and outlive the program, so its output goes to files, which are printed afterwards;
 # the exit code is the program's.
 set -u
-prefix="${WINEPREFIX:-${RAVELIN_WINEPREFIX:-$HOME/.cache/ravelin-wine}}"
-export WINEPREFIX="$prefix"
-export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+ravelin_wine_quiet=1
+source "$(dirname "$0")/wine-env.sh"
 export LANG="${RAVELIN_TEST_LANG:-C.UTF-8}"
 logs=$(mktemp -d)
 wine "$@" >"$logs/out" 2>"$logs/err" </dev/null

@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
 # Creates the Wine prefix the tests and the demo use, once; later runs find it ready. It is a
-# 64-bit prefix that runs 64- and 32-bit programs; one that cannot start them (made before
-# 32-bit Wine was installed) is made again. Programs run inside a Wine virtual desktop, which
-# frames their windows and makes activation and focus the same on every machine.
+# 64-bit prefix that runs 64-bit programs and, where the machine runs 32-bit programs, 32-bit
+# ones too; one that cannot start them (made before 32-bit Wine was installed) is made again.
+# Programs run inside a Wine virtual desktop, which frames their windows and makes activation
+# and focus the same on every machine.
 set -eu
-export WINEPREFIX="${WINEPREFIX:-${RAVELIN_WINEPREFIX:-$HOME/.cache/ravelin-wine}}"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "$0")/wine-env.sh"
 
-# Whether the prefix starts a 64-bit and a 32-bit program. A prefix made before 32-bit Wine was
-# installed starts neither ("could not load kernel32.dll").
+# Whether the prefix starts a 64-bit program and, where the machine runs them, a 32-bit one. A
+# prefix made before 32-bit Wine was installed starts neither ("could not load kernel32.dll").
 starts_programs() {
-    wine cmd.exe /c exit 0 >/dev/null 2>&1 </dev/null &&
-        wine 'C:\windows\syswow64\cmd.exe' /c exit 0 >/dev/null 2>&1 </dev/null
+    wine cmd.exe /c exit 0 >/dev/null 2>&1 </dev/null || return 1
+    [ "$RAVELIN_RUNS_32BIT" = yes ] || return 0
+    wine 'C:\windows\syswow64\cmd.exe' /c exit 0 >/dev/null 2>&1 </dev/null
 }
 
 make_prefix() {
@@ -26,12 +26,16 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     make_prefix
 fi
 if ! starts_programs; then
-    echo "The Wine prefix $WINEPREFIX cannot start 64- and 32-bit programs; making it again"
+    if [ "$RAVELIN_RUNS_32BIT" = yes ]; then
+        echo "The Wine prefix $WINEPREFIX cannot start 64- and 32-bit programs; making it again"
+    else
+        echo "The Wine prefix $WINEPREFIX cannot start 64-bit programs; making it again"
+    fi
     wineserver -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"
     make_prefix
     if ! starts_programs; then
-        echo "Wine cannot start programs in a new prefix either: are wine64 and wine32:i386 installed?" >&2
+        echo "Wine cannot start programs in a new prefix either: is wine64 installed (and wine32:i386 where 32-bit programs run)?" >&2
         echo "(bash scripts/install-deps.sh installs them)" >&2
         exit 1
     fi

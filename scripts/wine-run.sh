@@ -8,8 +8,8 @@ cd "$(dirname "$0")/.."
 source scripts/xvfb.sh
 trap stop_xvfb EXIT
 [ -n "${DISPLAY:-}" ] || start_xvfb
+source scripts/wine-env.sh
 bash scripts/wine-prefix.sh
-export WINEPREFIX="${RAVELIN_WINEPREFIX:-$HOME/.cache/ravelin-wine}" WINEDEBUG=-all
 log=$(mktemp)
 status=0
 LANG=C.UTF-8 wine "$@" >"$log" 2>&1 </dev/null || status=$?
