@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "dll/ConfigSession.h"
+#include "session/ConfigSession.h"
 #include "dll/Entries.h"
-#include "app/Session.h"
-#include "pages/CMainDlg.h"
+#include "records/SessionState.h"
+#include "window/CMainDlg.h"
 #include "res/resource.h"
 #include "sim/SimApi.h"
 #include "ui/Backend.h"
@@ -61,7 +61,7 @@ int main() {
         std::fprintf(stderr, "SessionBench: the simulated recorder did not open: %s\n", error);
         return 1;
     }
-    app::SetMainDialogRunner(nullptr);
+    session::SetMainDialogRunner(nullptr);
     Sessions(handle, 20, false);  // warm-up
     const Figures plain = Sessions(handle, 500, false);
     const Figures visiting = Sessions(handle, 200, true);

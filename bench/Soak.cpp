@@ -20,11 +20,11 @@
 #include <thread>
 #include <vector>
 
-#include "dll/ConfigSession.h"
+#include "session/ConfigSession.h"
 #include "dll/Entries.h"
 #include "host/ProcessDialogs.h"
 #include "host/TreeNavigator.h"
-#include "pages/CMainDlg.h"
+#include "window/CMainDlg.h"
 #include "sim/SimApi.h"
 #include "text/LangText.h"
 #include "text/TextIds.h"
@@ -199,7 +199,7 @@ int main(int argc, char** argv) {
     // The program's own resources hold the templates and bitmaps.
     static ui::win32::Win32Backend backend(GetModuleHandleW(nullptr));
     ui::SetBackend(&backend);
-    app::SetMainDialogRunner(nullptr);
+    session::SetMainDialogRunner(nullptr);
 
     Reading baseline{};
     for (int session = 1; session <= sessions; ++session) {

@@ -1,10 +1,10 @@
 // The library's application object.
 #include "dll/CRavelinApp.h"
 
-namespace app {
+namespace dll {
 
 bool CRavelinApp::InitInstance() {
     return true;
 }
 
-}  // namespace app
+}  // namespace dll

@@ -1,7 +1,7 @@
 // The library's application object. It keeps no state of its own.
 #pragma once
 
-namespace app {
+namespace dll {
 
 class CRavelinApp {
   public:
@@ -9,4 +9,4 @@ class CRavelinApp {
     bool InitInstance();
 };
 
-}  // namespace app
+}  // namespace dll

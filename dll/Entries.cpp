@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <type_traits>
 
-#include "app/ConfigTransfer.h"
-#include "dll/ConfigSession.h"
+#include "records/ConfigTransfer.h"
+#include "session/ConfigSession.h"
 #include "device/CallConv.h"
 
 namespace {
@@ -13,7 +13,7 @@ namespace {
 // Nothing leaves an entry by an exception: a failed session ends the call, never the host.
 std::int32_t Run(std::uint32_t handle, std::uint32_t language, std::optional<std::int32_t> user) {
     try {
-        return app::RunConfigSession(handle, language, user) ? RAVELIN_DONE : RAVELIN_REFUSED;
+        return session::RunConfigSession(handle, language, user) ? RAVELIN_DONE : RAVELIN_REFUSED;
     } catch (...) {
         return RAVELIN_REFUSED;
     }
@@ -27,7 +27,7 @@ std::optional<std::int32_t> UserOf(std::int32_t user) {
 template <typename Transfer>
 std::int32_t RunTransfer(Transfer transfer, std::uint32_t handle, const wchar_t* path,
                          std::int32_t user, std::uint32_t flags) {
-    if (app::ConfigSessionOpen())
+    if (session::ConfigSessionOpen())
         return RAVELIN_CONFIG_BUSY;
     if (path == nullptr || *path == L'\0')
         return RAVELIN_CONFIG_BAD_ARGUMENT;
@@ -53,12 +53,12 @@ std::int32_t RAVELIN_CALL zelInitConfigEx(std::uint32_t handle, std::uint32_t la
 
 std::int32_t RAVELIN_CALL zelExportConfig(std::uint32_t handle, const wchar_t* path,
                                           std::int32_t user, std::uint32_t flags) {
-    return RunTransfer(app::ExportConfig, handle, path, user, flags);
+    return RunTransfer(records::ExportConfig, handle, path, user, flags);
 }
 
 std::int32_t RAVELIN_CALL zelImportConfig(std::uint32_t handle, const wchar_t* path,
                                           std::int32_t user, std::uint32_t flags) {
-    return RunTransfer(app::ImportConfig, handle, path, user, flags);
+    return RunTransfer(records::ImportConfig, handle, path, user, flags);
 }
 
 }  // extern "C"
@@ -73,21 +73,21 @@ static_assert(std::is_same_v<decltype(&zelExportConfig), RavelinExportConfig>);
 static_assert(std::is_same_v<decltype(&zelImportConfig), RavelinImportConfig>);
 
 // The library's results are the published ones.
-static_assert(app::kConfigBusy == RAVELIN_CONFIG_BUSY);
-static_assert(app::kConfigBadArgument == RAVELIN_CONFIG_BAD_ARGUMENT);
-static_assert(app::kConfigReadFailed == RAVELIN_CONFIG_READ_FAILED);
-static_assert(app::kConfigFileUnreadable == RAVELIN_CONFIG_FILE_UNREADABLE);
-static_assert(app::kConfigFileUnwritable == RAVELIN_CONFIG_FILE_UNWRITABLE);
-static_assert(app::kConfigNotOurs == RAVELIN_CONFIG_NOT_OURS);
-static_assert(app::kConfigNewerFormat == RAVELIN_CONFIG_NEWER_FORMAT);
-static_assert(app::kConfigTruncated == RAVELIN_CONFIG_TRUNCATED);
-static_assert(app::kConfigOutOfRange == RAVELIN_CONFIG_OUT_OF_RANGE);
-static_assert(app::kConfigWrongType == RAVELIN_CONFIG_WRONG_TYPE);
-static_assert(app::kConfigUnknownField == RAVELIN_CONFIG_UNKNOWN_FIELD);
-static_assert(app::kConfigCounts == RAVELIN_CONFIG_COUNTS);
-static_assert(app::kConfigFailed == RAVELIN_CONFIG_FAILED);
-static_assert(app::kConfigSendFailed == RAVELIN_CONFIG_SEND_FAILED);
-static_assert(app::kConfigSendPresetsFailed == RAVELIN_CONFIG_SEND_PRESETS_FAILED);
-static_assert(app::kConfigSendCruiseFailed == RAVELIN_CONFIG_SEND_CRUISE_FAILED);
-static_assert(app::kExportSecrets == RAVELIN_EXPORT_SECRETS);
-static_assert(app::kImportClone == RAVELIN_IMPORT_CLONE);
+static_assert(records::kConfigBusy == RAVELIN_CONFIG_BUSY);
+static_assert(records::kConfigBadArgument == RAVELIN_CONFIG_BAD_ARGUMENT);
+static_assert(records::kConfigReadFailed == RAVELIN_CONFIG_READ_FAILED);
+static_assert(records::kConfigFileUnreadable == RAVELIN_CONFIG_FILE_UNREADABLE);
+static_assert(records::kConfigFileUnwritable == RAVELIN_CONFIG_FILE_UNWRITABLE);
+static_assert(records::kConfigNotOurs == RAVELIN_CONFIG_NOT_OURS);
+static_assert(records::kConfigNewerFormat == RAVELIN_CONFIG_NEWER_FORMAT);
+static_assert(records::kConfigTruncated == RAVELIN_CONFIG_TRUNCATED);
+static_assert(records::kConfigOutOfRange == RAVELIN_CONFIG_OUT_OF_RANGE);
+static_assert(records::kConfigWrongType == RAVELIN_CONFIG_WRONG_TYPE);
+static_assert(records::kConfigUnknownField == RAVELIN_CONFIG_UNKNOWN_FIELD);
+static_assert(records::kConfigCounts == RAVELIN_CONFIG_COUNTS);
+static_assert(records::kConfigFailed == RAVELIN_CONFIG_FAILED);
+static_assert(records::kConfigSendFailed == RAVELIN_CONFIG_SEND_FAILED);
+static_assert(records::kConfigSendPresetsFailed == RAVELIN_CONFIG_SEND_PRESETS_FAILED);
+static_assert(records::kConfigSendCruiseFailed == RAVELIN_CONFIG_SEND_CRUISE_FAILED);
+static_assert(records::kExportSecrets == RAVELIN_EXPORT_SECRETS);
+static_assert(records::kImportClone == RAVELIN_IMPORT_CLONE);

@@ -3,12 +3,12 @@
 #include "ui/win32/WinApi.h"
 
 #include "dll/CRavelinApp.h"
-#include "dll/ConfigSession.h"
+#include "session/ConfigSession.h"
 #include "ui/win32/Win32Backend.h"
 
 namespace {
 
-app::CRavelinApp theApp;
+dll::CRavelinApp theApp;
 HINSTANCE libraryModule = nullptr;
 
 // The backend is made on the first session, not while the library loads: making it loads
@@ -29,7 +29,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     try {
         libraryModule = instance;
         DisableThreadLibraryCalls(instance);
-        app::SetBackendInstaller(UseRealWindows);
+        session::SetBackendInstaller(UseRealWindows);
         return theApp.InitInstance() ? TRUE : FALSE;
     } catch (...) {
         return FALSE;

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/ConfigTransfer.h"
+#include "records/ConfigTransfer.h"
 #include "sim/SimApi.h"
 
 int main(int argc, char** argv) {
@@ -22,10 +22,10 @@ int main(int argc, char** argv) {
     }
     // The default recorder, then one with no channels seen by a user without the network
     // right, asking for the passwords it may not see.
-    bool ok = app::ExportConfig(recorder, dir / "default.json", std::nullopt, 0).code == 0;
+    bool ok = records::ExportConfig(recorder, dir / "default.json", std::nullopt, 0).code == 0;
     zsimSetCounts(recorder, 0, 4, 1);
-    ok = ok && app::ExportConfig(recorder, dir / "no-channels.json", zsimUserId("no-network"),
-                                 app::kExportSecrets)
+    ok = ok && records::ExportConfig(recorder, dir / "no-channels.json", zsimUserId("no-network"),
+                                     records::kExportSecrets)
                        .code == 0;
     zsimClose(recorder);
     if (!ok) {

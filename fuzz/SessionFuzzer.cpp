@@ -13,14 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "dll/ConfigSession.h"
+#include "session/ConfigSession.h"
 #include "dll/Entries.h"
-#include "app/Session.h"
+#include "records/SessionState.h"
 #include "device/ZelDispNames.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/PageTour.h"
 #include "fuzz/SessionScript.h"
-#include "pages/CMainDlg.h"
+#include "window/CMainDlg.h"
 #include "sim/Defaults.h"
 #include "sim/RecorderState.h"
 #include "sim/SimApi.h"
@@ -135,9 +135,9 @@ void Check(bool condition) {
 // One session through the entry the input chose, its operator set up by operate.
 void RunSession(ZelHandle handle, std::uint8_t entry,
                 const std::function<void(ui::headless::HeadlessBackend&)>& operate) {
-    app::ResetSessionForTests();
+    records::ResetSessionForTests();
     ResetMainDialogFontForTests();
-    app::SetMainDialogRunner(nullptr);
+    session::SetMainDialogRunner(nullptr);
     ui::headless::HeadlessBackend backend;
     backend.PinLocalNow(ui::DateTimeValue{2024, 2, 29, 23, 59, 58});
     ui::SetBackend(&backend);

@@ -9,7 +9,7 @@
 #include <functional>
 #include <span>
 
-#include "app/Session.h"
+#include "records/SessionState.h"
 #include "device/CallConv.h"
 #include "device/Limits.h"
 
@@ -90,8 +90,8 @@ class TypedRecord : public PageRecord {
             return -1;
         auto* record = reinterpret_cast<Record*>(out.data());
         if (!slots_)
-            return get_(app::DeviceHandle, record);
-        return HasChannel() ? channelGet_(app::DeviceHandle, *channel_, record) : -1;
+            return get_(records::DeviceHandle, record);
+        return HasChannel() ? channelGet_(records::DeviceHandle, *channel_, record) : -1;
     }
 
     std::int32_t Set(std::span<const std::uint8_t> in) override {
@@ -99,8 +99,8 @@ class TypedRecord : public PageRecord {
             return -1;
         const auto* record = reinterpret_cast<const Record*>(in.data());
         if (!slots_)
-            return set_(app::DeviceHandle, record);
-        return HasChannel() ? channelSet_(app::DeviceHandle, *channel_, record) : -1;
+            return set_(records::DeviceHandle, record);
+        return HasChannel() ? channelSet_(records::DeviceHandle, *channel_, record) : -1;
     }
 
     void Load(std::span<const std::uint8_t> bytes) override {
@@ -125,7 +125,7 @@ class TypedRecord : public PageRecord {
 
   private:
     // Only channels the recorder has are addressed; never a fallback to another slot.
-    bool HasChannel() const { return *channel_ >= 0 && *channel_ < app::ChannelCount; }
+    bool HasChannel() const { return *channel_ >= 0 && *channel_ < records::ChannelCount; }
 
     static Record FromBytes(std::span<const std::uint8_t> bytes) {
         Record record;
@@ -149,7 +149,7 @@ class TypedRecord : public PageRecord {
 template <typename Record>
 bool RereadRecord(Record& cached, std::int32_t(ZEL_CALL* get)(ZelHandle, Record*)) {
     Record fetched{};
-    if (get(app::DeviceHandle, &fetched) < 0)
+    if (get(records::DeviceHandle, &fetched) < 0)
         return false;
     cached = fetched;
     return true;
@@ -159,10 +159,10 @@ bool RereadRecord(Record& cached, std::int32_t(ZEL_CALL* get)(ZelHandle, Record*
 template <typename Record>
 bool RereadChannelRecord(Record (&slots)[device::kMaxChannels], int channel,
                          std::int32_t(ZEL_CALL* get)(ZelHandle, std::int32_t, Record*)) {
-    if (channel < 0 || channel >= app::ChannelCount)
+    if (channel < 0 || channel >= records::ChannelCount)
         return false;
     Record fetched{};
-    if (get(app::DeviceHandle, channel, &fetched) < 0)
+    if (get(records::DeviceHandle, channel, &fetched) < 0)
         return false;
     slots[channel] = fetched;
     return true;

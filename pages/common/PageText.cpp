@@ -1,7 +1,7 @@
 // The UI texts of the session's language, as pages and dialogs use them.
 #include "pages/common/PageText.h"
 
-#include "app/Session.h"
+#include "records/SessionState.h"
 #include "text/LangText.h"
 #include "ui/Dialog.h"
 #include "ui/Format.h"
@@ -9,12 +9,12 @@
 namespace pages {
 
 std::u16string_view Text(std::uint32_t id) {
-    const char16_t* text = text::LangText(app::LanguageIndex, id);
+    const char16_t* text = text::LangText(records::LanguageIndex, id);
     return text ? std::u16string_view(text) : std::u16string_view();
 }
 
 std::u16string_view LongText(std::uint32_t id) {
-    const char16_t* text = text::LongText(app::LanguageIndex, id);
+    const char16_t* text = text::LongText(records::LanguageIndex, id);
     return text ? std::u16string_view(text) : std::u16string_view();
 }
 

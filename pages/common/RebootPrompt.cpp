@@ -1,7 +1,7 @@
 // The shared question whether the recorder shall restart now.
 #include "pages/common/RebootPrompt.h"
 
-#include "app/Session.h"
+#include "records/SessionState.h"
 #include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "text/TextIds.h"
@@ -16,9 +16,9 @@ void RebootPrompt() {
         ui::kMbYesNo | ui::kMbIconExclamation);
     if (answer != ui::kIdYes)
         return;
-    zelDispSaveMenu(app::DeviceHandle);
-    zelDispRebootDVR(app::DeviceHandle);
-    app::RebootIssued = 1;
+    zelDispSaveMenu(records::DeviceHandle);
+    zelDispRebootDVR(records::DeviceHandle);
+    records::RebootIssued = 1;
 }
 
 }  // namespace pages

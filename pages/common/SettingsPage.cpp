@@ -87,14 +87,14 @@ void SettingsPage::Save() {
             break;
         }
         if (policy_ == SavePolicy::AfterEachSet)
-            zelDispSaveMenu(app::DeviceHandle);
+            zelDispSaveMenu(records::DeviceHandle);
         if (record->KeySettingsChanged(outgoing, cached))
             RebootPrompt();
         std::copy(outgoing.begin(), outgoing.end(), cached.begin());
         Remember(i, outgoing);
     }
     if (succeeded && policy_ == SavePolicy::OnceAtEnd)
-        zelDispSaveMenu(app::DeviceHandle);
+        zelDispSaveMenu(records::DeviceHandle);
     NotifyPending();
     ShowResult(succeeded);
 }

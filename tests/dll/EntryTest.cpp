@@ -8,9 +8,9 @@
 #include <new>
 #include <stdexcept>
 
-#include "dll/ConfigSession.h"
+#include "session/ConfigSession.h"
 #include "dll/Entries.h"
-#include "app/Session.h"
+#include "records/SessionState.h"
 #include "device/ZelDisp.h"
 #include "tests/support/SimRecorder.h"
 #include "ui/Backend.h"
@@ -35,16 +35,16 @@ const std::vector<std::string> kFetchOrder = [] {
 class Entry : public testing::Test {
   protected:
     void SetUp() override {
-        app::ResetSessionForTests();
-        app::SetMainDialogRunner(NoWindow);
+        records::ResetSessionForTests();
+        session::SetMainDialogRunner(NoWindow);
     }
-    void TearDown() override { app::SetMainDialogRunner(nullptr); }
+    void TearDown() override { session::SetMainDialogRunner(nullptr); }
 
     // These tests look at the fetch alone.
     static void NoWindow() {}
 
     bool AllRights(std::uint8_t value) const {
-        return std::all_of(std::begin(app::UserRights), std::end(app::UserRights),
+        return std::all_of(std::begin(records::UserRights), std::end(records::UserRights),
                            [value](std::uint8_t r) { return r == value; });
     }
 
@@ -81,10 +81,10 @@ TEST_P(EntryFetch, test_fetch_order_and_per_channel_records) {
         next += 2;
     }
     EXPECT_EQ(log.size(), next) << "nothing after the per-channel records";
-    EXPECT_EQ(app::ChannelCount, c.channels);
-    EXPECT_EQ(app::AlarmInCount, c.alarmInputs);
-    EXPECT_EQ(app::AlarmOutCount, c.alarmOutputs);
-    EXPECT_EQ(std::int32_t{app::ConfigCache.version.videoInputs}, c.reported)
+    EXPECT_EQ(records::ChannelCount, c.channels);
+    EXPECT_EQ(records::AlarmInCount, c.alarmInputs);
+    EXPECT_EQ(records::AlarmOutCount, c.alarmOutputs);
+    EXPECT_EQ(std::int32_t{records::ConfigCache.version.videoInputs}, c.reported)
         << "the raw field is kept";
 }
 
@@ -104,8 +104,8 @@ TEST_F(Entry, test_rights_entry_fetches_rights_first_with_the_user) {
     EXPECT_EQ(log[0].function, "zelDispHisiNewMenuUserListGet");
     EXPECT_EQ(log[0].argument, user);
     EXPECT_EQ(log[1].function, kFetchOrder[0]);
-    EXPECT_EQ(app::UserRights[app::kRightNetwork], 0);
-    EXPECT_NE(app::UserRights[app::kRightSystemInformation], 0);
+    EXPECT_EQ(records::UserRights[records::kRightNetwork], 0);
+    EXPECT_NE(records::UserRights[records::kRightSystemInformation], 0);
 }
 
 TEST_F(Entry, test_language_selector_maps_to_text_column) {
@@ -113,9 +113,9 @@ TEST_F(Entry, test_language_selector_maps_to_text_column) {
         {0, 0}, {1, 2}, {2, 2}, {3, 3}, {7, 2}};
     for (auto [selector, column] : cases) {
         zelInitConfig(recorder.handle(), selector);
-        EXPECT_EQ(app::LanguageIndex, column) << "selector " << selector;
+        EXPECT_EQ(records::LanguageIndex, column) << "selector " << selector;
         zelInitConfigEx(recorder.handle(), selector, 0, zsimUserId("admin"));
-        EXPECT_EQ(app::LanguageIndex, column) << "selector " << selector << " (rights entry)";
+        EXPECT_EQ(records::LanguageIndex, column) << "selector " << selector << " (rights entry)";
     }
 }
 
@@ -137,18 +137,18 @@ TEST_F(Entry, test_every_get_failing_leaves_zeroed_records_then_the_previous_one
     recorder.ClearLog();
     EXPECT_EQ(zelInitConfig(recorder.handle(), 2), 0);
     EXPECT_EQ(recorder.LoggedFunctions(), kFetchOrder) << "no channel, so no per-channel fetch";
-    EXPECT_EQ(app::ChannelCount, 0);
+    EXPECT_EQ(records::ChannelCount, 0);
     const device::NetRecord zero{};
-    EXPECT_EQ(std::memcmp(&app::ConfigCache.net, &zero, sizeof zero), 0);
+    EXPECT_EQ(std::memcmp(&records::ConfigCache.net, &zero, sizeof zero), 0);
 
     testsupport::SimRecorder working;
     zelInitConfig(working.handle(), 2);
-    const device::NetRecord before = app::ConfigCache.net;
+    const device::NetRecord before = records::ConfigCache.net;
     working.FailEveryGet();
     zelInitConfig(working.handle(), 3);
-    EXPECT_EQ(std::memcmp(&app::ConfigCache.net, &before, sizeof before), 0);
-    EXPECT_EQ(app::ChannelCount, 8);
-    EXPECT_EQ(app::LanguageIndex, 3u);
+    EXPECT_EQ(std::memcmp(&records::ConfigCache.net, &before, sizeof before), 0);
+    EXPECT_EQ(records::ChannelCount, 8);
+    EXPECT_EQ(records::LanguageIndex, 3u);
 }
 
 // A re-entrant call from inside the window returns at once and changes nothing.
@@ -163,33 +163,33 @@ TEST_F(Entry, test_reentrant_call_returns_without_touching_the_session) {
     SimRecorder second;
     second.ClearLog();
     secondRecorder = &second;
-    app::SetMainDialogRunner(CallEntryAgain);
+    session::SetMainDialogRunner(CallEntryAgain);
 
     EXPECT_EQ(zelInitConfig(recorder.handle(), 2), 0);
 
     EXPECT_EQ(reentrantResult, -1);
     EXPECT_TRUE(second.Log().empty());
-    EXPECT_EQ(app::DeviceHandle, recorder.handle());
-    EXPECT_EQ(app::LanguageIndex, 2u);
+    EXPECT_EQ(records::DeviceHandle, recorder.handle());
+    EXPECT_EQ(records::LanguageIndex, 2u);
     EXPECT_TRUE(AllRights(1));
 
-    app::SetMainDialogRunner(NoWindow);
+    session::SetMainDialogRunner(NoWindow);
     EXPECT_EQ(zelInitConfigEx(second.handle(), 3, 0, zsimUserId("guest")), 0)
         << "a new session may start once the first has ended";
-    EXPECT_EQ(app::DeviceHandle, second.handle());
+    EXPECT_EQ(records::DeviceHandle, second.handle());
 }
 
 // A window that fails in any way ends the call with -1, never with an exception, and closes
 // the session: the next call of either entry runs a whole session.
 TEST_F(Entry, test_failing_window_returns_minus_one_and_closes_the_session) {
-    for (app::MainDialogRunner failing :
+    for (session::MainDialogRunner failing :
          {+[] { throw std::bad_alloc(); }, +[] { throw std::runtime_error("no window"); },
           +[] { throw 7; }}) {
-        app::SetMainDialogRunner(failing);
+        session::SetMainDialogRunner(failing);
         EXPECT_EQ(zelInitConfig(recorder.handle(), 2), -1);
         EXPECT_EQ(zelInitConfigEx(recorder.handle(), 2, 0, zsimUserId("admin")), -1);
 
-        app::SetMainDialogRunner(NoWindow);
+        session::SetMainDialogRunner(NoWindow);
         recorder.ClearLog();
         EXPECT_EQ(zelInitConfigEx(recorder.handle(), 3, 0, zsimUserId("guest")), 0);
         const auto calls = recorder.LoggedFunctions();
@@ -220,7 +220,7 @@ class BackendWithoutWindows : public ui::Backend {
 TEST_F(Entry, test_window_that_cannot_be_made_fails_the_session_without_saving) {
     BackendWithoutWindows backend;
     ui::SetBackend(&backend);
-    app::SetMainDialogRunner(nullptr);
+    session::SetMainDialogRunner(nullptr);
     recorder.ClearLog();
 
     EXPECT_EQ(zelInitConfig(recorder.handle(), 2), -1);
@@ -249,7 +249,7 @@ void TransfersFromTheWindow() {
 
 TEST_F(Entry, test_config_files_refused_while_a_window_is_open) {
     windowHandle = recorder.handle();
-    app::SetMainDialogRunner(TransfersFromTheWindow);
+    session::SetMainDialogRunner(TransfersFromTheWindow);
     zelInitConfig(recorder.handle(), 2);
     EXPECT_EQ(exportInWindow, RAVELIN_CONFIG_BUSY);
     EXPECT_EQ(importInWindow, RAVELIN_CONFIG_BUSY);

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "dll/Entries.h"
-#include "app/Session.h"
+#include "records/SessionState.h"
 #include "device/ZelDispNames.h"
 #include "res/resource.h"
 #include "tests/scenario/PageRows.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Session.h"
+#include "records/SessionState.h"
 #include "res/resource.h"
 #include "tests/scenario/PageRows.h"
 #include "tests/support/ScenarioTest.h"

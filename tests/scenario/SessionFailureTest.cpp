@@ -11,7 +11,7 @@
 #include "dll/Entries.h"
 #include "tests/support/AllocationFailure.h"
 #include "tests/support/ScenarioTest.h"
-#include "pages/CMainDlg.h"
+#include "window/CMainDlg.h"
 #include "ui/GraphicsObject.h"
 
 namespace {

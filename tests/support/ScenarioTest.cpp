@@ -1,10 +1,10 @@
 // What scenario sessions share on every backend.
 #include "tests/support/ScenarioTest.h"
 
-#include "dll/ConfigSession.h"
+#include "session/ConfigSession.h"
 #include "dll/Entries.h"
-#include "app/Session.h"
-#include "pages/CMainDlg.h"
+#include "records/SessionState.h"
+#include "window/CMainDlg.h"
 #include "res/resource.h"
 #include "text/LangText.h"
 #include "text/TextIds.h"
@@ -15,9 +15,9 @@ namespace testsupport {
 const std::u16string kRebootQuestion = text::LongText(2, text::kTextRebootQuestion);
 
 void ScenarioTest::SetUp() {
-    app::ResetSessionForTests();
+    records::ResetSessionForTests();
     ResetMainDialogFontForTests();
-    app::SetMainDialogRunner(nullptr);
+    session::SetMainDialogRunner(nullptr);
 }
 
 void ScenarioTest::TearDown() {

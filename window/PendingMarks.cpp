@@ -1,0 +1,60 @@
+// The tree's marks of pages with pending edits, and the question before closing.
+#include "window/PendingMarks.h"
+
+#include <string>
+
+#include "records/SessionState.h"
+#include "pages/common/PageText.h"
+#include "text/ProgressText.h"
+#include "text/TextIds.h"
+#include "ui/Styles.h"
+
+namespace window {
+
+void PendingMarks::Track(pages::PageDialog& page, ui::TreeItem node) {
+    marks_.push_back({&page, node});
+    const std::size_t index = marks_.size() - 1;
+    page.SetPendingObserver([this, index] { Update(marks_[index]); });
+}
+
+void PendingMarks::Left(const ui::Dialog& page) {
+    for (Mark& mark : marks_) {
+        if (mark.page == &page)
+            Update(mark);
+    }
+}
+
+bool PendingMarks::Update(Mark& mark) {
+    const bool pending = mark.page->HasWindow() && mark.page->HasPendingEdits();
+    if (pending != mark.bold) {
+        owner_.GetTreeView(treeId_).SetItemBold(mark.node, pending);
+        mark.bold = pending;
+    }
+    return pending;
+}
+
+bool PendingMarks::MayClose() {
+    std::vector<const Mark*> pending;
+    for (Mark& mark : marks_) {
+        if (Update(mark))
+            pending.push_back(&mark);
+    }
+    if (pending.empty())
+        return true;
+    const text::ProgressTexts& texts = text::ProgressText(records::LanguageIndex);
+    std::u16string question = texts.unsavedOn;
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        if (i > 0)
+            question += texts.pageSeparator;
+        question += pending[i]->page->GetWindowText();
+    }
+    question += texts.closeWithoutSaving;
+    const int answer = owner_.MessageBox(question, pages::Text(text::kTextInfo),
+                                         ui::kMbYesNo | ui::kMbIconExclamation);
+    if (answer == ui::kIdYes)
+        return true;
+    owner_.GetTreeView(treeId_).SelectItem(pending.front()->node);
+    return false;
+}
+
+}  // namespace window
