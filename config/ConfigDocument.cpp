@@ -13,10 +13,6 @@
 namespace config {
 namespace {
 
-constexpr RecordId RecordAt(int i) {
-    return static_cast<RecordId>(i);
-}
-
 std::string FirmwareText(std::int32_t version) {
     return std::to_string(version / 1000) + "." + std::to_string(version % 1000);
 }
@@ -51,10 +47,22 @@ void Pretty(const Json& value, int depth, std::string& out) {
     out += object ? '}' : ']';
 }
 
+// Walks the record's fields: an object, or a list with an object per channel.
+void VisitRecord(FieldVisitor& v, const RecordFormat& record, device::RecordSet& records,
+                 std::size_t channels) {
+    if (record.perChannel) {
+        v.List(record.name, channels,
+               [&](FieldVisitor& e, std::size_t c) { record.visit(e, records, c); });
+    } else {
+        v.Object(record.name, [&](FieldVisitor& e) { record.visit(e, records, 0); });
+    }
+}
+
 }  // namespace
 
-std::string WriteConfigDocument(const device::RecordSet& records, const RecordMask& which,
-                                int channels, const ExportInfo& info) {
+std::string WriteConfigDocument(const device::RecordSet& records,
+                                std::span<const RecordFormat> which, int channels,
+                                const ExportInfo& info) {
     // The writer walks the same field lists as the reader, which take records to fill.
     auto copy = std::make_unique<device::RecordSet>(records);
     Json doc = Json::object();
@@ -67,24 +75,15 @@ std::string WriteConfigDocument(const device::RecordSet& records, const RecordMa
     top.Object("recorder", [&](FieldVisitor& v) { VisitIdentity(v, copy->version); });
     doc["recorder"]["firmware"] = FirmwareText(copy->version.systemVersion);
     top.Object("records", [&](FieldVisitor& v) {
-        for (int i = 0; i < kRecordCount; ++i) {
-            const RecordId id = RecordAt(i);
-            if (!which.Has(id))
-                continue;
-            if (IsPerChannel(id)) {
-                v.List(RecordName(id), std::size_t(channels),
-                       [&](FieldVisitor& e, std::size_t c) { VisitRecord(e, *copy, id, c); });
-            } else {
-                v.Object(RecordName(id), [&](FieldVisitor& e) { VisitRecord(e, *copy, id); });
-            }
-        }
+        for (const RecordFormat& record : which)
+            VisitRecord(v, record, *copy, std::size_t(channels));
     });
     std::string text;
     Pretty(doc, 0, text);
     return text + "\n";
 }
 
-ConfigDocument ConfigDocument::Parse(std::string_view text) {
+ConfigDocument ConfigDocument::Parse(std::string_view text, std::span<const RecordFormat> known) {
     Json json;
     try {
         json = Json::parse(text);
@@ -107,7 +106,7 @@ ConfigDocument ConfigDocument::Parse(std::string_view text) {
     if (version->get<std::int64_t>() < 1)
         throw ConfigError(ConfigFault::NotOurs, "formatVersion", "no such format version");
 
-    ConfigDocument document(std::move(json));
+    ConfigDocument document(std::move(json), known);
     auto scratch = std::make_unique<device::RecordSet>();
     device::VersionRecord identity{};
     document.Read(*scratch, identity);
@@ -140,26 +139,19 @@ void ConfigDocument::Read(device::RecordSet& records, device::VersionRecord& ver
             reader.Fail(ConfigFault::WrongType, "firmware", "a text was expected");
     });
     top.Object("records", [&](FieldVisitor& v) {
-        for (int i = 0; i < kRecordCount; ++i) {
-            const RecordId id = RecordAt(i);
-            if (IsPerChannel(id)) {
-                v.List(RecordName(id), device::kMaxChannels,
-                       [&](FieldVisitor& e, std::size_t c) { VisitRecord(e, records, id, c); });
-            } else {
-                v.Object(RecordName(id), [&](FieldVisitor& e) { VisitRecord(e, records, id); });
-            }
-        }
+        for (const RecordFormat& record : known_)
+            VisitRecord(v, record, records, device::kMaxChannels);
     });
     top.Finish();
 }
 
-bool ConfigDocument::Holds(RecordId id) const {
+bool ConfigDocument::Holds(const RecordFormat& record) const {
     const auto records = json_.find("records");
-    return records != json_.end() && records->contains(RecordName(id));
+    return records != json_.end() && records->contains(record.name);
 }
 
-std::size_t ConfigDocument::ChannelEntries(RecordId id) const {
-    return Holds(id) ? json_["records"][RecordName(id)].size() : 0;
+std::size_t ConfigDocument::ChannelEntries(const RecordFormat& record) const {
+    return Holds(record) ? json_["records"][record.name].size() : 0;
 }
 
 void ConfigDocument::ApplyTo(device::RecordSet& records) const {

@@ -5,11 +5,13 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "config/JsonWriter.h"
-#include "config/RecordKinds.h"
+#include "config/RecordFormat.h"
 #include "device/RecordSet.h"
 
 namespace config {
@@ -23,21 +25,23 @@ struct ExportInfo {
     bool secrets = false;  // whether passwords are written
 };
 
-// The records which says, each channel's records for channels 0..channels-1, and the header
-// from the Version record.
-std::string WriteConfigDocument(const device::RecordSet& records, const RecordMask& which,
-                                int channels, const ExportInfo& info);
+// The header from the Version record, then the given records in their order (of a per-channel
+// record, those of channels 0..channels-1).
+std::string WriteConfigDocument(const device::RecordSet& records,
+                                std::span<const RecordFormat> which, int channels,
+                                const ExportInfo& info);
 
 class ConfigDocument {
   public:
     using SerialNumber = std::array<char, sizeof(device::VersionRecord::serialNumber)>;
 
-    // Checks the whole file; throws ConfigError naming the record and field of the first fault.
-    static ConfigDocument Parse(std::string_view text);
+    // Checks the whole file against the records a file may hold; throws ConfigError naming the
+    // record and field of the first fault.
+    static ConfigDocument Parse(std::string_view text, std::span<const RecordFormat> known);
 
-    bool Holds(RecordId id) const;
+    bool Holds(const RecordFormat& record) const;
     // The channels a per-channel record has entries for.
-    std::size_t ChannelEntries(RecordId id) const;
+    std::size_t ChannelEntries(const RecordFormat& record) const;
     // The serial number of the recorder the file was written from, when the header names it.
     const std::optional<SerialNumber>& serialNumber() const { return serialNumber_; }
 
@@ -45,11 +49,13 @@ class ConfigDocument {
     void ApplyTo(device::RecordSet& records) const;
 
   private:
-    explicit ConfigDocument(Json json) : json_(std::move(json)) {}
+    ConfigDocument(Json json, std::span<const RecordFormat> known)
+        : json_(std::move(json)), known_(known.begin(), known.end()) {}
     // Reads the file onto records and the header's identity onto version.
     void Read(device::RecordSet& records, device::VersionRecord& version) const;
 
     Json json_;
+    std::vector<RecordFormat> known_;
     std::optional<SerialNumber> serialNumber_;
 };
 

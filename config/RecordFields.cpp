@@ -358,63 +358,6 @@ void VisitFields(FieldVisitor& v, PtzCruiseRecord& r) {
     });
 }
 
-void VisitRecord(FieldVisitor& v, RecordSet& s, RecordId id, std::size_t channel) {
-    switch (id) {
-        case RecordId::Normal:
-            return VisitFields(v, s.normal);
-        case RecordId::Code:
-            return VisitFields(v, s.code);
-        case RecordId::RecTimer:
-            return VisitFields(v, s.recTimer);
-        case RecordId::Serials:
-            return VisitFields(v, s.serials);
-        case RecordId::Net:
-            return VisitFields(v, s.net);
-        case RecordId::Ntp:
-            return VisitFields(v, s.ntp);
-        case RecordId::Dial:
-            return VisitFields(v, s.dial);
-        case RecordId::Ddns:
-            return VisitFields(v, s.ddns);
-        case RecordId::Smtp:
-            return VisitFields(v, s.smtp);
-        case RecordId::AlarmIn:
-            return VisitFields(v, s.alarmIn);
-        case RecordId::VideoLost:
-            return VisitFields(v, s.videoLost);
-        case RecordId::VideoCover:
-            return VisitFields(v, s.videoCover);
-        case RecordId::VideoMotion:
-            return VisitFields(v, s.videoMotion);
-        case RecordId::Ptz:
-            return VisitFields(v, s.ptz);
-        case RecordId::VideoOut:
-            return VisitFields(v, s.videoOut);
-        case RecordId::ChanName:
-            return VisitFields(v, s.chanName);
-        case RecordId::Version:
-            return VisitFields(v, s.version);
-        case RecordId::HddInfo:
-            return VisitFields(v, s.hddInfo);
-        case RecordId::Event:
-            return VisitFields(v, s.event);
-        case RecordId::RecAdmin:
-            return VisitFields(v, s.recAdmin);
-        case RecordId::AlarmOut:
-            return VisitFields(v, s.alarmOut);
-        case RecordId::PtzPoint:
-            if (channel < std::size(s.ptzPoint))
-                VisitFields(v, s.ptzPoint[channel]);
-            return;
-        case RecordId::PtzCruise:
-            if (channel < std::size(s.ptzCruise))
-                VisitFields(v, s.ptzCruise[channel]);
-            return;
-        case RecordId::Count:
-            return;
-    }
-}
-
 void VisitIdentity(FieldVisitor& v, VersionRecord& r) {
     v.Text("model", r.model);
     v.Text("serialNumber", r.serialNumber);

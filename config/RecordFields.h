@@ -5,7 +5,6 @@
 #include <cstddef>
 
 #include "config/FieldVisitor.h"
-#include "config/RecordKinds.h"
 #include "device/RecordSet.h"
 
 namespace config {
@@ -33,9 +32,6 @@ void VisitFields(FieldVisitor& v, device::RecAdminRecord& r);
 void VisitFields(FieldVisitor& v, device::AlarmOutRecord& r);
 void VisitFields(FieldVisitor& v, device::PtzPointRecord& r);
 void VisitFields(FieldVisitor& v, device::PtzCruiseRecord& r);
-
-// The fields of one record of the set; for a per-channel record, that of the channel.
-void VisitRecord(FieldVisitor& v, device::RecordSet& records, RecordId id, std::size_t channel = 0);
 
 // What identifies a recorder, for a file's header: model, serial number, firmware, counts.
 void VisitIdentity(FieldVisitor& v, device::VersionRecord& r);

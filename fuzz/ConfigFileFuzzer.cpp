@@ -10,6 +10,7 @@
 
 #include "config/ConfigDocument.h"
 #include "config/ConfigError.h"
+#include "records/RecordTable.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     std::optional<config::ConfigDocument> document;
     try {
-        document = config::ConfigDocument::Parse(text);
+        document = config::ConfigDocument::Parse(text, records::FormatsOf());
     } catch (const config::ConfigError& e) {
         if (std::strlen(e.what()) == 0)
             std::abort();
@@ -35,10 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     document->ApplyTo(*first);
 
     const std::string again = config::WriteConfigDocument(
-        *first, config::RecordMask::All(), device::kMaxChannels, {"fuzz", "now", true});
+        *first, records::FormatsOf(), device::kMaxChannels, {"fuzz", "now", true});
     Fill(*second, 0x3C);
     try {
-        config::ConfigDocument::Parse(again).ApplyTo(*second);
+        config::ConfigDocument::Parse(again, records::FormatsOf()).ApplyTo(*second);
     } catch (const config::ConfigError&) {
         std::abort();  // a file we wrote is refused
     }

@@ -4,16 +4,19 @@
 #include "config/ConfigDocument.h"
 #include "config/ConfigError.h"
 #include "include/Ravelin.h"
+#include "records/RecordTable.h"
 
 namespace host {
 namespace {
 
-// The records in the order the recorder is read, as a failing send names them.
-constexpr const char* kRecords[] = {
-    "Normal",   "Code",     "RecTimer", "Serials",   "Net",        "NTP",         "Dial",
-    "DDNS",     "SMTP",     "AlarmIn",  "VideoLost", "VideoCover", "VideoMotion", "PTZ",
-    "VideoOut", "ChanName", "Version",  "HddInfo",   "Event",      "RecAdmin",    "AlarmOut",
-};
+// The record held once at this step of the reading (from 1), as a failing send names it.
+const char* RecordAtStep(std::int32_t step) {
+    for (const records::RecordRow& row : records::Rows()) {
+        if (!row.perChannel && --step == 0)
+            return row.name;
+    }
+    return nullptr;
+}
 
 std::string SendFailure(std::int32_t result) {
     const std::string tail = " failed; later records were not sent, nothing was made permanent";
@@ -26,8 +29,8 @@ std::string SendFailure(std::int32_t result) {
         return "sending the presets of channel " +
                std::to_string(RAVELIN_CONFIG_SEND_PRESETS_FAILED - result + 1) + tail;
     const std::int32_t step = RAVELIN_CONFIG_SEND_FAILED - result;
-    if (step >= 1 && step <= std::int32_t(std::size(kRecords)))
-        return std::string("sending the ") + kRecords[step - 1] + " record" + tail;
+    if (const char* record = step >= 1 ? RecordAtStep(step) : nullptr)
+        return std::string("sending the ") + record + " record" + tail;
     return "failed (" + std::to_string(result) + ")";
 }
 
@@ -76,7 +79,7 @@ std::string ConfigResultText(std::int32_t result, bool import) {
 
 std::string ConfigRefusalDetail(std::string_view fileText) {
     try {
-        config::ConfigDocument::Parse(fileText);
+        config::ConfigDocument::Parse(fileText, records::FormatsOf());
     } catch (const config::ConfigError& e) {
         // Faults of the whole file are said by the result already.
         return e.where().empty() ? std::string() : e.what();

@@ -33,6 +33,87 @@ std::filesystem::path PathFromUtf8(const std::string& text) {
     return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
+// A back-up or a restore without a window: the result is printed, and a refused file's fault
+// named with its record and field.
+int TransferFile(const host::HostOptions& options, host::RavelinLibrary& library,
+                 const host::SimulatedRecorder& recorder) {
+    const bool import = options.importPath().has_value();
+    const std::wstring path =
+        host::WideFromUtf8(import ? *options.importPath() : *options.exportPath());
+    const std::int32_t user =
+        options.user() ? zsimUserId(options.user()->c_str()) : RAVELIN_ALL_RIGHTS;
+    const std::int32_t result =
+        import ? library.importConfig()(recorder.handle(), path.c_str(), user,
+                                        options.clone() ? RAVELIN_IMPORT_CLONE : 0u)
+               : library.exportConfig()(recorder.handle(), path.c_str(), user,
+                                        options.secrets() ? RAVELIN_EXPORT_SECRETS : 0u);
+    std::string text = host::ConfigResultText(result, import);
+    if (result <= RAVELIN_CONFIG_NOT_OURS && result >= RAVELIN_CONFIG_COUNTS) {
+        std::ifstream in(std::filesystem::path(path), std::ios::binary);
+        const std::string detail = host::ConfigRefusalDetail(
+            std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+        if (!detail.empty())
+            text += ": " + detail;
+    }
+    if (result < 0)
+        return Fail(text);
+    std::printf("%s\n", text.c_str());
+    return kExitOk;
+}
+
+// What the driver thread does with the window, from the options.
+host::WindowDriver::Plan PlanOf(const host::HostOptions& options) {
+    host::WindowDriver::Plan plan;
+    if (options.page())
+        plan.page = host::WideFromUtf8(*options.page());
+    plan.press = options.press();
+    if (options.windowImportPath())
+        plan.windowImport = PathFromUtf8(*options.windowImportPath());
+    plan.closeAfterMs = options.closeAfterMs();
+    if (options.screenshot())
+        plan.screenshot = PathFromUtf8(*options.screenshot());
+    if (options.progressScreenshot())
+        plan.progressScreenshot = PathFromUtf8(*options.progressScreenshot());
+    plan.systemMenu = options.systemMenu();
+    if (options.closingScreenshot())
+        plan.closingScreenshot = PathFromUtf8(*options.closingScreenshot());
+    return plan;
+}
+
+// A configuration session on the main thread, as a client runs it, while the driver thread
+// does what the options ask of the window; the pictures taken are printed.
+int RunWindow(const host::HostOptions& options, host::RavelinLibrary& library,
+              const host::SimulatedRecorder& recorder) {
+    const host::WindowDriver::Plan plan = PlanOf(options);
+    host::WindowDriver driver(plan);
+    if (options.user()) {
+        library.initConfigEx()(recorder.handle(), options.language(), 0,
+                               zsimUserId(options.user()->c_str()));
+    } else {
+        library.initConfig()(recorder.handle(), options.language());
+    }
+    driver.Stop();
+
+    if (options.progressScreenshot() && driver.progressScreenshotSaved())
+        std::printf("%s\n", options.progressScreenshot()->c_str());
+    if (options.screenshot() && driver.screenshotSaved())
+        std::printf("%s\n", options.screenshot()->c_str());
+    if (options.closingScreenshot() && driver.closingScreenshotSaved())
+        std::printf("%s\n", options.closingScreenshot()->c_str());
+    if (driver.failed())
+        return kExitFailure;
+    // A window that never came up left the page, the screenshot or the close undone.
+    if (!driver.windowSeen() && (plan.page || plan.closeAfterMs))
+        return Fail("the configuration window did not come up");
+    if (options.screenshot() && !driver.screenshotSaved())
+        return Fail("the window closed before the screenshot");
+    if (options.closingScreenshot() && !driver.closingScreenshotSaved())
+        return Fail("closing asked nothing to take a picture of");
+    if (options.progressScreenshot() && !driver.progressScreenshotSaved())
+        return Fail("no picture of the progress window");
+    return kExitOk;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -61,71 +142,7 @@ int wmain(int argc, wchar_t** argv) {
     if (options.latencyMs() && !recorder.SetLatency(*options.latencyMs(), error))
         return Fail(error);
 
-    if (options.exportPath() || options.importPath()) {
-        const bool import = options.importPath().has_value();
-        const std::wstring path =
-            host::WideFromUtf8(import ? *options.importPath() : *options.exportPath());
-        const std::int32_t user =
-            options.user() ? zsimUserId(options.user()->c_str()) : RAVELIN_ALL_RIGHTS;
-        const std::int32_t result =
-            import ? library.importConfig()(recorder.handle(), path.c_str(), user,
-                                            options.clone() ? RAVELIN_IMPORT_CLONE : 0u)
-                   : library.exportConfig()(recorder.handle(), path.c_str(), user,
-                                            options.secrets() ? RAVELIN_EXPORT_SECRETS : 0u);
-        std::string text = host::ConfigResultText(result, import);
-        if (result <= RAVELIN_CONFIG_NOT_OURS && result >= RAVELIN_CONFIG_COUNTS) {
-            std::ifstream in(std::filesystem::path(path), std::ios::binary);
-            const std::string detail = host::ConfigRefusalDetail(
-                std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
-            if (!detail.empty())
-                text += ": " + detail;
-        }
-        if (result < 0)
-            return Fail(text);
-        std::printf("%s\n", text.c_str());
-        return kExitOk;
-    }
-
-    host::WindowDriver::Plan plan;
-    if (options.page())
-        plan.page = host::WideFromUtf8(*options.page());
-    plan.press = options.press();
-    if (options.windowImportPath())
-        plan.windowImport = PathFromUtf8(*options.windowImportPath());
-    plan.closeAfterMs = options.closeAfterMs();
-    if (options.screenshot())
-        plan.screenshot = PathFromUtf8(*options.screenshot());
-    if (options.progressScreenshot())
-        plan.progressScreenshot = PathFromUtf8(*options.progressScreenshot());
-    plan.systemMenu = options.systemMenu();
-    if (options.closingScreenshot())
-        plan.closingScreenshot = PathFromUtf8(*options.closingScreenshot());
-    host::WindowDriver driver(plan);
-
-    if (options.user()) {
-        library.initConfigEx()(recorder.handle(), options.language(), 0,
-                               zsimUserId(options.user()->c_str()));
-    } else {
-        library.initConfig()(recorder.handle(), options.language());
-    }
-    driver.Stop();
-
-    if (options.progressScreenshot() && driver.progressScreenshotSaved())
-        std::printf("%s\n", options.progressScreenshot()->c_str());
-    if (options.screenshot() && driver.screenshotSaved())
-        std::printf("%s\n", options.screenshot()->c_str());
-    if (options.closingScreenshot() && driver.closingScreenshotSaved())
-        std::printf("%s\n", options.closingScreenshot()->c_str());
-    if (driver.failed())
-        return kExitFailure;
-    // A window that never came up left the page, the screenshot or the close undone.
-    if (!driver.windowSeen() && (plan.page || plan.closeAfterMs))
-        return Fail("the configuration window did not come up");
-    if (options.screenshot() && !driver.screenshotSaved())
-        return Fail("the window closed before the screenshot");
-    if (options.closingScreenshot() && !driver.closingScreenshotSaved())
-        return Fail("closing asked nothing to take a picture of");
-    if (options.progressScreenshot() && !driver.progressScreenshotSaved())
-        return Fail("no picture of the progress window");
-    return kExitOk;
+    if (options.exportPath() || options.importPath())
+        return TransferFile(options, library, recorder);
+    return RunWindow(options, library, recorder);
 }

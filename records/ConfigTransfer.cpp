@@ -1,4 +1,4 @@
-// Configuration files of a recorder: export and import.
+// Configuration files of a recorder: export and work.
 #include "records/ConfigTransfer.h"
 
 #include <algorithm>
@@ -10,12 +10,13 @@
 #include <memory>
 #include <new>
 #include <sstream>
+#include <vector>
 
-#include "records/RecordCalls.h"
 #include "config/ConfigDocument.h"
 #include "config/ConfigError.h"
 #include "config/Identity.h"
 #include "device/ZelDisp.h"
+#include "records/RecordTable.h"
 
 #ifndef RAVELIN_LIBRARY_VERSION
 #define RAVELIN_LIBRARY_VERSION "unknown"
@@ -23,9 +24,6 @@
 
 namespace records {
 namespace {
-
-using config::RecordId;
-using config::RecordMask;
 
 // Far beyond any export; a larger file is not one of ours.
 constexpr std::uintmax_t kLargestFile = 64u << 20;
@@ -54,19 +52,27 @@ std::int32_t CodeOf(config::ConfigFault fault) {
     return kConfigFailed;
 }
 
-std::string RecordLabel(RecordId id, int channel) {
-    std::string label = config::RecordName(id);
-    if (config::IsPerChannel(id))
+std::string RecordLabel(const RecordRow& row, int channel) {
+    std::string label = row.name;
+    if (row.perChannel)
         label.append("[").append(std::to_string(channel)).append("]");
     return label;
 }
 
-std::int32_t SendFailure(RecordId id, int channel) {
-    if (id == RecordId::PtzPoint)
-        return kConfigSendPresetsFailed - channel;
-    if (id == RecordId::PtzCruise)
-        return kConfigSendCruiseFailed - channel;
-    return kConfigSendFailed - (static_cast<int>(id) + 1);
+// A failed send's code: -(100 + n) for the n-th record of the reading held once, and for the
+// k-th per-channel record -(100 * (k + 1) + 100 + channel): -200 and on for the presets, -300
+// and on for the cruises.
+std::int32_t SendFailure(const RecordRow& failed, int channel) {
+    int once = 0;
+    int perChannel = 0;
+    for (const RecordRow& row : Rows()) {
+        if (&row == &failed)
+            break;
+        ++(row.perChannel ? perChannel : once);
+    }
+    if (failed.perChannel)
+        return kConfigSendFailed - 100 * (perChannel + 1) - channel;
+    return kConfigSendFailed - (once + 1);
 }
 
 std::string NowIso8601() {
@@ -83,8 +89,7 @@ std::string NowIso8601() {
 }
 
 // The user's rights: every right for no user, else the device's answer.
-bool ReadRights(ZelHandle handle, std::optional<std::int32_t> user,
-                std::uint8_t (&rights)[kUserRightCount]) {
+bool ReadRights(ZelHandle handle, std::optional<std::int32_t> user, UserRightFlags& rights) {
     std::memset(rights, user ? 0 : 1, sizeof rights);
     if (user && zelDispHisiNewMenuUserListGet(handle, *user, rights) < 0)
         return false;
@@ -93,19 +98,22 @@ bool ReadRights(ZelHandle handle, std::optional<std::int32_t> user,
 
 // The records of the mask in the order of the reading, the Version record always (it tells
 // the channels and the recorder); each channel's records when the mask has them.
-TransferResult ReadRecorder(ZelHandle handle, const RecordMask& mask, device::RecordSet& records,
+TransferResult ReadRecorder(ZelHandle handle, RecordMask mask, device::RecordSet& records,
                             int& channels) {
-    for (int i = 0; i < static_cast<int>(RecordId::PtzPoint); ++i) {
-        const auto id = static_cast<RecordId>(i);
-        if ((mask.Has(id) || id == RecordId::Version) && GetRecord(handle, records, id) < 0)
-            return Result(kConfigReadFailed, "reading " + RecordLabel(id, 0) + " failed");
+    mask.Set(RecordId::Version);
+    const auto read = [&](const RecordRow& row, int channel) -> bool {
+        return !mask.Has(row.id) || GetRecord(handle, records, row.id, channel) >= 0;
+    };
+    for (const RecordRow& row : Rows()) {
+        if (!row.perChannel && !read(row, 0))
+            return Result(kConfigReadFailed, "reading " + RecordLabel(row, 0) + " failed");
     }
     const std::int32_t reported = records.version.videoInputs;  // packed: copied, not bound
     channels = std::clamp<std::int32_t>(reported, 0, device::kMaxChannels);
     for (int c = 0; c < channels; ++c) {
-        for (RecordId id : {RecordId::PtzPoint, RecordId::PtzCruise}) {
-            if (mask.Has(id) && GetRecord(handle, records, id, c) < 0)
-                return Result(kConfigReadFailed, "reading " + RecordLabel(id, c) + " failed");
+        for (const RecordRow& row : Rows()) {
+            if (row.perChannel && !read(row, c))
+                return Result(kConfigReadFailed, "reading " + RecordLabel(row, c) + " failed");
         }
     }
     return Result(kConfigDone, {});
@@ -151,16 +159,14 @@ TransferResult ReplaceFile(const std::filesystem::path& path, const std::string&
 }
 
 // Where the rights come from: the device for a user, or a session that holds them.
-using RightsSource = std::function<bool(std::uint8_t (&)[kUserRightCount])>;
+using RightsSource = std::function<bool(UserRightFlags&)>;
 
 RightsSource DeviceRights(ZelHandle handle, std::optional<std::int32_t> user) {
-    return [handle, user](std::uint8_t(&rights)[kUserRightCount]) {
-        return ReadRights(handle, user, rights);
-    };
+    return [handle, user](UserRightFlags& rights) { return ReadRights(handle, user, rights); };
 }
 
-RightsSource HeldRights(const std::uint8_t (&held)[kUserRightCount]) {
-    return [&held](std::uint8_t(&rights)[kUserRightCount]) {
+RightsSource HeldRights(const UserRightFlags& held) {
+    return [&held](UserRightFlags& rights) {
         std::memcpy(rights, held, sizeof rights);
         return true;
     };
@@ -170,7 +176,7 @@ TransferResult Export(ZelHandle handle, const std::filesystem::path& path,
                       const RightsSource& readRights, std::uint32_t flags) {
     if (path.empty() || (flags & ~kExportSecrets) != 0)
         return Result(kConfigBadArgument, "no file, or unknown flags");
-    std::uint8_t rights[kUserRightCount];
+    UserRightFlags rights;
     if (!readRights(rights))
         return Result(kConfigReadFailed, "reading the user's rights failed");
     const RecordMask visible = VisibleRecords(rights);
@@ -179,79 +185,108 @@ TransferResult Export(ZelHandle handle, const std::filesystem::path& path,
     if (TransferResult read = ReadRecorder(handle, visible, *records, channels); read.code < 0)
         return read;
     config::ExportInfo info{RAVELIN_LIBRARY_VERSION, NowIso8601(), (flags & kExportSecrets) != 0};
-    const std::string text = config::WriteConfigDocument(*records, visible, channels, info);
+    const std::string text =
+        config::WriteConfigDocument(*records, FormatsOf(visible), channels, info);
     if (TransferResult written = ReplaceFile(path, text); written.code < 0)
         return written;
     return Result(kConfigDone, "the configuration was written");
+}
+
+// What an import works with, step by step: the file, the recorder's records as read, and the
+// records the recorder shall hold.
+struct ImportWork {
+    std::optional<config::ConfigDocument> document;
+    RecordMask changeable;
+    std::unique_ptr<device::RecordSet> current = std::make_unique<device::RecordSet>();
+    std::unique_ptr<device::RecordSet> wanted;
+    int channels = 0;
+};
+
+// The whole file is checked before the recorder hears of it.
+TransferResult CheckFile(const std::filesystem::path& path, ImportWork& work) {
+    std::string text;
+    if (TransferResult read = ReadFile(path, text); read.code < 0)
+        return read;
+    try {
+        work.document = config::ConfigDocument::Parse(text, FormatsOf());
+    } catch (const config::ConfigError& e) {
+        return Result(CodeOf(e.fault()), e.what());
+    }
+    return Result(kConfigDone, {});
+}
+
+// The user's rights and the records they let the import change, read from the recorder; a file
+// with more channels than the recorder has is refused.
+TransferResult ReadRecorderFor(ZelHandle handle, const RightsSource& readRights, ImportWork& work) {
+    UserRightFlags rights;
+    if (!readRights(rights))
+        return Result(kConfigReadFailed, "reading the user's rights failed");
+    work.changeable = VisibleRecords(rights);
+    for (const RecordRow& row : Rows()) {
+        if (row.ReadOnly())
+            work.changeable.Set(row.id, false);
+    }
+    if (TransferResult read = ReadRecorder(handle, work.changeable, *work.current, work.channels);
+        read.code < 0)
+        return read;
+    for (const RecordRow& row : Rows()) {
+        const std::size_t entries = work.document->ChannelEntries(row.Format());
+        if (row.perChannel && work.changeable.Has(row.id) && entries > std::size_t(work.channels)) {
+            return Result(kConfigCounts, std::string(row.name) + ": the file has " +
+                                             std::to_string(entries) + " channels, the recorder " +
+                                             std::to_string(work.channels));
+        }
+    }
+    return Result(kConfigDone, {});
+}
+
+// The records as the file would leave them; on another recorder its identity stays its own
+// unless the file is to be cloned onto it.
+void DecideWhatToSend(std::uint32_t flags, ImportWork& work) {
+    work.wanted = std::make_unique<device::RecordSet>(*work.current);
+    work.document->ApplyTo(*work.wanted);
+    const auto& serial = work.document->serialNumber();
+    const bool sameRecorder =
+        serial &&
+        std::memcmp(serial->data(), work.current->version.serialNumber, serial->size()) == 0;
+    if (!sameRecorder && (flags & kImportClone) == 0)
+        config::KeepIdentity(*work.current, *work.wanted);
+}
+
+// Sends, in the order of the reading, each record the user may change that differs; a failure
+// ends the work. Counts the records sent.
+TransferResult Send(ZelHandle handle, const ImportWork& work, std::int32_t& sent) {
+    std::optional<TransferResult> failure;
+    ForEachRecord(work.channels, [&](const RecordRow& row, int channel) {
+        const auto now = RecordBytes(*work.current, row.id, channel);
+        const auto then = RecordBytes(*work.wanted, row.id, channel);
+        if (failure || !work.changeable.Has(row.id) ||
+            std::equal(now.begin(), now.end(), then.begin()))
+            return;
+        if (SetRecord(handle, *work.wanted, row.id, channel) < 0) {
+            failure = Result(SendFailure(row, channel),
+                             "sending " + RecordLabel(row, channel) + " failed after " +
+                                 std::to_string(sent) + " records; nothing was made permanent");
+            return;
+        }
+        ++sent;
+    });
+    return failure.value_or(Result(kConfigDone, {}));
 }
 
 TransferResult Import(ZelHandle handle, const std::filesystem::path& path,
                       const RightsSource& readRights, std::uint32_t flags) {
     if (path.empty() || (flags & ~kImportClone) != 0)
         return Result(kConfigBadArgument, "no file, or unknown flags");
-    // The whole file is checked before the recorder hears of it.
-    std::string text;
-    if (TransferResult read = ReadFile(path, text); read.code < 0)
+    ImportWork work;
+    if (TransferResult checked = CheckFile(path, work); checked.code < 0)
+        return checked;
+    if (TransferResult read = ReadRecorderFor(handle, readRights, work); read.code < 0)
         return read;
-    std::optional<config::ConfigDocument> document;
-    try {
-        document = config::ConfigDocument::Parse(text);
-    } catch (const config::ConfigError& e) {
-        return Result(CodeOf(e.fault()), e.what());
-    }
-
-    std::uint8_t rights[kUserRightCount];
-    if (!readRights(rights))
-        return Result(kConfigReadFailed, "reading the user's rights failed");
-    RecordMask changeable = VisibleRecords(rights);
-    changeable.Set(RecordId::Version, false);
-    changeable.Set(RecordId::HddInfo, false);
-
-    auto current = std::make_unique<device::RecordSet>();
-    int channels = 0;
-    if (TransferResult read = ReadRecorder(handle, changeable, *current, channels); read.code < 0)
-        return read;
-    for (RecordId id : {RecordId::PtzPoint, RecordId::PtzCruise}) {
-        if (changeable.Has(id) && document->ChannelEntries(id) > std::size_t(channels)) {
-            return Result(kConfigCounts, std::string(config::RecordName(id)) + ": the file has " +
-                                             std::to_string(document->ChannelEntries(id)) +
-                                             " channels, the recorder " + std::to_string(channels));
-        }
-    }
-
-    auto wanted = std::make_unique<device::RecordSet>(*current);
-    document->ApplyTo(*wanted);
-    const auto& serial = document->serialNumber();
-    const bool sameRecorder =
-        serial && std::memcmp(serial->data(), current->version.serialNumber, serial->size()) == 0;
-    if (!sameRecorder && (flags & kImportClone) == 0)
-        config::KeepIdentity(*current, *wanted);
-
+    DecideWhatToSend(flags, work);
     std::int32_t sent = 0;
-    // Sends the record when the user may change it and it differs; a failure ends the import.
-    const auto send = [&](RecordId id, int channel) -> std::optional<TransferResult> {
-        const auto now = RecordBytes(*current, id, channel);
-        const auto then = RecordBytes(*wanted, id, channel);
-        if (!changeable.Has(id) || std::equal(now.begin(), now.end(), then.begin()))
-            return std::nullopt;
-        if (SetRecord(handle, *wanted, id, channel) < 0) {
-            return Result(SendFailure(id, channel), "sending " + RecordLabel(id, channel) +
-                                                        " failed after " + std::to_string(sent) +
-                                                        " records; nothing was made permanent");
-        }
-        ++sent;
-        return std::nullopt;
-    };
-    for (int i = 0; i < static_cast<int>(RecordId::PtzPoint); ++i) {
-        if (auto failed = send(static_cast<RecordId>(i), 0))
-            return *failed;
-    }
-    for (int c = 0; c < channels; ++c) {
-        for (RecordId id : {RecordId::PtzPoint, RecordId::PtzCruise}) {
-            if (auto failed = send(id, c))
-                return *failed;
-        }
-    }
+    if (TransferResult sending = Send(handle, work, sent); sending.code < 0)
+        return sending;
     // Made permanent once every send succeeded, as the window does on closing, also when the
     // recorder already held everything.
     zelDispSaveMenu(handle);
@@ -283,14 +318,12 @@ TransferResult ImportConfig(ZelHandle handle, const std::filesystem::path& path,
 }
 
 TransferResult ExportConfigWithRights(ZelHandle handle, const std::filesystem::path& path,
-                                      const std::uint8_t (&rights)[kUserRightCount],
-                                      std::uint32_t flags) {
+                                      const UserRightFlags& rights, std::uint32_t flags) {
     return Guarded([&] { return Export(handle, path, HeldRights(rights), flags); });
 }
 
 TransferResult ImportConfigWithRights(ZelHandle handle, const std::filesystem::path& path,
-                                      const std::uint8_t (&rights)[kUserRightCount],
-                                      std::uint32_t flags) {
+                                      const UserRightFlags& rights, std::uint32_t flags) {
     return Guarded([&] { return Import(handle, path, HeldRights(rights), flags); });
 }
 

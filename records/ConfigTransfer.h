@@ -51,10 +51,8 @@ TransferResult ImportConfig(ZelHandle handle, const std::filesystem::path& path,
                             std::optional<std::int32_t> user, std::uint32_t flags);
 // The same with rights a session already holds (the window's), asking the device for none.
 TransferResult ExportConfigWithRights(ZelHandle handle, const std::filesystem::path& path,
-                                      const std::uint8_t (&rights)[kUserRightCount],
-                                      std::uint32_t flags);
+                                      const UserRightFlags& rights, std::uint32_t flags);
 TransferResult ImportConfigWithRights(ZelHandle handle, const std::filesystem::path& path,
-                                      const std::uint8_t (&rights)[kUserRightCount],
-                                      std::uint32_t flags);
+                                      const UserRightFlags& rights, std::uint32_t flags);
 
 }  // namespace records

@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "records/FetchProgress.h"
 #include "device/ZelDisp.h"
+#include "records/DeviceHandle.h"
+#include "records/FetchProgress.h"
+#include "records/RecordTable.h"
 
 namespace records {
 namespace {
@@ -29,6 +31,13 @@ std::int32_t ClampCount(std::int32_t reported, std::int32_t most) {
 }
 
 }  // namespace
+
+int ReadingCalls(int channels) {
+    int calls = 0;
+    for (const RecordRow& row : Rows())
+        calls += row.perChannel ? channels : 1;
+    return calls;
+}
 
 std::uint32_t LanguageFromSelector(std::uint32_t language) {
     if (language == 0)
@@ -54,42 +63,26 @@ void FetchRights(ZelHandle handle, std::optional<std::int32_t> user, FetchProgre
 }
 
 void FetchConfigCache(FetchProgress* progress) {
-    const ZelHandle h = DeviceHandle;
-    ConfigCacheRecords& c = ConfigCache;
     const Step step(progress);
-    step(zelDispHisiNewMenuNormalGet(h, &c.normal));
-    step(zelDispHisiNewMenuCodeGet(h, &c.code));
-    step(zelDispHisiNewMenuRecTimerGet(h, &c.recTimer));
-    step(zelDispHisiNewMenuSerialsGet(h, &c.serials));
-    step(zelDispHisiNewMenuNetGet(h, &c.net));
-    step(zelDispHisiNewMenuNTPGet(h, &c.ntp));
-    step(zelDispHisiNewMenuDialGet(h, &c.dial));
-    step(zelDispHisiNewMenuDDNSGet(h, &c.ddns));
-    step(zelDispHisiNewMenuSMTPGet(h, &c.smtp));
-    step(zelDispHisiNewMenuAlarmInGet(h, &c.alarmIn));
-    step(zelDispHisiNewMenuVideoLostGet(h, &c.videoLost));
-    step(zelDispHisiNewMenuVideoCoverGet(h, &c.videoCover));
-    step(zelDispHisiNewMenuVideoMotionGet(h, &c.videoMotion));
-    step(zelDispHisiNewMenuPTZGet(h, &c.ptz));
-    step(zelDispHisiNewMenuVideoOutGet(h, &c.videoOut));
-    step(zelDispHisiNewMenuChanNameGet(h, &c.chanName));
-    step(zelDispHisiNewMenuVersionGet(h, &c.version));
-    step(zelDispHisiNewMenuHddInfoGet(h, &c.hddInfo));
-    step(zelDispHisiNewMenuEventGet(h, &c.event));
-    step(zelDispHisiNewMenuRecAdminGet(h, &c.recAdmin));
-    step(zelDispHisiNewMenuAlarmOutGet(h, &c.alarmOut));
+    for (const RecordRow& row : Rows()) {
+        if (!row.perChannel)
+            step(GetRecord(DeviceHandle, ConfigCache, row.id));
+    }
 
     // The counts index the cache's fixed arrays: a device reporting 40 or -3 channels
     // must never address a slot outside them. The Version page shows the raw fields.
-    ChannelCount = ClampCount(c.version.videoInputs, device::kMaxChannels);
-    AlarmInCount = ClampCount(c.version.alarmInputs, device::kMaxAlarmInputs);
-    AlarmOutCount = ClampCount(c.version.alarmOutputs, device::kMaxAlarmOutputs);
+    const device::VersionRecord& version = ConfigCache.version;
+    ChannelCount = ClampCount(version.videoInputs, device::kMaxChannels);
+    AlarmInCount = ClampCount(version.alarmInputs, device::kMaxAlarmInputs);
+    AlarmOutCount = ClampCount(version.alarmOutputs, device::kMaxAlarmOutputs);
     if (progress)
-        progress->SetCalls(progress->Done() + kCallsPerChannel * ChannelCount);
+        progress->SetCalls(progress->Done() + ReadingCalls(ChannelCount) - ReadingCalls(0));
 
-    for (int i = 0; i < ChannelCount; ++i) {
-        step(zelDispHisiNewMenuPTZPointGet(h, i, &c.ptzPoint[i]));
-        step(zelDispHisiNewMenuPTZCruiseGet(h, i, &c.ptzCruise[i]));
+    for (int channel = 0; channel < ChannelCount; ++channel) {
+        for (const RecordRow& row : Rows()) {
+            if (row.perChannel)
+                step(GetRecord(DeviceHandle, ConfigCache, row.id, channel));
+        }
     }
 }
 

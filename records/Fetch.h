@@ -11,9 +11,9 @@ namespace records {
 
 class FetchProgress;
 
-// The reading: one call per record and two per channel, which the Version record tells.
-inline constexpr int kRecordCalls = 21;
-inline constexpr int kCallsPerChannel = 2;
+// The calls of the reading for this many channels: one per record held once, one per
+// per-channel record and channel.
+int ReadingCalls(int channels);
 
 // The text column for the entry's language selector: 0 Chinese, 3 Portuguese, else English.
 std::uint32_t LanguageFromSelector(std::uint32_t language);

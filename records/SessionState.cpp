@@ -3,16 +3,22 @@
 
 #include <cstring>
 
+#include "records/DeviceHandle.h"
+
 namespace records {
 
 std::uint32_t LanguageIndex;
 ZelHandle DeviceHandle;
-std::uint8_t UserRights[kUserRightCount];
+UserRightFlags UserRights;
 std::int32_t ChannelCount;
 std::int32_t AlarmInCount;
 std::int32_t AlarmOutCount;
 std::uint32_t RebootIssued;
 ConfigCacheRecords ConfigCache;
+
+bool Granted(int right) {
+    return right == kNoRight || (right >= 0 && right < kUserRightCount && UserRights[right] != 0);
+}
 
 void ResetSessionForTests() {
     LanguageIndex = 0;

@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "records/DeviceHandle.h"
 #include "records/Fetch.h"
 #include "records/FetchProgress.h"
 #include "session/SessionConfigFiles.h"
@@ -51,9 +52,8 @@ bool RunConfigSession(ZelHandle handle, std::uint32_t language, std::optional<st
     records::DeviceHandle = handle;
     {
         // Gone before the configuration window opens, also when the reading fails.
-        records::FetchProgress progress(records::LanguageIndex,
-                                        (user ? 1 : 0) + records::kRecordCalls +
-                                            records::kCallsPerChannel * device::kMaxChannels);
+        records::FetchProgress progress(
+            records::LanguageIndex, (user ? 1 : 0) + records::ReadingCalls(device::kMaxChannels));
         records::FetchRights(handle, user, &progress);
         records::FetchConfigCache(&progress);
     }

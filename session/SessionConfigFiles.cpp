@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "records/ConfigTransfer.h"
+#include "records/DeviceHandle.h"
 #include "records/Fetch.h"
 #include "records/SessionState.h"
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
+#include "records/Recorder.h"
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
@@ -30,16 +30,24 @@ constexpr int kTreeBitmaps[] = {IDB_MONITOR,        IDB_SHEET,  IDB_TOOLS,
                                 IDB_GEARS,          IDB_FOLDER, IDB_FOLDER_FORBIDDEN,
                                 IDB_SHEET_FORBIDDEN};
 
-constexpr int kNoRight = -1;
+using records::kNoRight;
+using records::RecordId;
 
-// The group nodes under the root, which no page stands for.
-constexpr struct {
+// The right that guards a record, and with it the page that edits it.
+int RightOf(RecordId id) {
+    return records::Row(id).right;
+}
+
+// The group nodes under the root, which no page stands for; the information group is guarded
+// by the right of the records its pages show.
+struct Group {
     std::uint32_t caption;
     int image;
     int right;
     int forbiddenImage;
-} kGroups[] = {
-    {text::kTextSystemInformation, kImageInformation, records::kRightSystemInformation,
+};
+const Group kGroups[] = {
+    {text::kTextSystemInformation, kImageInformation, RightOf(RecordId::Version),
      kImageForbiddenInformation},
     {text::kTextSettingGroup, kImageSetting, kNoRight, kImageSetting},
     {text::kTextAdvanced, kImageAdvanced, kNoRight, kImageAdvanced},
@@ -47,10 +55,6 @@ constexpr struct {
 
 // Made once per loaded library.
 std::unique_ptr<ui::Font> mainFont;
-
-bool Granted(int right) {
-    return right == kNoRight || records::UserRights[right] != 0;
-}
 
 }  // namespace
 
@@ -68,39 +72,40 @@ CMainDlg::~CMainDlg() = default;
 
 std::vector<CMainDlg::PageRow> CMainDlg::Pages() {
     using namespace text;
-    using namespace records;
+    // Pages under a group or another page without a right of their own are guarded by the node
+    // above them; the others by the right of the record they edit.
     return {
         {&version_, kTextVersion, kTextSystemInformation, 1, kNoRight, true},
         {&hddInfo_, kTextHddInfo, kTextSystemInformation, 2, kNoRight, true},
         {&log_, kTextLog, 0, 0, kNoRight, false},
-        {&normal_, kTextGeneral, kTextSettingGroup, 1, kRightGeneral, true},
-        {&code_, kTextEncode, kTextSettingGroup, 2, kRightEncode, true},
-        {&rec_, kTextSchedule, kTextSettingGroup, 3, kRightSchedule, true},
-        {&serial_, kTextRs232, kTextSettingGroup, 4, kRightSerial, true},
-        {&net_, kTextNetwork, kTextSettingGroup, 5, kRightNetwork, true},
+        {&normal_, kTextGeneral, kTextSettingGroup, 1, RightOf(RecordId::Normal), true},
+        {&code_, kTextEncode, kTextSettingGroup, 2, RightOf(RecordId::Code), true},
+        {&rec_, kTextSchedule, kTextSettingGroup, 3, RightOf(RecordId::RecTimer), true},
+        {&serial_, kTextRs232, kTextSettingGroup, 4, RightOf(RecordId::Serials), true},
+        {&net_, kTextNetwork, kTextSettingGroup, 5, RightOf(RecordId::Net), true},
         {&alarmCenter_, kTextAlarmCenter, kTextNetwork, 1, kNoRight, false},
         {&ntp_, kTextNtpServer, kTextNetwork, 2, kNoRight, false},
         {&pppoe_, kTextPppoe, kTextNetwork, 3, kNoRight, false},
         {&ddns_, kTextDdnsServer, kTextNetwork, 4, kNoRight, false},
         {&mail_, kTextEmail, kTextNetwork, 5, kNoRight, false},
-        {&alarm_, kTextAlarm, kTextSettingGroup, 6, kRightAlarm, true},
-        {&videoDetect_, kTextDetect, kTextSettingGroup, 7, kRightDetect, true},
-        {&ptzSet_, kTextPanTiltZoom, kTextSettingGroup, 8, kRightPtz, true},
-        {&videoOut_, kTextDisplay, kTextSettingGroup, 9, kRightDisplay, true},
-        {&exception_, kTextAbnormality, kTextAdvanced, 1, kNoRight, true},
-        {&recAdmin_, kTextManageRecord, kTextAdvanced, 3, kNoRight, false},
-        {&alarmOut_, kTextAlarmOut, kTextAdvanced, 2, kNoRight, false},
+        {&alarm_, kTextAlarm, kTextSettingGroup, 6, RightOf(RecordId::AlarmIn), true},
+        {&videoDetect_, kTextDetect, kTextSettingGroup, 7, RightOf(RecordId::VideoLost), true},
+        {&ptzSet_, kTextPanTiltZoom, kTextSettingGroup, 8, RightOf(RecordId::Ptz), true},
+        {&videoOut_, kTextDisplay, kTextSettingGroup, 9, RightOf(RecordId::VideoOut), true},
+        {&exception_, kTextAbnormality, kTextAdvanced, 1, RightOf(RecordId::Event), true},
+        {&recAdmin_, kTextManageRecord, kTextAdvanced, 3, RightOf(RecordId::RecAdmin), false},
+        {&alarmOut_, kTextAlarmOut, kTextAdvanced, 2, RightOf(RecordId::AlarmOut), false},
     };
 }
 
 bool CMainDlg::RightsCheck(std::u16string_view caption) {
     for (const auto& group : kGroups) {
         if (group.right != kNoRight && caption == Text(group.caption))
-            return Granted(group.right);
+            return records::Granted(group.right);
     }
     for (const PageRow& row : Pages()) {
         if (row.right != kNoRight && caption == Text(row.caption))
-            return Granted(row.right);
+            return records::Granted(row.right);
     }
     return true;
 }
@@ -131,7 +136,7 @@ void CMainDlg::BuildTree() {
     std::vector<ui::TreeItem> expanded = {root};
     for (const auto& group : kGroups) {
         // A forbidden group shows no pages.
-        const bool granted = Granted(group.right);
+        const bool granted = records::Granted(group.right);
         const int image = granted ? group.image : group.forbiddenImage;
         const ui::TreeItem item = tree.InsertItem(root, Text(group.caption), image, image);
         if (granted)
@@ -154,7 +159,7 @@ void CMainDlg::AddPageNodes(ui::TreeItem item, std::uint32_t parent) {
     for (const PageRow& row : children) {
         // The pages of the information group carry its image; a forbidden page has no
         // children.
-        const bool granted = Granted(row.right);
+        const bool granted = records::Granted(row.right);
         const int image = parent == text::kTextSystemInformation ? kImageInformation
                           : granted                              ? kImagePage
                                                                  : kImageForbiddenPage;
@@ -261,5 +266,5 @@ void CMainDlg::ReloadPages() {
 
 void CMainDlg::OnDestroy() {
     if (records::RebootIssued == 0)
-        zelDispSaveMenu(records::DeviceHandle);
+        records::MakePermanent();
 }

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
@@ -14,9 +13,7 @@
 using device::AlarmInEntry;
 using device::AlarmInRecord;
 
-CAlarmDlg::CAlarmDlg()
-    : RecordPage(IDD_ALARM, text::kTextAlarm, records::ConfigCache.alarmIn,
-                 zelDispHisiNewMenuAlarmInGet, zelDispHisiNewMenuAlarmInSet) {}
+CAlarmDlg::CAlarmDlg() : RecordPage(IDD_ALARM, text::kTextAlarm, records::RecordId::AlarmIn) {}
 
 void CAlarmDlg::SetUpControls() {
     pages::SetCaptions(*this, {

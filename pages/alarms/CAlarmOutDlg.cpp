@@ -2,7 +2,6 @@
 #include "pages/alarms/CAlarmOutDlg.h"
 
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
@@ -24,8 +23,7 @@ constexpr pages::ModeColumns::Column kColumns[kMaxAlarmOutputs] = {
 }  // namespace
 
 CAlarmOutDlg::CAlarmOutDlg()
-    : RecordPage(IDD_ALARMOUT, text::kTextAlarmOut, records::ConfigCache.alarmOut,
-                 zelDispHisiNewMenuAlarmOutGet, zelDispHisiNewMenuAlarmOutSet),
+    : RecordPage(IDD_ALARMOUT, text::kTextAlarmOut, records::RecordId::AlarmOut),
       columns_(kColumns, {IDC_ALARMOUT_ALL_STOP, IDC_ALARMOUT_ALL_MANUAL, IDC_ALARMOUT_ALL_AUTO}) {}
 
 void CAlarmOutDlg::SetUpControls() {

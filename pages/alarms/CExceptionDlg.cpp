@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
@@ -29,8 +28,7 @@ constexpr std::uint32_t kAbnormalityTexts[kAbnormalities] = {
 }  // namespace
 
 CExceptionDlg::CExceptionDlg()
-    : RecordPage(IDD_EXCEPTION, text::kTextAbnormality, records::ConfigCache.event,
-                 zelDispHisiNewMenuEventGet, zelDispHisiNewMenuEventSet) {}
+    : RecordPage(IDD_EXCEPTION, text::kTextAbnormality, records::RecordId::Event) {}
 
 void CExceptionDlg::SetUpControls() {
     pages::SetCaptions(*this, {

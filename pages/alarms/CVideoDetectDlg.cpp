@@ -5,7 +5,6 @@
 #include <type_traits>
 
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
@@ -42,12 +41,9 @@ Entry DefaultEntry(int channel) {
 
 CVideoDetectDlg::CVideoDetectDlg()
     : SettingsPage(IDD_VIDEODETECT, text::kTextDetect, SavePolicy::OnceAtEnd),
-      lostRecord_(records::ConfigCache.videoLost, zelDispHisiNewMenuVideoLostGet,
-                  zelDispHisiNewMenuVideoLostSet),
-      coverRecord_(records::ConfigCache.videoCover, zelDispHisiNewMenuVideoCoverGet,
-                   zelDispHisiNewMenuVideoCoverSet),
-      motionRecord_(records::ConfigCache.videoMotion, zelDispHisiNewMenuVideoMotionGet,
-                    zelDispHisiNewMenuVideoMotionSet) {
+      lostRecord_(records::RecordId::VideoLost),
+      coverRecord_(records::RecordId::VideoCover),
+      motionRecord_(records::RecordId::VideoMotion) {
     lostRecord_.SetEditor({
         [this](const VideoLostRecord& r) { LoadRecord(kVideoLoss, lost_, r); },
         [this](VideoLostRecord& r) { StoreRecord(r, lost_); },

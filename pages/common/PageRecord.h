@@ -1,17 +1,17 @@
-// A record of the configuration cache as a page edits it: where the cache holds it, the device
-// functions that fetch and send it, how Save builds it, and the page's functions that show it
-// on the controls and build it from them. Pages see only their typed records; the bytes move
-// here, in one place.
+// A record of the configuration cache as a page edits it: which record of the recorder it is
+// (and, for a per-channel record, which channel the page works on), how Save builds it, and the
+// page's functions that show it on the controls and build it from them. Pages see only their
+// typed records; the bytes move here and in the record layer, which reads and sends them.
 #pragma once
 
 #include <cstdint>
 #include <cstring>
 #include <functional>
 #include <span>
+#include <stdexcept>
 
-#include "records/SessionState.h"
-#include "device/CallConv.h"
-#include "device/Limits.h"
+#include "records/RecordTable.h"
+#include "records/Recorder.h"
 
 namespace pages {
 
@@ -22,13 +22,22 @@ enum class Build { FromCache, FromZeros };
 // What the settings protocol needs of a record, whatever its type.
 class PageRecord {
   public:
+    PageRecord(records::RecordId id, const int* channel) : id_(id), channel_(channel) {}
     virtual ~PageRecord() = default;
 
+    records::RecordId Id() const { return id_; }
+    // The channel the page works on; 0 for a record held once.
+    int Channel() const { return channel_ ? *channel_ : 0; }
+
     // The record's bytes in the cache; empty when there is no record to edit.
-    virtual std::span<std::uint8_t> Cached() = 0;
-    // Fetch into out and send from in (both the record's size); negative results are failures.
-    virtual std::int32_t Get(std::span<std::uint8_t> out) = 0;
-    virtual std::int32_t Set(std::span<const std::uint8_t> in) = 0;
+    std::span<std::uint8_t> Cached() { return records::CachedBytes(id_, Channel()); }
+    // Reads it again into the cache; false, with the cache as it was, when that fails.
+    bool Reread() { return records::RereadRecord(id_, Channel()); }
+    // Sends it (the record's size); the cache takes it once the recorder did. Negative results
+    // are failures.
+    std::int32_t Send(std::span<const std::uint8_t> bytes) {
+        return records::SendRecord(id_, Channel(), bytes);
+    }
 
     // The page's side: show a record on the controls, write the controls into one, and tell
     // whether a change needs a restart of the recorder.
@@ -38,6 +47,10 @@ class PageRecord {
                                     std::span<const std::uint8_t> cached) = 0;
 
     virtual Build BuildMode() const = 0;
+
+  private:
+    records::RecordId id_;
+    const int* channel_;
 };
 
 // A record of type Record: held once in the cache, or once per channel and addressed by the
@@ -45,11 +58,6 @@ class PageRecord {
 template <typename Record>
 class TypedRecord : public PageRecord {
   public:
-    using Getter = std::int32_t(ZEL_CALL*)(ZelHandle, Record*);
-    using Setter = std::int32_t(ZEL_CALL*)(ZelHandle, const Record*);
-    using ChannelGetter = std::int32_t(ZEL_CALL*)(ZelHandle, std::int32_t, Record*);
-    using ChannelSetter = std::int32_t(ZEL_CALL*)(ZelHandle, std::int32_t, const Record*);
-
     // The page's functions over the typed record; an empty key-settings check means none.
     struct Editor {
         std::function<void(const Record&)> load;
@@ -57,50 +65,24 @@ class TypedRecord : public PageRecord {
         std::function<bool(const Record& sent, const Record& cached)> keySettingsChanged;
     };
 
-    TypedRecord(Record& cached, Getter get, Setter set, Build build = Build::FromCache)
-        : cached_(&cached), get_(get), set_(set), build_(build) {}
+    explicit TypedRecord(records::RecordId id, Build build = Build::FromCache)
+        : PageRecord(id, nullptr), build_(build) {
+        CheckLayout(id);
+    }
 
     // A per-channel record; channel names the slot and is read at every access.
-    TypedRecord(Record (&slots)[device::kMaxChannels], const int& channel, ChannelGetter get,
-                ChannelSetter set)
-        : slots_(slots),
-          channel_(&channel),
-          channelGet_(get),
-          channelSet_(set),
-          build_(Build::FromCache) {}
+    TypedRecord(records::RecordId id, const int& channel)
+        : PageRecord(id, &channel), build_(Build::FromCache) {
+        CheckLayout(id);
+    }
 
     void SetEditor(Editor editor) { editor_ = std::move(editor); }
 
-    // The cached record, or null (a channel the recorder does not have).
+    // The cached record, or null (a channel the recorder does not have). Records are packed:
+    // the cache's bytes are the record.
     Record* CachedRecord() {
-        if (!slots_)
-            return cached_;
-        return HasChannel() ? &slots_[*channel_] : nullptr;
-    }
-
-    std::span<std::uint8_t> Cached() override {
-        Record* record = CachedRecord();
-        if (!record)
-            return {};
-        return {reinterpret_cast<std::uint8_t*>(record), sizeof(Record)};
-    }
-
-    std::int32_t Get(std::span<std::uint8_t> out) override {
-        if (out.size() != sizeof(Record))
-            return -1;
-        auto* record = reinterpret_cast<Record*>(out.data());
-        if (!slots_)
-            return get_(records::DeviceHandle, record);
-        return HasChannel() ? channelGet_(records::DeviceHandle, *channel_, record) : -1;
-    }
-
-    std::int32_t Set(std::span<const std::uint8_t> in) override {
-        if (in.size() != sizeof(Record))
-            return -1;
-        const auto* record = reinterpret_cast<const Record*>(in.data());
-        if (!slots_)
-            return set_(records::DeviceHandle, record);
-        return HasChannel() ? channelSet_(records::DeviceHandle, *channel_, record) : -1;
+        const std::span<std::uint8_t> cached = Cached();
+        return cached.empty() ? nullptr : reinterpret_cast<Record*>(cached.data());
     }
 
     void Load(std::span<const std::uint8_t> bytes) override {
@@ -124,8 +106,11 @@ class TypedRecord : public PageRecord {
     Build BuildMode() const override { return build_; }
 
   private:
-    // Only channels the recorder has are addressed; never a fallback to another slot.
-    bool HasChannel() const { return *channel_ >= 0 && *channel_ < records::ChannelCount; }
+    // A page bound to a record of another layout is a fault of the page, found when it is made.
+    static void CheckLayout(records::RecordId id) {
+        if (records::Row(id).size != sizeof(Record))
+            throw std::logic_error("a page record bound to a record of another layout");
+    }
 
     static Record FromBytes(std::span<const std::uint8_t> bytes) {
         Record record;
@@ -133,39 +118,8 @@ class TypedRecord : public PageRecord {
         return record;
     }
 
-    Record* cached_ = nullptr;
-    Getter get_ = nullptr;
-    Setter set_ = nullptr;
-    Record* slots_ = nullptr;
-    const int* channel_ = nullptr;
-    ChannelGetter channelGet_ = nullptr;
-    ChannelSetter channelSet_ = nullptr;
     Build build_;
     Editor editor_;
 };
-
-// Reads a record again into the cache, through a temporary: a failing read leaves the cache as
-// it was, whatever the device wrote into its buffer. Returns whether it was read.
-template <typename Record>
-bool RereadRecord(Record& cached, std::int32_t(ZEL_CALL* get)(ZelHandle, Record*)) {
-    Record fetched{};
-    if (get(records::DeviceHandle, &fetched) < 0)
-        return false;
-    cached = fetched;
-    return true;
-}
-
-// The same for one channel's slot of a per-channel record.
-template <typename Record>
-bool RereadChannelRecord(Record (&slots)[device::kMaxChannels], int channel,
-                         std::int32_t(ZEL_CALL* get)(ZelHandle, std::int32_t, Record*)) {
-    if (channel < 0 || channel >= records::ChannelCount)
-        return false;
-    Record fetched{};
-    if (get(records::DeviceHandle, channel, &fetched) < 0)
-        return false;
-    slots[channel] = fetched;
-    return true;
-}
 
 }  // namespace pages

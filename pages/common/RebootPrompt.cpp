@@ -1,8 +1,8 @@
 // The shared question whether the recorder shall restart now.
 #include "pages/common/RebootPrompt.h"
 
+#include "records/Recorder.h"
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "text/TextIds.h"
 #include "ui/Backend.h"
@@ -16,8 +16,8 @@ void RebootPrompt() {
         ui::kMbYesNo | ui::kMbIconExclamation);
     if (answer != ui::kIdYes)
         return;
-    zelDispSaveMenu(records::DeviceHandle);
-    zelDispRebootDVR(records::DeviceHandle);
+    records::MakePermanent();
+    records::Restart();
     records::RebootIssued = 1;
 }
 

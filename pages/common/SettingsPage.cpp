@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "pages/common/RebootPrompt.h"
 #include "res/resource.h"
@@ -11,6 +10,54 @@
 #include "ui/Styles.h"
 
 namespace pages {
+namespace {
+
+// Marks the page's own exchange with the recorder for as long as it runs.
+class Exchanging {
+  public:
+    explicit Exchanging(bool& flag) : flag_(flag) { flag_ = true; }
+    ~Exchanging() { flag_ = false; }
+    Exchanging(const Exchanging&) = delete;
+    Exchanging& operator=(const Exchanging&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+}  // namespace
+
+SettingsPage::~SettingsPage() {
+    records::StopWatching(*this);
+}
+
+void SettingsPage::AddRecord(PageRecord& record) {
+    records_.push_back(&record);
+    records::Watch(record.Id(), *this);
+}
+
+void SettingsPage::RecordChanged(records::RecordId id, int channel) {
+    // The page's own exchanges take their baselines themselves.
+    if (exchanging_ || !HasWindow() || baselines_.size() != records_.size())
+        return;
+    UpdateData(ui::Direction::FromControls);
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+        PageRecord& record = *records_[i];
+        if (record.Id() != id || record.Channel() != channel || record.Cached().empty())
+            continue;
+        // Bytes the page builds from the cache follow it, in what the page builds now and in
+        // what it would have built untouched; the bytes the page writes itself keep their
+        // baseline, so that its own edits stay pending and nothing else becomes so.
+        const Bytes now = Outgoing(record);
+        const Bytes before = OutgoingOverBaseCache(i);
+        for (std::size_t b = 0; b < now.size() && b < before.size(); ++b) {
+            if (now[b] != before[b])
+                baselines_[i][b] = now[b];
+        }
+        const std::span<const std::uint8_t> cached = record.Cached();
+        baseCaches_[i].assign(cached.begin(), cached.end());
+    }
+    NotifyPending();
+}
 
 bool SettingsPage::OnInitDialog() {
     const bool result = PageDialog::OnInitDialog();
@@ -70,31 +117,35 @@ bool SettingsPage::OnCommand(int id, int code) {
 void SettingsPage::Save() {
     UpdateData(ui::Direction::FromControls);
     bool succeeded = true;
-    for (std::size_t i = 0; i < records_.size(); ++i) {
-        PageRecord* record = records_[i];
-        const std::span<std::uint8_t> cached = record->Cached();
-        if (cached.empty()) {
-            succeeded = false;
-            break;
-        }
-        const Bytes outgoing = Outgoing(*record);
-        if (std::equal(outgoing.begin(), outgoing.end(), cached.begin())) {
+    {
+        const Exchanging exchanging(exchanging_);
+        for (std::size_t i = 0; i < records_.size(); ++i) {
+            PageRecord* record = records_[i];
+            const std::span<std::uint8_t> cached = record->Cached();
+            if (cached.empty()) {
+                succeeded = false;
+                break;
+            }
+            const Bytes outgoing = Outgoing(*record);
+            if (std::equal(outgoing.begin(), outgoing.end(), cached.begin())) {
+                Remember(i, outgoing);
+                continue;
+            }
+            // The cache takes what was sent; the restart question compares with what it held.
+            const Bytes before(cached.begin(), cached.end());
+            if (record->Send(outgoing) < 0) {
+                succeeded = false;
+                break;
+            }
+            if (policy_ == SavePolicy::AfterEachSet)
+                records::MakePermanent();
+            if (record->KeySettingsChanged(outgoing, before))
+                RebootPrompt();
             Remember(i, outgoing);
-            continue;
         }
-        if (record->Set(outgoing) < 0) {
-            succeeded = false;
-            break;
-        }
-        if (policy_ == SavePolicy::AfterEachSet)
-            zelDispSaveMenu(records::DeviceHandle);
-        if (record->KeySettingsChanged(outgoing, cached))
-            RebootPrompt();
-        std::copy(outgoing.begin(), outgoing.end(), cached.begin());
-        Remember(i, outgoing);
+        if (succeeded && policy_ == SavePolicy::OnceAtEnd)
+            records::MakePermanent();
     }
-    if (succeeded && policy_ == SavePolicy::OnceAtEnd)
-        zelDispSaveMenu(records::DeviceHandle);
     NotifyPending();
     ShowResult(succeeded);
 }
@@ -102,18 +153,16 @@ void SettingsPage::Save() {
 void SettingsPage::Refresh() {
     // Each record is read into a temporary: a Get that fails may have written into its buffer,
     // so nothing it fetched is used, and that record's controls, working copy and cache stay.
+    const Exchanging exchanging(exchanging_);
     bool succeeded = true;
     std::vector<bool> loaded(records_.size(), false);
     for (std::size_t i = 0; i < records_.size(); ++i) {
         PageRecord* record = records_[i];
-        const std::span<std::uint8_t> cached = record->Cached();
-        Bytes fetched(cached.size());
-        if (cached.empty() || record->Get(fetched) < 0) {
+        if (!record->Reread()) {
             succeeded = false;
             continue;
         }
-        record->Load(fetched);
-        std::copy(fetched.begin(), fetched.end(), cached.begin());
+        record->Load(record->Cached());
         loaded[i] = true;
     }
     if (succeeded)
@@ -189,16 +238,37 @@ SettingsPage::Bytes SettingsPage::Outgoing(PageRecord& record) {
     return outgoing;
 }
 
+SettingsPage::Bytes SettingsPage::OutgoingOverBaseCache(std::size_t i) {
+    PageRecord& record = *records_[i];
+    const std::span<std::uint8_t> cached = record.Cached();
+    if (baseCaches_[i].size() != cached.size())
+        return Outgoing(record);
+    // The page builds from the cache (and may look at it while it does): the cache holds what
+    // it held then, for as long as the page builds.
+    const Bytes held(cached.begin(), cached.end());
+    std::copy(baseCaches_[i].begin(), baseCaches_[i].end(), cached.begin());
+    Bytes built = Outgoing(record);
+    std::copy(held.begin(), held.end(), cached.begin());
+    return built;
+}
+
 void SettingsPage::TakeBaselines() {
     UpdateData(ui::Direction::FromControls);
     baselines_.clear();
-    for (PageRecord* record : records_)
+    baseCaches_.clear();
+    for (PageRecord* record : records_) {
         baselines_.push_back(Outgoing(*record));
+        const std::span<const std::uint8_t> cached = record->Cached();
+        baseCaches_.emplace_back(cached.begin(), cached.end());
+    }
 }
 
 void SettingsPage::Remember(std::size_t record, const Bytes& built) {
-    if (record < baselines_.size())
-        baselines_[record] = built;
+    if (record >= baselines_.size())
+        return;
+    baselines_[record] = built;
+    const std::span<const std::uint8_t> cached = records_[record]->Cached();
+    baseCaches_[record].assign(cached.begin(), cached.end());
 }
 
 void SettingsPage::ShowResult(bool succeeded) {

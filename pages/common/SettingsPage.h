@@ -9,10 +9,11 @@
 
 #include "pages/common/PageDialog.h"
 #include "pages/common/PageRecord.h"
+#include "records/RecordWatch.h"
 
 namespace pages {
 
-class SettingsPage : public PageDialog {
+class SettingsPage : public PageDialog, private records::RecordWatcher {
   public:
     // When a Save makes the recorder keep what it was sent.
     enum class SavePolicy {
@@ -23,6 +24,9 @@ class SettingsPage : public PageDialog {
     SettingsPage(int templateId, std::uint32_t titleId,
                  SavePolicy policy = SavePolicy::AfterEachSet)
         : PageDialog(templateId, titleId), policy_(policy) {}
+    ~SettingsPage() override;
+    SettingsPage(const SettingsPage&) = delete;
+    SettingsPage& operator=(const SettingsPage&) = delete;
 
     // The common buttons.
     void Save();
@@ -39,8 +43,9 @@ class SettingsPage : public PageDialog {
     bool HasPendingEdits() override;
 
   protected:
-    // The records the page sends, in the order they are sent. Called in the constructor.
-    void AddRecord(PageRecord& record) { records_.push_back(&record); }
+    // The records the page sends, in the order they are sent; the page hears when another page
+    // changes one of them in the cache. Called in the constructor.
+    void AddRecord(PageRecord& record);
 
     // Captions, value lists and edit limits; runs once when the page is made, before the
     // controls are loaded from the cached records.
@@ -53,7 +58,7 @@ class SettingsPage : public PageDialog {
     virtual void CopyEntry() {}
     virtual bool PasteEntry() { return false; }
     // After a Refresh that read every record: records the page shows but does not send, read
-    // again through RereadRecord, whose failures keep the cache and show nothing.
+    // again through records::RereadRecord, whose failures keep the cache and show nothing.
     virtual void RefreshCompanions() {}
 
     // "Succeed" or "Failed", owned by the page.
@@ -65,26 +70,32 @@ class SettingsPage : public PageDialog {
 
   private:
     using Bytes = std::vector<std::uint8_t>;
+    // Another page's Save or Refresh, or an import, changed a record the page shows.
+    void RecordChanged(records::RecordId id, int channel) override;
     // The record Save would build from the controls (and the working copy), whose value
     // members have been read; empty when there is no cached record.
     Bytes Outgoing(PageRecord& record);
+    // What the page would build now over the cache as it was when the record's baseline was
+    // taken.
+    Bytes OutgoingOverBaseCache(std::size_t record);
     // What the page builds now becomes what it is compared with, for every record.
     void TakeBaselines();
     void Remember(std::size_t record, const Bytes& built);
 
     std::vector<PageRecord*> records_;
-    std::vector<Bytes> baselines_;  // one per record, once the page is made
+    std::vector<Bytes> baselines_;   // one per record, once the page is made
+    std::vector<Bytes> baseCaches_;  // the cached record each baseline was built over
     SavePolicy policy_;
+    bool exchanging_ = false;  // the page's own Save or Refresh is under way
 };
 
 // A page that edits one record: it says how the controls show the record and build it.
 template <typename Record>
 class RecordPage : public SettingsPage {
   public:
-    RecordPage(int templateId, std::uint32_t titleId, Record& cached,
-               typename TypedRecord<Record>::Getter get, typename TypedRecord<Record>::Setter set,
+    RecordPage(int templateId, std::uint32_t titleId, records::RecordId id,
                Build build = Build::FromCache)
-        : SettingsPage(templateId, titleId), record_(cached, get, set, build) {
+        : SettingsPage(templateId, titleId), record_(id, build) {
         record_.SetEditor({
             [this](const Record& record) { Load(record); },
             [this](Record& record) { Store(record); },

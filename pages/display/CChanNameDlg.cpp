@@ -6,7 +6,6 @@
 
 #include "records/SessionState.h"
 #include "device/Utf8Field.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
@@ -24,8 +23,7 @@ int EditId(int channel) {
 }  // namespace
 
 CChanNameDlg::CChanNameDlg()
-    : RecordPage(IDD_CHANNAME, text::kTextChannelName, records::ConfigCache.chanName,
-                 zelDispHisiNewMenuChanNameGet, zelDispHisiNewMenuChanNameSet) {}
+    : RecordPage(IDD_CHANNAME, text::kTextChannelName, records::RecordId::ChanName) {}
 
 void CChanNameDlg::SetUpControls() {
     SetDlgItemText(IDC_CHANNAME_CANCEL, pages::Text(text::kTextCancel));

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
+#include "records/Recorder.h"
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/display/CChanNameDlg.h"
 #include "pages/common/PageRecord.h"
 #include "pages/common/PageText.h"
@@ -48,8 +48,7 @@ void TakeRow(const ui::Dialog& page, int firstId, std::uint8_t* bytes, int shown
 }  // namespace
 
 CVideoOutDlg::CVideoOutDlg()
-    : RecordPage(IDD_VIDEOOUT, text::kTextDisplay, records::ConfigCache.videoOut,
-                 zelDispHisiNewMenuVideoOutGet, zelDispHisiNewMenuVideoOutSet) {}
+    : RecordPage(IDD_VIDEOOUT, text::kTextDisplay, records::RecordId::VideoOut) {}
 
 void CVideoOutDlg::SetUpControls() {
     pages::SetCaptions(*this, {
@@ -135,7 +134,7 @@ void CVideoOutDlg::LoadDefaults() {
 }
 
 void CVideoOutDlg::RefreshCompanions() {
-    pages::RereadRecord(records::ConfigCache.chanName, zelDispHisiNewMenuChanNameGet);
+    records::RereadRecord(records::RecordId::ChanName);
 }
 
 void CVideoOutDlg::DoDataExchange(ui::DataExchange& dx) {

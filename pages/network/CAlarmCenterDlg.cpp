@@ -2,14 +2,12 @@
 #include "pages/network/CAlarmCenterDlg.h"
 
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
 
 CAlarmCenterDlg::CAlarmCenterDlg()
-    : RecordPage(IDD_ALARMCENTER, text::kTextAlarmCenter, records::ConfigCache.net,
-                 zelDispHisiNewMenuNetGet, zelDispHisiNewMenuNetSet) {}
+    : RecordPage(IDD_ALARMCENTER, text::kTextAlarmCenter, records::RecordId::Net) {}
 
 void CAlarmCenterDlg::SetUpControls() {
     SetDlgItemText(IDC_ALARMCENTER_1_LABEL, pages::NumberedText(text::kTextAlarmCenter, 1));

@@ -2,7 +2,6 @@
 #include "pages/network/CDDNSDlg.h"
 
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "text/TextIds.h"
 
@@ -17,8 +16,8 @@ constexpr const char16_t* kProviders[] = {
 }  // namespace
 
 CDDNSDlg::CDDNSDlg()
-    : RecordPage(IDD_DDNS, text::kTextDdnsServer, records::ConfigCache.ddns,
-                 zelDispHisiNewMenuDDNSGet, zelDispHisiNewMenuDDNSSet, pages::Build::FromZeros) {}
+    : RecordPage(IDD_DDNS, text::kTextDdnsServer, records::RecordId::Ddns,
+                 pages::Build::FromZeros) {}
 
 void CDDNSDlg::SetUpControls() {
     pages::SetCaptions(*this, {

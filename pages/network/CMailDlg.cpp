@@ -4,13 +4,11 @@
 #include <string>
 
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "text/TextIds.h"
 
 CMailDlg::CMailDlg()
-    : RecordPage(IDD_MAIL, text::kTextEmail, records::ConfigCache.smtp, zelDispHisiNewMenuSMTPGet,
-                 zelDispHisiNewMenuSMTPSet, pages::Build::FromZeros) {}
+    : RecordPage(IDD_MAIL, text::kTextEmail, records::RecordId::Smtp, pages::Build::FromZeros) {}
 
 void CMailDlg::SetUpControls() {
     // "SMTP" and the word for server, with no blank between them.

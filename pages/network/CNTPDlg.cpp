@@ -2,7 +2,6 @@
 #include "pages/network/CNTPDlg.h"
 
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "text/TextIds.h"
 #include "ui/Format.h"
@@ -37,8 +36,7 @@ ui::DateTimeValue StartTime(int hour, int minute) {
 }  // namespace
 
 CNTPDlg::CNTPDlg()
-    : RecordPage(IDD_NTP, text::kTextNtpServer, records::ConfigCache.ntp, zelDispHisiNewMenuNTPGet,
-                 zelDispHisiNewMenuNTPSet, pages::Build::FromZeros) {}
+    : RecordPage(IDD_NTP, text::kTextNtpServer, records::RecordId::Ntp, pages::Build::FromZeros) {}
 
 void CNTPDlg::SetUpControls() {
     pages::SetCaptions(*this, {

@@ -3,7 +3,6 @@
 
 #include "records/SessionState.h"
 #include "device/Ipv4.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
@@ -19,9 +18,7 @@ std::uint16_t Port(const std::u16string& text) {
 
 }  // namespace
 
-CNetDlg::CNetDlg()
-    : RecordPage(IDD_NET, text::kTextNetwork, records::ConfigCache.net, zelDispHisiNewMenuNetGet,
-                 zelDispHisiNewMenuNetSet) {}
+CNetDlg::CNetDlg() : RecordPage(IDD_NET, text::kTextNetwork, records::RecordId::Net) {}
 
 void CNetDlg::SetUpControls() {
     pages::SetCaptions(*this, {

@@ -2,13 +2,11 @@
 #include "pages/network/CPPPOEDlg.h"
 
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "text/TextIds.h"
 
 CPPPOEDlg::CPPPOEDlg()
-    : RecordPage(IDD_PPPOE, text::kTextPppoe, records::ConfigCache.dial, zelDispHisiNewMenuDialGet,
-                 zelDispHisiNewMenuDialSet, pages::Build::FromZeros) {}
+    : RecordPage(IDD_PPPOE, text::kTextPppoe, records::RecordId::Dial, pages::Build::FromZeros) {}
 
 void CPPPOEDlg::SetUpControls() {
     pages::SetCaptions(*this, {

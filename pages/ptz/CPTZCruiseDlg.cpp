@@ -2,7 +2,6 @@
 #include "pages/ptz/CPTZCruiseDlg.h"
 
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
@@ -28,8 +27,7 @@ constexpr int kNoPreset = 0;  // the "None" entry, first in every slot
 CPTZCruiseDlg::CPTZCruiseDlg(int channel)
     : SettingsPage(IDD_PTZCRUISE, text::kTextCruise),
       channel_(channel),
-      record_(records::ConfigCache.ptzCruise, channel_, zelDispHisiNewMenuPTZCruiseGet,
-              zelDispHisiNewMenuPTZCruiseSet) {
+      record_(records::RecordId::PtzCruise, channel_) {
     record_.SetEditor({
         [this](const device::PtzCruiseRecord& cruise) {
             working_ = cruise;

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "records/Recorder.h"
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/ptz/CPTZCruiseDlg.h"
 #include "pages/ptz/CPrePointDlg.h"
 #include "pages/ptz/PtzProtocolList.h"
@@ -47,9 +47,7 @@ void SetDefaults(PtzChannel& entry, int channel) {
 
 }  // namespace
 
-CPTZSetDlg::CPTZSetDlg()
-    : RecordPage(IDD_PTZSET, text::kTextPanTiltZoom, records::ConfigCache.ptz,
-                 zelDispHisiNewMenuPTZGet, zelDispHisiNewMenuPTZSet) {}
+CPTZSetDlg::CPTZSetDlg() : RecordPage(IDD_PTZSET, text::kTextPanTiltZoom, records::RecordId::Ptz) {}
 
 void CPTZSetDlg::SetUpControls() {
     pages::SetCaptions(*this, {
@@ -88,8 +86,7 @@ void CPTZSetDlg::FillProtocols() {
     protocols.AddString(pages::Text(text::kTextNone), 0);
     // Zeroed, so that a list the recorder leaves unterminated ends within the buffer.
     std::array<char, device::kPtzProtocolBufferSize> buffer{};
-    const std::int32_t length =
-        zelDispHisiNewMenuPTZProtocolGet(records::DeviceHandle, buffer.data());
+    const std::int32_t length = records::ReadProtocolList(buffer);
     for (const PtzProtocol& protocol : ParsePtzProtocolList(buffer, length))
         protocols.AddString(protocol.name, protocol.code);
 }
@@ -174,9 +171,8 @@ void CPTZSetDlg::LoadAllDefaults() {
 void CPTZSetDlg::RefreshCompanions() {
     // Each channel's presets and tours; a failing read keeps that channel's cached record.
     for (int c = 0; c < records::ChannelCount; ++c) {
-        pages::RereadChannelRecord(records::ConfigCache.ptzPoint, c, zelDispHisiNewMenuPTZPointGet);
-        pages::RereadChannelRecord(records::ConfigCache.ptzCruise, c,
-                                   zelDispHisiNewMenuPTZCruiseGet);
+        records::RereadRecord(records::RecordId::PtzPoint, c);
+        records::RereadRecord(records::RecordId::PtzCruise, c);
     }
 }
 

@@ -3,7 +3,6 @@
 
 #include "records/SessionState.h"
 #include "device/Utf8Field.h"
-#include "device/ZelDisp.h"
 #include "pages/ptz/CPointDlg.h"
 #include "pages/common/PageText.h"
 #include "res/resource.h"
@@ -22,8 +21,7 @@ constexpr int kNameWidth = 350;
 CPrePointDlg::CPrePointDlg(int channel)
     : SettingsPage(IDD_PREPOINT, text::kTextPreset),
       channel_(channel),
-      record_(records::ConfigCache.ptzPoint, channel_, zelDispHisiNewMenuPTZPointGet,
-              zelDispHisiNewMenuPTZPointSet) {
+      record_(records::RecordId::PtzPoint, channel_) {
     record_.SetEditor({
         [this](const device::PtzPointRecord& points) {
             working_ = points;

@@ -6,7 +6,6 @@
 #include <limits>
 
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/recording/BitrateRange.h"
 #include "pages/common/PageText.h"
 #include "res/resource.h"
@@ -73,9 +72,7 @@ void SetDefaults(StreamSettings& stream, std::uint8_t resolution, std::int16_t b
 
 }  // namespace
 
-CCodeDlg::CCodeDlg()
-    : RecordPage(IDD_CODE, text::kTextEncode, records::ConfigCache.code, zelDispHisiNewMenuCodeGet,
-                 zelDispHisiNewMenuCodeSet) {}
+CCodeDlg::CCodeDlg() : RecordPage(IDD_CODE, text::kTextEncode, records::RecordId::Code) {}
 
 void CCodeDlg::SetUpControls() {
     pages::SetCaptions(*this, {

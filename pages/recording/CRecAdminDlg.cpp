@@ -2,7 +2,6 @@
 #include "pages/recording/CRecAdminDlg.h"
 
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
@@ -33,8 +32,7 @@ constexpr pages::ModeColumns::Column kColumns[device::kMaxChannels] = {
 }  // namespace
 
 CRecAdminDlg::CRecAdminDlg()
-    : RecordPage(IDD_RECADMIN, text::kTextManageRecord, records::ConfigCache.recAdmin,
-                 zelDispHisiNewMenuRecAdminGet, zelDispHisiNewMenuRecAdminSet),
+    : RecordPage(IDD_RECADMIN, text::kTextManageRecord, records::RecordId::RecAdmin),
       columns_(kColumns, {IDC_RECADMIN_ALL_STOP, IDC_RECADMIN_ALL_MANUAL, IDC_RECADMIN_ALL_AUTO}) {}
 
 void CRecAdminDlg::SetUpControls() {

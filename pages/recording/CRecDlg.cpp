@@ -6,7 +6,6 @@
 
 #include "records/SessionState.h"
 #include "device/NetworkOrder.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
@@ -72,9 +71,7 @@ ui::DateTimeValue TimeOfDay(int hour, int minute) {
 
 }  // namespace
 
-CRecDlg::CRecDlg()
-    : RecordPage(IDD_REC, text::kTextSchedule, records::ConfigCache.recTimer,
-                 zelDispHisiNewMenuRecTimerGet, zelDispHisiNewMenuRecTimerSet) {}
+CRecDlg::CRecDlg() : RecordPage(IDD_REC, text::kTextSchedule, records::RecordId::RecTimer) {}
 
 void CRecDlg::SetUpControls() {
     pages::SetCaptions(*this, {

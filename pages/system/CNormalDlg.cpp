@@ -3,10 +3,10 @@
 
 #include <cstring>
 
+#include "records/Recorder.h"
 #include "records/SessionState.h"
 #include "device/ClockWords.h"
 #include "device/Utf8Field.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "pages/common/RebootPrompt.h"
 #include "res/resource.h"
@@ -90,8 +90,7 @@ ui::DateTimeValue TimeOnFixedDate(int hour, int minute, int second) {
 }  // namespace
 
 CNormalDlg::CNormalDlg()
-    : RecordPage(IDD_NORMAL, text::kTextGeneral, records::ConfigCache.normal,
-                 zelDispHisiNewMenuNormalGet, zelDispHisiNewMenuNormalSet,
+    : RecordPage(IDD_NORMAL, text::kTextGeneral, records::RecordId::Normal,
                  pages::Build::FromZeros) {}
 
 void CNormalDlg::SetUpControls() {
@@ -124,7 +123,7 @@ void CNormalDlg::SetUpControls() {
 
     std::uint32_t dateWord = 0;
     std::uint32_t timeWord = 0;
-    if (zelDispPaTimeGet(records::DeviceHandle, &dateWord, &timeWord) >= 0) {
+    if (records::ReadClock(dateWord, timeWord)) {
         ShowClock(dateWord, timeWord);
     }
     SetTimer(kClockTimer, kClockPeriod);
@@ -275,17 +274,17 @@ void CNormalDlg::SaveClock() {
     UpdateData(ui::Direction::FromControls);
     const ui::DateTimeValue date = GetDateTimePicker(IDC_NORMAL_DATE).GetTime();
     const ui::DateTimeValue time = GetDateTimePicker(IDC_NORMAL_TIME).GetTime();
-    const std::int32_t result = zelDispPaTimeSet(
-        records::DeviceHandle, device::ClockDateWord(date.year, date.month, date.day),
-        device::ClockTimeWord(time.hour, time.minute, time.second));
+    const std::int32_t result =
+        records::SetClock(device::ClockDateWord(date.year, date.month, date.day),
+                          device::ClockTimeWord(time.hour, time.minute, time.second));
     ShowResult(result >= 0);
 }
 
 void CNormalDlg::SynchroniseClock() {
     const ui::DateTimeValue now = ui::CurrentBackend().LocalNow();
     const std::int32_t result =
-        zelDispPaTimeSet(records::DeviceHandle, device::ClockDateWord(now.year, now.month, now.day),
-                         device::ClockTimeWord(now.hour, now.minute, now.second));
+        records::SetClock(device::ClockDateWord(now.year, now.month, now.day),
+                          device::ClockTimeWord(now.hour, now.minute, now.second));
     if (result < 0) {
         ShowResult(false);
         return;

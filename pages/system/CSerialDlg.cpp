@@ -2,7 +2,6 @@
 #include "pages/system/CSerialDlg.h"
 
 #include "records/SessionState.h"
-#include "device/ZelDisp.h"
 #include "pages/common/PageText.h"
 #include "res/resource.h"
 #include "text/TextIds.h"
@@ -66,9 +65,7 @@ void SelectNumber(ui::ComboBox list, int value) {
 
 }  // namespace
 
-CSerialDlg::CSerialDlg()
-    : RecordPage(IDD_SERIAL, text::kTextRs232, records::ConfigCache.serials,
-                 zelDispHisiNewMenuSerialsGet, zelDispHisiNewMenuSerialsSet) {}
+CSerialDlg::CSerialDlg() : RecordPage(IDD_SERIAL, text::kTextRs232, records::RecordId::Serials) {}
 
 void CSerialDlg::SetUpControls() {
     pages::SetCaptions(*this, {

@@ -10,6 +10,7 @@
 
 #include "session/ConfigSession.h"
 #include "dll/Entries.h"
+#include "records/DeviceHandle.h"
 #include "records/SessionState.h"
 #include "device/ZelDisp.h"
 #include "tests/support/SimRecorder.h"
@@ -104,8 +105,8 @@ TEST_F(Entry, test_rights_entry_fetches_rights_first_with_the_user) {
     EXPECT_EQ(log[0].function, "zelDispHisiNewMenuUserListGet");
     EXPECT_EQ(log[0].argument, user);
     EXPECT_EQ(log[1].function, kFetchOrder[0]);
-    EXPECT_EQ(records::UserRights[records::kRightNetwork], 0);
-    EXPECT_NE(records::UserRights[records::kRightSystemInformation], 0);
+    EXPECT_FALSE(records::Granted(records::Row(records::RecordId::Net).right));
+    EXPECT_TRUE(records::Granted(records::Row(records::RecordId::Version).right));
 }
 
 TEST_F(Entry, test_language_selector_maps_to_text_column) {

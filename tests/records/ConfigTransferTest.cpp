@@ -10,15 +10,15 @@
 #include <sstream>
 
 #include "records/ConfigTransfer.h"
-#include "records/RecordCalls.h"
+#include "records/RecordTable.h"
 #include "tests/sim/TempDir.h"
 #include "tests/support/SimRecorder.h"
 
 namespace {
 
-using config::RecordId;
 using records::ExportConfig;
 using records::ImportConfig;
+using records::RecordId;
 using testsupport::SimRecorder;
 using Json = nlohmann::ordered_json;
 
@@ -51,8 +51,8 @@ std::vector<std::string> Differing(const device::RecordSet& a, const device::Rec
         const auto x = records::RecordBytes(a, id, channel),
                    y = records::RecordBytes(b, id, channel);
         if (!std::equal(x.begin(), x.end(), y.begin()))
-            names.push_back(std::string(config::RecordName(id)) +
-                            (config::IsPerChannel(id) ? std::to_string(channel) : ""));
+            names.push_back(std::string(records::Row(id).name) +
+                            (records::Row(id).perChannel ? std::to_string(channel) : ""));
     };
     for (RecordId id : kSendable)
         compare(id, 0);
@@ -66,15 +66,15 @@ std::vector<std::string> Differing(const device::RecordSet& a, const device::Rec
 // Replaces a record of the recorder with random bytes; the per-channel ones in all 16 slots.
 void Scramble(const SimRecorder& recorder, RecordId id, std::mt19937& random) {
     std::size_t size = records::RecordBytes(device::RecordSet{}, id, 0).size();
-    if (config::IsPerChannel(id))
+    if (records::Row(id).perChannel)
         size *= device::kMaxChannels;
     std::vector<std::uint8_t> bytes(size);
     for (auto& b : bytes)
         b = static_cast<std::uint8_t>(random());
     ASSERT_EQ(
-        zsimSetRecord(recorder.handle(), config::RecordName(id), bytes.data(), std::int32_t(size)),
+        zsimSetRecord(recorder.handle(), records::Row(id).name, bytes.data(), std::int32_t(size)),
         0)
-        << config::RecordName(id);
+        << records::Row(id).name;
 }
 
 void ScrambleSendable(const SimRecorder& recorder, std::mt19937& random) {

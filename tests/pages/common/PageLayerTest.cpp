@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "records/DeviceHandle.h"
 #include "records/SessionState.h"
 #include "device/ZelDisp.h"
 #include "pages/common/EntrySwitch.h"
@@ -28,7 +29,7 @@ using testsupport::SimRecorder;
 // A record bound to a test page: what the page last showed of it, and what it stores.
 template <typename Record>
 struct Bound {
-    template <typename... Binding>  // the cached record or records, the channel, Get and Set
+    template <typename... Binding>  // the record's id, and the channel of a per-channel record
     explicit Bound(Binding&&... binding) : record(std::forward<Binding>(binding)...) {
         record.SetEditor(
             {[this](const Record& r) { shown = r; }, [this](Record& r) { r = shown; }, {}});
@@ -46,15 +47,9 @@ class ThreeRecordPage : public pages::SettingsPage {
         AddRecord(motion.record);
     }
 
-    Bound<device::VideoLostRecord> lost{records::ConfigCache.videoLost,
-                                        zelDispHisiNewMenuVideoLostGet,
-                                        zelDispHisiNewMenuVideoLostSet};
-    Bound<device::VideoCoverRecord> cover{records::ConfigCache.videoCover,
-                                          zelDispHisiNewMenuVideoCoverGet,
-                                          zelDispHisiNewMenuVideoCoverSet};
-    Bound<device::VideoMotionRecord> motion{records::ConfigCache.videoMotion,
-                                            zelDispHisiNewMenuVideoMotionGet,
-                                            zelDispHisiNewMenuVideoMotionSet};
+    Bound<device::VideoLostRecord> lost{records::RecordId::VideoLost};
+    Bound<device::VideoCoverRecord> cover{records::RecordId::VideoCover};
+    Bound<device::VideoMotionRecord> motion{records::RecordId::VideoMotion};
 };
 
 // One channel's presets, the channel chosen by the test.
@@ -63,9 +58,7 @@ class ChannelPage : public pages::SettingsPage {
     ChannelPage() : SettingsPage(IDD_NET, text::kTextNetwork) { AddRecord(presets.record); }
 
     int channel = 0;
-    Bound<device::PtzPointRecord> presets{records::ConfigCache.ptzPoint, channel,
-                                          zelDispHisiNewMenuPTZPointGet,
-                                          zelDispHisiNewMenuPTZPointSet};
+    Bound<device::PtzPointRecord> presets{records::RecordId::PtzPoint, channel};
 };
 
 class PageLayer : public testing::Test {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "records/DeviceHandle.h"
 #include "records/SessionState.h"
 #include "device/Ipv4.h"
 #include "device/PackedDateTime.h"

@@ -2,6 +2,9 @@
 // on Save, the restart question after a port change, DHCP, Default and the shared record.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "dll/Entries.h"
 #include "records/SessionState.h"
 #include "device/Ipv4.h"
@@ -112,6 +115,76 @@ TEST_F(NetworkPages, test_alarm_centers_are_stored_and_shared_with_the_network_p
     device::NetRecord defaults = sent[1];
     defaults.alarmCenter1 = defaults.alarmCenter2 = 0;
     EXPECT_EQ(Differences(sent[2], defaults), "") << "Default clears the alarm centers only";
+}
+
+// Closes the window, which must ask nothing: no page holds edits.
+void CloseWithoutQuestion(Operator& op) {
+    op.Close();
+    const auto question = op.OpenMessageBox();
+    EXPECT_FALSE(question.has_value()) << "closing asked about unsent edits";
+    if (question)
+        op.AnswerMessageBox(ui::kIdYes);
+    EXPECT_EQ(op.WindowCaption(), u"");
+}
+
+// The nodes shown in bold: the pages with edits not sent.
+std::vector<std::u16string> BoldNodes(Operator& op) {
+    std::vector<std::u16string> bold;
+    for (const TreeNodeSeen& seen : op.TreeNodes()) {
+        if (seen.bold)
+            bold.push_back(seen.text);
+    }
+    return bold;
+}
+
+TEST_F(NetworkPages, test_each_page_of_the_net_record_sees_the_others_save_and_keeps_its_edits) {
+    using Nodes = std::vector<std::u16string>;
+    RunSession([](Operator& op) {
+        op.SelectTreeItem(u"Network");
+        op.EnterAddress(IDC_NET_GATEWAY, Ipv4FromOctets(10, 0, 0, 1));
+        op.SelectTreeItem(u"Alarm Center");
+        op.EnterAddress(IDC_ALARMCENTER_1, Ipv4FromOctets(10, 0, 0, 5));
+        SaveAndSucceed(op);
+        EXPECT_EQ(BoldNodes(op), Nodes{u"Network"}) << "its own edit, and only that, is pending";
+        op.SelectTreeItem(u"Network");
+        SaveAndSucceed(op);
+        EXPECT_EQ(BoldNodes(op), Nodes{});
+        op.SelectTreeItem(u"Alarm Center");
+        EXPECT_EQ(op.Address(IDC_ALARMCENTER_1), Ipv4FromOctets(10, 0, 0, 5));
+        CloseWithoutQuestion(op);
+    });
+    const auto sent = Sent();
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[0].gateway, stored.gateway) << "the other page's edit is not sent";
+    EXPECT_EQ(sent[1].alarmCenter1, Ipv4FromOctets(10, 0, 0, 5)) << "the first Save stands";
+    EXPECT_EQ(sent[1].gateway, Ipv4FromOctets(10, 0, 0, 1));
+    EXPECT_EQ(CallCount("zelDispSaveMenu"), 3) << "two Saves and the close, with no question";
+}
+
+TEST_F(NetworkPages, test_refresh_of_one_page_reaches_the_other_without_marking_it) {
+    using Nodes = std::vector<std::u16string>;
+    device::NetRecord changed = stored;
+    changed.gateway = Ipv4FromOctets(10, 9, 9, 9);
+    changed.alarmCenter2 = Ipv4FromOctets(10, 9, 9, 8);
+    RunSession([this, &changed](Operator& op) {
+        op.SelectTreeItem(u"Alarm Center");
+        op.EnterAddress(IDC_ALARMCENTER_1, Ipv4FromOctets(10, 0, 0, 5));
+        op.SelectTreeItem(u"Network");
+        ASSERT_EQ(zsimSetRecord(recorder.handle(), "Net", &changed, sizeof changed), 0);
+        op.Click(IDC_REFRESH);
+        EXPECT_EQ(op.Address(IDC_NET_GATEWAY), Ipv4FromOctets(10, 9, 9, 9));
+        EXPECT_EQ(BoldNodes(op), Nodes{u"Alarm Center"}) << "its edit stays, and nothing else";
+        op.SelectTreeItem(u"Alarm Center");
+        SaveAndSucceed(op);
+        EXPECT_EQ(BoldNodes(op), Nodes{});
+        CloseWithoutQuestion(op);
+    });
+    const auto sent = Sent();
+    ASSERT_EQ(sent.size(), 1u);
+    device::NetRecord expected = changed;
+    expected.alarmCenter1 = Ipv4FromOctets(10, 0, 0, 5);
+    expected.alarmCenter2 = stored.alarmCenter2;  // the page shows what it loaded
+    EXPECT_EQ(Differences(sent[0], expected), "");
 }
 
 }  // namespace
