@@ -39,6 +39,8 @@ class Dialog {
     void EndDialog(int result);
     void DestroyWindow();
     bool HasWindow() const { return window_ != nullptr; }
+    // Whether the dialog runs modally (rather than as a child of another dialog).
+    bool IsModal() const { return modal_; }
     Window& GetWindow() const { return *window_; }
 
     // Transfers the value members to or from the controls.

@@ -3,9 +3,7 @@
 
 #include <string>
 
-#include "records/SessionState.h"
 #include "pages/common/PageText.h"
-#include "text/ProgressText.h"
 #include "text/TextIds.h"
 #include "ui/Styles.h"
 
@@ -41,14 +39,10 @@ bool PendingMarks::MayClose() {
     }
     if (pending.empty())
         return true;
-    const text::ProgressTexts& texts = text::ProgressText(records::LanguageIndex);
-    std::u16string question = texts.unsavedOn;
-    for (std::size_t i = 0; i < pending.size(); ++i) {
-        if (i > 0)
-            question += texts.pageSeparator;
-        question += pending[i]->page->GetWindowText();
-    }
-    question += texts.closeWithoutSaving;
+    std::vector<std::u16string> names;
+    for (const Mark* mark : pending)
+        names.push_back(mark->page->GetWindowText());
+    const std::u16string question = pages::UnsavedChangesQuestion(names);
     const int answer = owner_.MessageBox(question, pages::Text(text::kTextInfo),
                                          ui::kMbYesNo | ui::kMbIconExclamation);
     if (answer == ui::kIdYes)

@@ -28,6 +28,7 @@ class CAlarmDlg : public pages::RecordPage<device::AlarmInRecord>, private pages
     // Controls from input `index` of the working copy, and back.
     void ShowEntry(int index) override;
     void TakeEntry(int index) override { TakeInto(Input(index)); }
+    std::span<std::uint8_t> EntryBytes(int index) override { return pages::BytesOf(Input(index)); }
     void TakeInto(device::AlarmInEntry& entry) const;
 
     // Called when Setting is clicked: the PTZ linkage of the shown input.

@@ -26,6 +26,7 @@ class CExceptionDlg : public pages::RecordPage<device::EventRecord>, private pag
     // Controls from abnormality `index` of the working copy, and back.
     void ShowEntry(int index) override;
     void TakeEntry(int index) override;
+    std::span<std::uint8_t> EntryBytes(int index) override { return pages::BytesOf(Entry(index)); }
     // The recording rows belong to a network disconnection only.
     void ShowRecording(bool shown);
 

@@ -152,6 +152,11 @@ void CVideoDetectDlg::TakeEntry(int index) {
               [this](auto& entry, auto&) { TakeInto(entry); });
 }
 
+std::span<std::uint8_t> CVideoDetectDlg::EntryBytes(int index) {
+    return WithEntry(index / Channels(), index % Channels(),
+                     [](auto& entry, auto&) { return pages::BytesOf(entry); });
+}
+
 template <typename Entry>
 void CVideoDetectDlg::TakeInto(Entry& entry) const {
     entry.enable = GetButton(IDC_DETECT_USED).IsChecked() ? 1 : 0;

@@ -44,6 +44,7 @@ class CVideoDetectDlg : public pages::SettingsPage, private pages::EntryView {
     // Controls from entry `index` of the working copies, and back.
     void ShowEntry(int index) override;
     void TakeEntry(int index) override;
+    std::span<std::uint8_t> EntryBytes(int index) override;
     template <typename Entry>
     void TakeInto(Entry& entry) const;
     void ShowSensitivity(bool shown);

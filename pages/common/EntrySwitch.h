@@ -2,7 +2,17 @@
 // event type on a channel, a patrol): which entry of the working copy the controls show, and
 // the switch to another one. The owner shows an entry on the controls and takes it back; the
 // switch keeps the order of those steps, so that nothing the operator typed is lost.
+//
+// Looking is not editing: controls may show an entry only approximately (a frame rate of 7.5
+// as 7, a speed above the edit's range at its maximum, a "used" byte of 2 as a tick), and
+// taking them back would write the approximation. So the switch takes an entry into the
+// working copy only when the operator changed what its controls show; an entry that was only
+// looked at keeps its bytes exactly.
 #pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
 
 namespace ui {
 class Dialog;
@@ -16,7 +26,15 @@ class EntryView {
     virtual ~EntryView() = default;
     virtual void ShowEntry(int index) = 0;
     virtual void TakeEntry(int index) = 0;
+    // The entry's bytes in the working copy.
+    virtual std::span<std::uint8_t> EntryBytes(int index) = 0;
 };
+
+// The bytes of an entry of a packed record.
+template <typename Entry>
+std::span<std::uint8_t> BytesOf(Entry& entry) {
+    return {reinterpret_cast<std::uint8_t*>(&entry), sizeof entry};
+}
 
 class EntrySwitch {
   public:
@@ -35,14 +53,21 @@ class EntrySwitch {
     void SwitchTo(int index);
     // Shows the shown entry again, after its working copy changed (Refresh, Paste, Default).
     void ShowCurrent();
-    // Takes the controls into the shown entry (before Save and Copy).
+    // Takes the controls into the shown entry (before Save and Copy), unless the operator left
+    // them as they were shown.
     void TakeCurrent();
 
   private:
+    using Bytes = std::vector<std::uint8_t>;
+    // Takes the controls into the shown entry; returns the entry's bytes from before.
+    Bytes Take();
+
     ui::Dialog& dialog_;
     EntryView& view_;
     int count_ = 0;
     int shown_ = -1;
+    Bytes shownBytes_;  // the shown entry's bytes when the controls showed it
+    Bytes untouched_;   // what taking the controls wrote right after they showed the entry
 };
 
 // A page's clipboard for one kind of entry: Copy on one kind never pastes into another.

@@ -3,6 +3,7 @@
 
 #include "records/SessionState.h"
 #include "text/LangText.h"
+#include "text/ProgressText.h"
 #include "ui/Dialog.h"
 #include "ui/Format.h"
 
@@ -20,6 +21,17 @@ std::u16string_view LongText(std::uint32_t id) {
 
 std::u16string NumberedText(std::uint32_t id, int number) {
     return std::u16string(Text(id)) + ui::Format("%d", number);
+}
+
+std::u16string UnsavedChangesQuestion(const std::vector<std::u16string>& names) {
+    const text::ProgressTexts& texts = text::ProgressText(records::LanguageIndex);
+    std::u16string question = texts.unsavedOn;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            question += texts.pageSeparator;
+        question += names[i];
+    }
+    return question + texts.closeWithoutSaving;
 }
 
 void SetCaptions(ui::Dialog& dialog, std::initializer_list<Caption> captions) {

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ui {
 class Dialog;
@@ -18,6 +19,10 @@ std::u16string_view LongText(std::uint32_t id);
 
 // The text of id followed directly by the decimal number, e.g. "CAM 3".
 std::u16string NumberedText(std::uint32_t id, int number);
+
+// The question before edits of the named pages or dialogs are dropped: "Unsaved changes on:
+// General, Network. Close without saving them?" in the session's language.
+std::u16string UnsavedChangesQuestion(const std::vector<std::u16string>& names);
 
 // A control and the text its caption shows.
 struct Caption {

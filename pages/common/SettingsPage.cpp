@@ -114,6 +114,16 @@ bool SettingsPage::OnCommand(int id, int code) {
     }
 }
 
+void SettingsPage::OnCancel() {
+    if (IsModal() && HasPendingEdits()) {
+        const int answer = MessageBox(UnsavedChangesQuestion({GetWindowText()}),
+                                      Text(text::kTextInfo), ui::kMbYesNo | ui::kMbIconExclamation);
+        if (answer != ui::kIdYes)
+            return;
+    }
+    PageDialog::OnCancel();
+}
+
 void SettingsPage::Save() {
     UpdateData(ui::Direction::FromControls);
     bool succeeded = true;

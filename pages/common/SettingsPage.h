@@ -67,6 +67,9 @@ class SettingsPage : public PageDialog, private records::RecordWatcher {
     bool OnInitDialog() override;
     void InitPage() override;
     bool OnCommand(int id, int code) override;
+    // Cancel, Escape and the close box of a dialog with a Save of its own: with edits not sent,
+    // the dialog asks first whether to drop them; No keeps it open.
+    void OnCancel() override;
 
   private:
     using Bytes = std::vector<std::uint8_t>;

@@ -34,6 +34,9 @@ class CPTZCruiseDlg : public pages::SettingsPage, private pages::EntryView {
     // Controls from patrol `patrol` of the working copy, and back.
     void ShowEntry(int patrol) override;
     void TakeEntry(int patrol) override;
+    std::span<std::uint8_t> EntryBytes(int patrol) override {
+        return pages::BytesOf(working_.patrols[patrol]);
+    }
 
     const int channel_;
     device::PtzCruiseRecord working_{};

@@ -34,6 +34,9 @@ class CPTZSetDlg : public pages::RecordPage<device::PtzRecord>, private pages::E
     // Controls from channel entry `channel` of the working copy, and back.
     void ShowEntry(int channel) override;
     void TakeEntry(int channel) override;
+    std::span<std::uint8_t> EntryBytes(int channel) override {
+        return pages::BytesOf(working_.channels[channel]);
+    }
 
     // Called when Setting of the preset or the tour row is clicked: the shown channel's dialog.
     void OpenPresets();

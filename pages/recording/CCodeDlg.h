@@ -51,6 +51,9 @@ class CCodeDlg : public pages::RecordPage<device::CodeRecord>, private pages::En
     // Controls from block `channel` of the working copy, and back.
     void ShowEntry(int channel) override;
     void TakeEntry(int channel) override;
+    std::span<std::uint8_t> EntryBytes(int channel) override {
+        return pages::BytesOf(Block(channel));
+    }
     void ShowStream(const StreamIds& ids, device::StreamSettings stream, std::u16string& custom);
     device::StreamSettings TakeStream(const StreamIds& ids, device::StreamSettings stream,
                                       const std::u16string& custom);

@@ -200,7 +200,7 @@ void CRecDlg::ShowDay() {
             if (!InUse(entry) || entry.weekday != day)
                 continue;
             const Row& row = kRows[next++];
-            // A time no picker can hold leaves its row unchecked, so applying the day frees it.
+            // A time no picker can hold leaves its row unchecked: an edit of the day frees it.
             if (!Showable(entry))
                 continue;
             GetButton(row.check).SetCheck(true);
@@ -210,7 +210,8 @@ void CRecDlg::ShowDay() {
                 TimeOfDay(entry.endHour, device::NetworkToHost16(entry.endMinuteBE)));
         }
     }
-    ApplyRows();
+    // Showing a day leaves the working copy as it is; the rows go into it when they change.
+    InvalidateTimeline();
 }
 
 void CRecDlg::ApplyRows() {

@@ -30,12 +30,15 @@ class CRecDlg : public pages::RecordPage<device::RecTimerRecord>, private pages:
     // The channel's schedule on the rows; the rows are in the working copy at every change.
     void ShowEntry(int) override { ShowDay(); }
     void TakeEntry(int) override {}
+    std::span<std::uint8_t> EntryBytes(int channel) override {
+        return pages::BytesOf(Schedule(channel));
+    }
 
     // The weekday picked in the list; -1 when there is none.
     int ShownDay() const;
     device::ChannelSchedule& Schedule(int channel) { return working_.channels[channel]; }
 
-    // Fills the rows from the shown channel's periods of the shown day, then applies them.
+    // Fills the rows from the shown channel's periods of the shown day.
     void ShowDay();
     // Takes the rows into the working copy: the day's periods move to the lowest free entries.
     void ApplyRows();

@@ -29,34 +29,6 @@ struct Fault {
 };
 
 // A dialog with a record of its own: how it opens from its page, one edit and its Set.
-struct DialogRow {
-    const char* name;
-    const char16_t* page;
-    int button;
-    const char* setFunction;
-    void (*edit)(Operator&);
-};
-
-const DialogRow kDialogs[] = {
-    {"Presets", u"Pan/Tilt/Zoom", IDC_PTZ_PRESET, "zelDispHisiNewMenuPTZPointSet",
-     [](Operator& op) {
-         // The first preset goes; a channel without presets gets one.
-         if (!op.Rows(IDC_PREPOINT_LIST).empty()) {
-             op.SelectRow(IDC_PREPOINT_LIST, 0);
-             op.Click(IDC_PREPOINT_DELETE);
-             return;
-         }
-         op.Click(IDC_PREPOINT_ADD);
-         op.Type(IDC_POINT_NUMBER, u"1");
-         op.Type(IDC_POINT_NAME, u"Gate");
-         op.Click(IDC_SAVE);
-     }},
-    {"Tour", u"Pan/Tilt/Zoom", IDC_PTZ_TOUR, "zelDispHisiNewMenuPTZCruiseSet",
-     [](Operator& op) { op.Click(IDC_CRUISE_USED); }},
-    {"ChannelNames", u"Display", IDC_SETTING, "zelDispHisiNewMenuChanNameSet",
-     [](Operator& op) { op.Type(IDC_CHANNAME_EDIT1, u"Gate"); }},
-};
-
 // Actions that reach the device functions no page's Save or Refresh calls: the detection
 // page's other two records, the recorder's clock and its restart.
 struct ExtraAction {
@@ -151,8 +123,16 @@ class FaultMatrix : public ScenarioTest, public testing::WithParamInterface<Faul
         Refused();
         dialog.edit(op);
         op.Click(IDC_SAVE);
-        ExpectMessage(op, Refused() ? u"Failed" : u"Succeed");
+        const bool refused = Refused();
+        ExpectMessage(op, refused ? u"Failed" : u"Succeed");
+        // Edits a failed Save left are dropped only when the operator says so.
         op.Click(ui::kIdCancel);
+        const auto question = op.OpenMessageBox();
+        EXPECT_EQ(question.has_value(), refused);
+        if (question) {
+            EXPECT_TRUE(question->text.starts_with(u"Unsaved changes on: "));
+            op.AnswerMessageBox(ui::kIdYes);
+        }
     }
 
     // Runs the action and answers what it asks (the restart with Yes); failures need only
@@ -195,7 +175,7 @@ TEST_P(FaultMatrix, test_window_opens_and_every_page_and_dialog_reports_and_keep
         }
         for (const PageRow& row : PageRows())
             CheckPage(op, row);
-        for (const DialogRow& dialog : kDialogs)
+        for (const DialogRow& dialog : DialogRows())
             CheckDialog(op, dialog);
         for (const ExtraAction& extra : kExtras)
             RunExtra(op, extra);

@@ -204,4 +204,32 @@ std::span<const PageRow> PageRows() {
     return kPages;
 }
 
+namespace {
+
+const DialogRow kDialogs[] = {
+    {"Presets", u"Pan/Tilt/Zoom", IDC_PTZ_PRESET, "zelDispHisiNewMenuPTZPointSet",
+     [](Operator& op) {
+         // The first preset goes; a channel without presets gets one.
+         if (!op.Rows(IDC_PREPOINT_LIST).empty()) {
+             op.SelectRow(IDC_PREPOINT_LIST, 0);
+             op.Click(IDC_PREPOINT_DELETE);
+             return;
+         }
+         op.Click(IDC_PREPOINT_ADD);
+         op.Type(IDC_POINT_NUMBER, u"1");
+         op.Type(IDC_POINT_NAME, u"Gate");
+         op.Click(IDC_SAVE);
+     }},
+    {"Tour", u"Pan/Tilt/Zoom", IDC_PTZ_TOUR, "zelDispHisiNewMenuPTZCruiseSet",
+     [](Operator& op) { op.Click(IDC_CRUISE_USED); }},
+    {"ChannelNames", u"Display", IDC_SETTING, "zelDispHisiNewMenuChanNameSet",
+     [](Operator& op) { op.Type(IDC_CHANNAME_EDIT1, u"Gate"); }},
+};
+
+}  // namespace
+
+std::span<const DialogRow> DialogRows() {
+    return kDialogs;
+}
+
 }  // namespace testsupport

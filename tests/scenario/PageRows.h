@@ -36,4 +36,16 @@ struct PageRow {
 // Every settings page, in the order of the tree.
 std::span<const PageRow> PageRows();
 
+// The dialogs with a Save of their own: the page and button that open them, the device
+// function their Save calls and one edit.
+struct DialogRow {
+    const char* name;
+    const char16_t* page;
+    int button;
+    const char* setFunction;
+    void (*edit)(Operator&);
+};
+
+std::span<const DialogRow> DialogRows();
+
 }  // namespace testsupport

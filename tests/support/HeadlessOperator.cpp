@@ -160,6 +160,9 @@ void HeadlessOperator::Press(Key key) {
                 // Escape is the dialog's cancel; Alt+F4 closes it as its close box does.
                 front->dialog().HandleCommand(ui::kIdCancel, 0);
                 break;
+            case Key::Enter:
+                front->UserEnter();
+                break;
         }
     });
 }

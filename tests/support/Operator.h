@@ -73,7 +73,7 @@ struct TreeNodeSeen {
 };
 
 // Keys an operator presses, which reach the window the way a keyboard's do.
-enum class Key { Tab, ShiftTab, Escape, AltF4 };
+enum class Key { Tab, ShiftTab, Escape, AltF4, Enter };
 
 // Where the input focus is: the control's id and the caption of the dialog holding it.
 struct FocusSeen {

@@ -303,12 +303,14 @@ void Win32Operator::CloseEverything() {
 }
 
 void Win32Operator::Press(Key key) {
-    HWND main = MainWindow();
+    // Keyboard input goes to the window in front: a dialog opened from the main window, if any.
+    HWND main = ActiveDialog();
+    if (!main)
+        main = MainWindow();
     if (!main) {
         ADD_FAILURE() << "no window to press a key in";
         return;
     }
-    // Keyboard input goes to the window in front.
     SetForegroundWindow(main);
     std::vector<INPUT> inputs;
     const auto stroke = [&inputs](WORD key, bool up) {
@@ -320,7 +322,10 @@ void Win32Operator::Press(Key key) {
         inputs.push_back(input);
     };
     const WORD modifier = key == Key::ShiftTab ? VK_SHIFT : key == Key::AltF4 ? VK_MENU : 0;
-    const WORD pressed = key == Key::Escape ? VK_ESCAPE : key == Key::AltF4 ? VK_F4 : VK_TAB;
+    const WORD pressed = key == Key::Escape  ? VK_ESCAPE
+                         : key == Key::AltF4 ? VK_F4
+                         : key == Key::Enter ? VK_RETURN
+                                             : VK_TAB;
     if (modifier)
         stroke(modifier, false);
     stroke(pressed, false);

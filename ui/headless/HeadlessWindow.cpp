@@ -570,6 +570,29 @@ void HeadlessWindow::UserTab(bool backwards) {
     stops[next].window->DialogFocus(stops[next].id);
 }
 
+void HeadlessWindow::UserEnter() {
+    HeadlessWindow* focused = backend_->FocusWindow();
+    bool within = false;
+    for (HeadlessWindow* w = focused; w && !within; w = w->IsModal() ? nullptr : w->parent())
+        within = w == this;
+    if (within) {
+        const HeadlessControl* control = focused->FindControl(focused->focus_);
+        if (control && control->kind == ControlKind::PushButton && control->visible &&
+            control->enabled) {
+            focused->NotifyCommand(control->id, kBnClicked);
+            return;
+        }
+    }
+    for (const HeadlessControl& control : controls_) {
+        if (control.kind == ControlKind::PushButton &&
+            (control.style & kBsTypeMask) == kBsDefPushButton) {
+            NotifyCommand(control.id, kBnClicked);
+            return;
+        }
+    }
+    NotifyCommand(kIdOk, kBnClicked);
+}
+
 bool HeadlessWindow::UserClick(int id) {
     HeadlessControl* control = Usable(id);
     if (!control)

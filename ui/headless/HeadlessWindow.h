@@ -142,6 +142,10 @@ class HeadlessWindow : public Window {
     // the controls with a tab stop that are shown and enabled, in template order, and those
     // of shown child dialogs that are control parents, after this dialog's own controls.
     void UserTab(bool backwards);
+    // Enter, as the dialog manager of this window takes it: a focused push button of the window
+    // or of a page hosted in it is pressed, and its command goes to the dialog that owns it;
+    // elsewhere Enter is the window's default button, or OK when it has none.
+    void UserEnter();
     // Selects one row of a list view (clicking it), clearing any other selection.
     bool UserSelectRow(int id, int row);
     // Chooses an item the dialog added to the system menu; false when there is none by that

@@ -120,9 +120,20 @@ INT_PTR Win32Backend::HandleMessage(Win32Window& window, UINT message, WPARAM wP
                                     LPARAM lParam) {
     Dialog& dialog = window.dialog();
     switch (message) {
-        case WM_COMMAND:
+        case WM_COMMAND: {
+            // The dialog manager sends Enter on a focused push button to the top-level dialog,
+            // also when the button belongs to a page hosted inside it: the page gets it.
+            const HWND control = reinterpret_cast<HWND>(lParam);
+            const HWND owner = control ? GetParent(control) : nullptr;
+            if (owner && owner != window.hwnd() && IsChild(window.hwnd(), control)) {
+                if (Win32Window* page = FromHandle(owner)) {
+                    page->dialog().HandleCommand(LOWORD(wParam), HIWORD(wParam));
+                    return TRUE;
+                }
+            }
             dialog.HandleCommand(LOWORD(wParam), HIWORD(wParam));
             return TRUE;
+        }
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             dialog.HandleNotify(int(header->idFrom), int(header->code));

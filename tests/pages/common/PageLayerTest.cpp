@@ -5,6 +5,7 @@
 // detection pages' scenarios check.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -145,11 +146,22 @@ TEST_F(PageLayer, test_channel_record_reaches_only_the_recorders_channels) {
                                                        u"Failed", u"Failed", u"Failed"}));
 }
 
-// Records the order in which the switch shows and takes entries.
+// Entries of one byte each, shown on a control that holds at most 89 (as a speed edit does),
+// with the order in which the switch shows and takes them.
 class RecordingView : public pages::EntryView {
   public:
-    void ShowEntry(int index) override { steps.push_back("show " + std::to_string(index)); }
-    void TakeEntry(int index) override { steps.push_back("take " + std::to_string(index)); }
+    void ShowEntry(int index) override {
+        steps.push_back("show " + std::to_string(index));
+        control = std::min<int>(entries[index], 89);
+    }
+    void TakeEntry(int index) override {
+        steps.push_back("take " + std::to_string(index));
+        entries[index] = static_cast<std::uint8_t>(control);
+    }
+    std::span<std::uint8_t> EntryBytes(int index) override { return {&entries[index], 1}; }
+
+    std::uint8_t entries[3] = {100, 7, 200};
+    int control = 0;
     std::vector<std::string> steps;
 };
 
@@ -163,7 +175,10 @@ TEST(EntrySwitch, test_switch_takes_the_shown_entry_first_also_when_picked_again
     entries.SwitchTo(2);
     entries.SwitchTo(3);
     entries.SwitchTo(-1);
-    EXPECT_EQ(view.steps, (std::vector<std::string>{"take 0", "show 2", "take 2", "show 2"}))
+    // Each show is followed by a take into the entry, which is put back: what the untouched
+    // controls would write.
+    EXPECT_EQ(view.steps, (std::vector<std::string>{"take 0", "show 2", "take 2", "take 2",
+                                                    "show 2", "take 2"}))
         << "entries outside the count change nothing";
     EXPECT_EQ(entries.Shown(), 2);
 
@@ -174,6 +189,31 @@ TEST(EntrySwitch, test_switch_takes_the_shown_entry_first_also_when_picked_again
     entries.TakeCurrent();
     EXPECT_FALSE(entries.HasShown());
     EXPECT_TRUE(view.steps.empty()) << "without entries nothing is shown or taken";
+}
+
+TEST(EntrySwitch, test_an_entry_only_looked_at_keeps_its_bytes_and_an_edited_one_takes_the_edit) {
+    ui::Dialog owner(IDD_NET);
+    RecordingView view;
+    pages::EntrySwitch entries(owner, view);
+    entries.Reset(3);
+    entries.ShowCurrent();
+    EXPECT_EQ(view.control, 89) << "100 shows as the control's most";
+    entries.SwitchTo(1);
+    entries.SwitchTo(2);
+    entries.TakeCurrent();
+    EXPECT_EQ((std::vector<int>{view.entries[0], view.entries[1], view.entries[2]}),
+              (std::vector<int>{100, 7, 200}))
+        << "looking at every entry changed none";
+
+    entries.SwitchTo(0);
+    view.control = 50;
+    entries.SwitchTo(1);
+    EXPECT_EQ(view.entries[0], 50) << "an edit is taken";
+    entries.SwitchTo(0);
+    EXPECT_EQ(view.control, 50);
+    view.control = 60;
+    entries.TakeCurrent();
+    EXPECT_EQ(view.entries[0], 60) << "and a second one, measured from the entry as shown";
 }
 
 }  // namespace

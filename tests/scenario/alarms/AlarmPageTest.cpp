@@ -108,9 +108,13 @@ TEST_F(AlarmPage, test_default_and_all_default_give_each_input_its_own_channel_a
         SaveAndSucceed(op);
         op.Pick(IDC_ALARM_INPUT, 5);
         SaveAndSucceed(op);
+        op.Click(IDC_LINKAGE_BUZZER);
+        op.Click(IDC_LINKAGE_BUZZER);
+        op.Click(IDC_LINKAGE_BUZZER);
+        SaveAndSucceed(op);
     });
     const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 3u);
+    ASSERT_EQ(sent.size(), 3u) << "looking at input 6 after a Save sends nothing";
     AlarmInRecord expected = stored;
     expected.inputs[2] = DefaultEntry(2, 0x4);
     EXPECT_EQ(Differences(sent[0], expected), "");
@@ -119,7 +123,9 @@ TEST_F(AlarmPage, test_default_and_all_default_give_each_input_its_own_channel_a
     EXPECT_EQ(Differences(sent[1], expected), "")
         << "inputs 5 to 8 switch outputs the recorder lacks";
     expected.inputs[5].linkage.alarmOutMask = 0;
-    EXPECT_EQ(Differences(sent[2], expected), "") << "a store from the controls clears them";
+    expected.inputs[5].linkage.buzzerEnable ^= 1;
+    EXPECT_EQ(Differences(sent[2], expected), "")
+        << "an edit stores the controls, which clear them";
 }
 
 TEST_F(AlarmPage, test_copy_of_input_2_pastes_into_input_5_byte_for_byte) {

@@ -266,6 +266,7 @@ TEST_F(PtzPage, test_preset_edits_cancelled_and_damaged_slots_kept_within_their_
         op.SelectRow(IDC_PREPOINT_LIST, 1);
         op.Click(IDC_PREPOINT_DELETE);
         op.Click(ui::kIdCancel);
+        ExpectMessage(op, u"Unsaved changes on: Preset. Close without saving them?", ui::kIdYes);
 
         op.Click(IDC_PTZ_PRESET);
         EXPECT_EQ(op.Rows(IDC_PREPOINT_LIST), rows) << "Cancel dropped the delete";

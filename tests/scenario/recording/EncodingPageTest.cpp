@@ -344,12 +344,11 @@ TEST_F(EncodingPage, test_every_block_of_ff_bytes_keeps_what_the_lists_cannot_sh
         EXPECT_EQ(Ref(op, IDC_CODE_MAIN_REF), "1~1Kb/s");
         SaveAndSucceed(op);
     });
-    CodeRecord expected = stored;
-    for (CodeChannel& block : expected.channels) {
-        block.main.audio = block.main.video = 1;  // a check box stores 0 or 1
-        block.extra.audio = block.extra.video = 1;
-    }
-    expected.channels[15].main.resolution = kD1;
+    CodeRecord expected = stored;  // the blocks only looked at keep every byte
+    CodeChannel& edited = expected.channels[15];
+    edited.main.audio = edited.main.video = 1;  // a check box stores 0 or 1
+    edited.extra.audio = edited.extra.video = 1;
+    edited.main.resolution = kD1;
     ExpectSentOnce(expected);
 }
 

@@ -116,7 +116,7 @@ TEST_F(SchedulePage, test_period_across_midnight_is_stored_but_not_painted) {
     EXPECT_EQ(SentPeriods(0, kTue), (Spans{{1320, 360}}));
 }
 
-TEST_F(SchedulePage, test_day_of_eight_periods_keeps_the_first_six_once_shown) {
+TEST_F(SchedulePage, test_day_of_eight_periods_shows_six_and_keeps_the_first_six_once_edited) {
     for (int i = 0; i < 8; ++i)
         Put(stored.channels[0], 2 + 3 * i, kWed, i, 0, i, 30);
     Open([](Operator& op) {
@@ -124,14 +124,17 @@ TEST_F(SchedulePage, test_day_of_eight_periods_keeps_the_first_six_once_shown) {
         for (int id = IDC_REC_ROW1_CHECK; id <= IDC_REC_ROW6_CHECK; ++id)
             EXPECT_TRUE(op.IsChecked(id)) << id;
         EXPECT_EQ(op.DateTime(IDC_REC_ROW6_START).hour, 5);
+        EXPECT_EQ(op.Painted(IDC_REC_WED_BAR).size(), 8u) << "the timeline shows what it holds";
+        SaveAndSucceed(op);
+        op.EnterDateTime(IDC_REC_ROW6_END, Time(5, 45));
         EXPECT_EQ(op.Painted(IDC_REC_WED_BAR).size(), 6u);
         SaveAndSucceed(op);
     });
     const auto sent = Sent();
-    ASSERT_EQ(sent.size(), 1u);
+    ASSERT_EQ(sent.size(), 1u) << "showing the day sent nothing";
     Spans firstSix;
     for (int i = 0; i < 6; ++i)
-        firstSix.emplace_back(i * 60, i * 60 + 30);
+        firstSix.emplace_back(i * 60, i * 60 + (i == 5 ? 45 : 30));
     EXPECT_EQ(Periods(sent[0].channels[0], kWed), firstSix);
     // They took the lowest entries; the bytes the page does not use stayed.
     EXPECT_EQ(sent[0].channels[0].entries[5].kind, device::kSchedulePeriodInUse);
@@ -170,7 +173,7 @@ TEST_F(SchedulePage, test_picker_of_unchecked_row_leaves_the_day_as_it_was) {
     EXPECT_EQ(SentPeriods(0, kMon), (Spans{{480, 540}, {600, 660}}));  // in the lowest entries
 }
 
-TEST_F(SchedulePage, test_period_no_picker_can_show_is_unchecked_and_freed) {
+TEST_F(SchedulePage, test_period_no_picker_can_show_is_unchecked_and_freed_by_an_edit) {
     Put(stored.channels[0], 0, kMon, 25, 0, 26, 0);
     Put(stored.channels[0], 1, kMon, 7, 70, 8, 0);
     Put(stored.channels[0], 2, kMon, 10, 0, 11, 0);
@@ -179,8 +182,11 @@ TEST_F(SchedulePage, test_period_no_picker_can_show_is_unchecked_and_freed) {
         EXPECT_FALSE(op.IsChecked(IDC_REC_ROW2_CHECK));
         EXPECT_TRUE(op.IsChecked(IDC_REC_ROW3_CHECK));
         SaveAndSucceed(op);
+        op.EnterDateTime(IDC_REC_ROW3_END, Time(11, 30));
+        SaveAndSucceed(op);
     });
-    EXPECT_EQ(SentPeriods(0, kMon), (Spans{{600, 660}}));
+    EXPECT_EQ(CallCount("zelDispHisiNewMenuRecTimerSet"), 1) << "only the edit is sent";
+    EXPECT_EQ(SentPeriods(0, kMon), (Spans{{600, 690}}));
 }
 
 TEST_F(SchedulePage, test_without_channels_nothing_addresses_a_channel) {
