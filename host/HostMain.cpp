@@ -67,6 +67,7 @@ host::WindowDriver::Plan PlanOf(const host::HostOptions& options) {
     if (options.page())
         plan.page = host::WideFromUtf8(*options.page());
     plan.press = options.press();
+    plan.dropDown = options.dropDown();
     if (options.windowImportPath())
         plan.windowImport = PathFromUtf8(*options.windowImportPath());
     plan.closeAfterMs = options.closeAfterMs();

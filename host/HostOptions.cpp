@@ -23,6 +23,7 @@ constexpr OptionInfo kOptions[] = {
     {"--latency", Kind::Value},
     {"--page", Kind::Value},
     {"--press", Kind::Value},
+    {"--drop-down", Kind::Value},
     {"--screenshot", Kind::Value},
     {"--progress-screenshot", Kind::Value},
     {"--close-after-ms", Kind::Value},
@@ -37,7 +38,7 @@ constexpr OptionInfo kOptions[] = {
 };
 
 // What only the window does.
-constexpr const char* kWindowOptions[] = {"--page",           "--press",
+constexpr const char* kWindowOptions[] = {"--page",           "--press", "--drop-down",
                                           "--screenshot",     "--progress-screenshot",
                                           "--close-after-ms", "--closing-screenshot",
                                           "--window-import",  "--system-menu"};
@@ -184,6 +185,10 @@ bool HostOptions::Apply(const std::string& name, const std::string& value,
             return Refuse(message);
     } else if (name == "--page") {
         page_ = value;
+    } else if (name == "--drop-down") {
+        dropDown_ = ParseNumber(name, value, 1, 65535, message);
+        if (!dropDown_)
+            return Refuse(message);
     } else if (name == "--press") {
         std::size_t start = 0;
         for (;;) {
@@ -256,6 +261,9 @@ std::string HostOptions::HelpText() {
            "                         id (1168 opens a page's dialog), and each next one on\n"
            "                         the dialog the click before opened; a screenshot then\n"
            "                         shows the last dialog opened\n"
+           "  --drop-down ID         then open the shown page's drop-down list with this\n"
+           "                         control id (1008: General's languages); the screenshot\n"
+           "                         shows the list too\n"
            "  --window-import FILE   then import FILE through the system menu's command\n"
            "                         (the screenshot shows its message)\n"
            "  --screenshot PNG       save a picture of the window in PNG, then close it\n"

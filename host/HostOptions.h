@@ -42,6 +42,7 @@ class HostOptions {
     // Buttons to click in turn once the page is shown: the first on the page, each next one
     // on the dialog the click before opened.
     const std::vector<int>& press() const { return press_; }
+    const std::optional<int>& dropDown() const { return dropDown_; }
     const std::optional<std::string>& screenshot() const { return screenshot_; }
     // A picture of the progress window shown while a slow recorder is read.
     const std::optional<std::string>& progressScreenshot() const { return progressScreenshot_; }
@@ -77,6 +78,7 @@ class HostOptions {
     std::optional<int> latencyMs_;
     std::optional<std::string> page_;
     std::vector<int> press_;
+    std::optional<int> dropDown_;
     std::optional<std::string> screenshot_;
     std::optional<std::string> progressScreenshot_;
     std::optional<std::string> closingScreenshot_;

@@ -39,12 +39,15 @@ struct Selection {
 
 }  // namespace
 
-bool ScreenCapture::Window(HWND window, Picture& picture, std::string& error) {
+bool ScreenCapture::Window(HWND window, Picture& picture, std::string& error, HWND also) {
     RECT rect{};
     if (!IsWindow(window) || !GetWindowRect(window, &rect)) {
         error = "the window is gone";
         return false;
     }
+    RECT other{};
+    if (also && IsWindowVisible(also) && GetWindowRect(also, &other))
+        UnionRect(&rect, &rect, &other);
     const int w = rect.right - rect.left;
     const int h = rect.bottom - rect.top;
     if (w <= 0 || h <= 0) {

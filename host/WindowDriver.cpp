@@ -49,6 +49,7 @@ void WindowDriver::Run() {
     if (plan_.page)
         SelectPage(main);
     HWND dialog = plan_.press.empty() ? nullptr : Press(main);
+    HWND list = plan_.dropDown ? DropDown(main, *plan_.dropDown) : nullptr;
     if (plan_.windowImport)
         dialog = ImportInWindow(main, *plan_.windowImport);
     if (!plan_.closeAfterMs || !Wait(*plan_.closeAfterMs))
@@ -56,7 +57,7 @@ void WindowDriver::Run() {
     if (plan_.systemMenu)
         OpenSystemMenu(main);
     // A dialog the clicks opened is what the picture shows.
-    if (plan_.screenshot && TakeScreenshot(dialog ? dialog : main, *plan_.screenshot))
+    if (plan_.screenshot && TakeScreenshot(dialog ? dialog : main, *plan_.screenshot, list))
         screenshotSaved_ = true;
     if (plan_.systemMenu)
         CloseMenu(main);
@@ -189,6 +190,24 @@ HWND WindowDriver::Press(HWND main) {
     return opened;
 }
 
+HWND WindowDriver::DropDown(HWND main, int id) {
+    HWND combo = nullptr;
+    for (HWND page = GetWindow(main, GW_CHILD); page && !combo; page = GetWindow(page, GW_HWNDNEXT)) {
+        if (IsWindowVisible(page))
+            combo = GetDlgItem(page, id);
+    }
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (!combo || !IsWindowVisible(combo) || !GetComboBoxInfo(combo, &info)) {
+        Report("the shown page has no drop-down list " + std::to_string(id));
+        return nullptr;
+    }
+    SetForegroundWindow(main);
+    PostMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    SyncWith(main);
+    return info.hwndList;
+}
+
 HWND WindowDriver::ImportInWindow(HWND main, const std::filesystem::path& file) {
     constexpr int kImportCommand = 0x0110;
     constexpr int kFileNameCombo = 0x47C;
@@ -229,10 +248,11 @@ bool WindowDriver::Wait(int milliseconds) {
     return !stop_;
 }
 
-bool WindowDriver::TakeScreenshot(HWND window, const std::filesystem::path& file) {
+bool WindowDriver::TakeScreenshot(HWND window, const std::filesystem::path& file, HWND also) {
     Picture picture;
     std::string error;
-    if (!ScreenCapture::Window(window, picture, error) || !PngFile::Save(file, picture, error)) {
+    if (!ScreenCapture::Window(window, picture, error, also) ||
+        !PngFile::Save(file, picture, error)) {
         Report("no screenshot in " + Utf8FromWide(file.wstring()) + ": " + error);
         return false;
     }

@@ -21,6 +21,8 @@ class WindowDriver {
         // Buttons clicked in turn: the first on the shown page, each next one on the dialog
         // the click before opened.
         std::vector<int> press;
+        // Then the drop-down list of the shown page with this control id is opened.
+        std::optional<int> dropDown;
         // Then a file imported through the system menu's command.
         std::optional<std::filesystem::path> windowImport;
         // Time from the window being up (and the page selected) to the screenshot and close.
@@ -57,11 +59,13 @@ class WindowDriver {
     // Clicks the buttons in turn, each waiting for the dialog it opens. Returns the last
     // dialog opened, or null.
     HWND Press(HWND main);
+    // Opens the shown page's drop-down list; its list window, or null.
+    HWND DropDown(HWND main, int id);
     // Chooses the import command, answers the Open dialog with the file; returns the message
     // box that follows, or null.
     HWND ImportInWindow(HWND main, const std::filesystem::path& file);
     bool Wait(int milliseconds);
-    bool TakeScreenshot(HWND window, const std::filesystem::path& file);
+    bool TakeScreenshot(HWND window, const std::filesystem::path& file, HWND also = nullptr);
     // Opens the window's system menu with Alt+Space, as an operator's keyboard does, and
     // closes it again.
     static void OpenSystemMenu(HWND main);
