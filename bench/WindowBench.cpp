@@ -3,7 +3,8 @@
 // window being shown, beside the floor measured in the same run (the device calls the entry
 // made before the window showed, each at its measured cost, plus the same templates, main
 // window and every page, made with dialog procedures that do nothing). Then the time from a
-// tree node's selection to its page being painted, per page.
+// tree node's selection to its page being painted, per page, and the closing check once every
+// page was shown: from the close to its question about an edited page.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -179,6 +180,61 @@ void MeasurePageSwitches(const host::RavelinLibrary& library) {
     driver.join();
 }
 
+// Shows every page, edits General's auto logout, then closes a few times, answering No to the
+// question; each time from the close to the question on screen.
+void MeasureClosingCheck(const host::RavelinLibrary& library) {
+    host::SimulatedRecorder recorder;
+    std::string error;
+    if (!recorder.Open("", error) || !recorder.SetChannels(16, error)) {
+        std::fprintf(stderr, "RavelinBench: %s\n", error.c_str());
+        return;
+    }
+    constexpr int kGeneralLogout = 1015;
+    std::thread driver([] {
+        HWND main = nullptr;
+        while (!(main = host::ProcessDialogs::MainWindow()))
+            Sleep(5);
+        HWND tree = GetDlgItem(main, host::ProcessDialogs::kTreeId);
+        const host::TreeNavigator navigator(tree);
+        HWND logout = nullptr;
+        for (const auto& node : navigator.Nodes()) {
+            SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, LPARAM(node.item));
+            for (HWND page = GetWindow(main, GW_CHILD); page && !logout;
+                 page = GetWindow(page, GW_HWNDNEXT)) {
+                if (IsWindowVisible(page))
+                    logout = GetDlgItem(page, kGeneralLogout);
+            }
+        }
+        if (logout)
+            SetWindowTextW(logout, L"42");
+        std::vector<double> times;
+        for (int i = 0; i < 7; ++i) {
+            const auto start = Clock::now();
+            PostMessageW(main, WM_COMMAND, IDCANCEL, 0);
+            HWND box = nullptr;
+            while (!(box = host::ProcessDialogs::OtherDialog(main)))
+                std::this_thread::yield();
+            times.push_back(Milliseconds(Clock::now() - start));
+            PostMessageW(box, WM_COMMAND, IDNO, 0);
+            while (host::ProcessDialogs::OtherDialog(main))
+                Sleep(1);
+        }
+        std::printf(
+            "closing check with every page shown, to its question: median %.2f ms, "
+            "max %.2f ms (%zu times)\n",
+            Median(times), *std::max_element(times.begin(), times.end()), times.size());
+        // Closing for good: the question is answered Yes.
+        PostMessageW(main, WM_COMMAND, IDCANCEL, 0);
+        HWND box = nullptr;
+        while (!(box = host::ProcessDialogs::OtherDialog(main)) && IsWindow(main))
+            Sleep(1);
+        if (box)
+            PostMessageW(box, WM_COMMAND, IDYES, 0);
+    });
+    library.initConfig()(recorder.handle(), 2);
+    driver.join();
+}
+
 }  // namespace
 
 int main() {
@@ -198,5 +254,6 @@ int main() {
     MeasureOpening(library, module, 0, 9);
     MeasureOpening(library, module, 10, 3);
     MeasurePageSwitches(library);
+    MeasureClosingCheck(library);
     return 0;
 }

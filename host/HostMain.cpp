@@ -68,6 +68,7 @@ host::WindowDriver::Plan PlanOf(const host::HostOptions& options) {
         plan.page = host::WideFromUtf8(*options.page());
     plan.press = options.press();
     plan.dropDown = options.dropDown();
+    plan.dropDownTop = options.dropDownTop();
     if (options.windowImportPath())
         plan.windowImport = PathFromUtf8(*options.windowImportPath());
     plan.closeAfterMs = options.closeAfterMs();

@@ -38,10 +38,15 @@ constexpr OptionInfo kOptions[] = {
 };
 
 // What only the window does.
-constexpr const char* kWindowOptions[] = {"--page",           "--press", "--drop-down",
-                                          "--screenshot",     "--progress-screenshot",
-                                          "--close-after-ms", "--closing-screenshot",
-                                          "--window-import",  "--system-menu"};
+constexpr const char* kWindowOptions[] = {"--page",
+                                          "--press",
+                                          "--drop-down",
+                                          "--screenshot",
+                                          "--progress-screenshot",
+                                          "--close-after-ms",
+                                          "--closing-screenshot",
+                                          "--window-import",
+                                          "--system-menu"};
 
 const OptionInfo* FindOption(const std::string& name) {
     for (const OptionInfo& option : kOptions) {
@@ -186,9 +191,15 @@ bool HostOptions::Apply(const std::string& name, const std::string& value,
     } else if (name == "--page") {
         page_ = value;
     } else if (name == "--drop-down") {
-        dropDown_ = ParseNumber(name, value, 1, 65535, message);
+        const std::size_t comma = value.find(',');
+        dropDown_ = ParseNumber(name, value.substr(0, comma), 1, 65535, message);
         if (!dropDown_)
             return Refuse(message);
+        if (comma != std::string::npos) {
+            dropDownTop_ = ParseNumber(name, value.substr(comma + 1), 0, 65535, message);
+            if (!dropDownTop_)
+                return Refuse(message);
+        }
     } else if (name == "--press") {
         std::size_t start = 0;
         for (;;) {
@@ -261,9 +272,10 @@ std::string HostOptions::HelpText() {
            "                         id (1168 opens a page's dialog), and each next one on\n"
            "                         the dialog the click before opened; a screenshot then\n"
            "                         shows the last dialog opened\n"
-           "  --drop-down ID         then open the shown page's drop-down list with this\n"
-           "                         control id (1008: General's languages); the screenshot\n"
-           "                         shows the list too\n"
+           "  --drop-down ID[,TOP]   then open the shown page's drop-down list with this\n"
+           "                         control id (1008: General's languages), scrolled to\n"
+           "                         show entry TOP (from 0) first; the screenshot shows\n"
+           "                         the list too\n"
            "  --window-import FILE   then import FILE through the system menu's command\n"
            "                         (the screenshot shows its message)\n"
            "  --screenshot PNG       save a picture of the window in PNG, then close it\n"

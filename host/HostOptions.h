@@ -43,6 +43,8 @@ class HostOptions {
     // on the dialog the click before opened.
     const std::vector<int>& press() const { return press_; }
     const std::optional<int>& dropDown() const { return dropDown_; }
+    // The entry the open list shows at its top, when given.
+    const std::optional<int>& dropDownTop() const { return dropDownTop_; }
     const std::optional<std::string>& screenshot() const { return screenshot_; }
     // A picture of the progress window shown while a slow recorder is read.
     const std::optional<std::string>& progressScreenshot() const { return progressScreenshot_; }
@@ -79,6 +81,7 @@ class HostOptions {
     std::optional<std::string> page_;
     std::vector<int> press_;
     std::optional<int> dropDown_;
+    std::optional<int> dropDownTop_;
     std::optional<std::string> screenshot_;
     std::optional<std::string> progressScreenshot_;
     std::optional<std::string> closingScreenshot_;

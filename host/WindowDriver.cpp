@@ -192,7 +192,8 @@ HWND WindowDriver::Press(HWND main) {
 
 HWND WindowDriver::DropDown(HWND main, int id) {
     HWND combo = nullptr;
-    for (HWND page = GetWindow(main, GW_CHILD); page && !combo; page = GetWindow(page, GW_HWNDNEXT)) {
+    for (HWND page = GetWindow(main, GW_CHILD); page && !combo;
+         page = GetWindow(page, GW_HWNDNEXT)) {
         if (IsWindowVisible(page))
             combo = GetDlgItem(page, id);
     }
@@ -204,6 +205,8 @@ HWND WindowDriver::DropDown(HWND main, int id) {
     }
     SetForegroundWindow(main);
     PostMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    if (plan_.dropDownTop)
+        PostMessageW(info.hwndList, LB_SETTOPINDEX, WPARAM(*plan_.dropDownTop), 0);
     SyncWith(main);
     return info.hwndList;
 }

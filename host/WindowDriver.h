@@ -21,8 +21,10 @@ class WindowDriver {
         // Buttons clicked in turn: the first on the shown page, each next one on the dialog
         // the click before opened.
         std::vector<int> press;
-        // Then the drop-down list of the shown page with this control id is opened.
+        // Then the drop-down list of the shown page with this control id is opened, showing
+        // the entry dropDownTop first when given.
         std::optional<int> dropDown;
+        std::optional<int> dropDownTop;
         // Then a file imported through the system menu's command.
         std::optional<std::filesystem::path> windowImport;
         // Time from the window being up (and the page selected) to the screenshot and close.

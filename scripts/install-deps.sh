@@ -17,9 +17,9 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 
 packages=(
-    cmake g++ make googletest libgtest-dev python3 nlohmann-json3-dev
+    cmake g++ make googletest libgtest-dev python3 python3-fonttools nlohmann-json3-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-    wine wine64 wine32:i386 xvfb x11-utils fonts-wqy-microhei fonts-noto-cjk locales imagemagick
+    wine wine64 wine32:i386 xvfb x11-utils fonts-wqy-microhei fonts-noto-cjk fonts-tlwg-loma-ttf locales imagemagick
     clang libclang-rt-14-dev clang-format
 )
 

@@ -13,7 +13,9 @@ cd "$(dirname "$0")/.."
 
 # Name, what to show, title in the gallery. What to show is the text id of a page's tree node;
 # a dialog adds ":" and the ids of the buttons that open it, clicked in turn (the first on the
-# page); "closing@" before that asks the window to close afterwards and shows the question it
+# page); "~" and a control id instead opens that drop-down list of the page for the picture
+# (",N" after it: scrolled to show its entry N first);
+# "closing@" before that asks the window to close afterwards and shows the question it
 # raises; "progress" is the progress window while a slow recorder is read; "import" the message
 # after importing, through the window's system menu, a back-up of the demo recorder whose NTP
 # server was changed; "menu" the window's system menu, opened with Alt+Space.
@@ -21,6 +23,8 @@ entries=(
     "version            0x503            Version"
     "hdd-info           0x504            Hdd Info"
     "general            0x507            General"
+    "general-languages  0x507~1008       General, its Language list open"
+    "general-languages-end  0x507~1008,11  General, the end of its Language list"
     "general-unsaved    0x507:1159       General, unsaved (after Default: its node in bold)"
     "closing-question   closing@0x507:1159  Closing with unsaved changes (General, after Default)"
     "encode             0x508            Encode"
@@ -146,9 +150,15 @@ for name in "${wanted_names[@]}"; do
                 picture=--closing-screenshot
                 show=${show#closing@}
             fi
+            list=
+            if [ "$show" != "${show#*~}" ]; then
+                list=${show#*~}
+                show=${show%%~*}
+            fi
             caption=$(python3 scripts/caption.py "${show%%:*}" "$lang")
             args=(--page "$caption" "$picture" "$out" --close-after-ms 1500)
             [ "$show" != "${show#*:}" ] && args+=(--press "${show#*:}")
+            [ -n "$list" ] && args+=(--drop-down "$list")
         fi
         if LANG=${locales[$lang]} wine build/mingw64/bin/RavelinHost.exe --lang "$lang" "${args[@]}" \
             >"$log" 2>&1 </dev/null; then

@@ -40,7 +40,7 @@ if ! starts_programs; then
         exit 1
     fi
 fi
-if [ ! -f "$WINEPREFIX/.ravelin-fonts-3" ]; then
+if [ ! -f "$WINEPREFIX/.ravelin-fonts-4" ]; then
     # Wine's own Tahoma and Marlett, where its font loader finds them: the dialogs' font and the
     # glyphs of the caption buttons (without Marlett the close box shows an "r").
     fonts="$WINEPREFIX/drive_c/windows/Fonts"
@@ -50,7 +50,25 @@ if [ ! -f "$WINEPREFIX/.ravelin-fonts-3" ]; then
             [ -f "$dir/$file" ] && { cp "$dir/$file" "$fonts/"; break; }
         done
     done
-    # Chinese glyphs for the fonts the window's frame and dialogs use under any locale.
+    # Windows' Tahoma draws Thai, Wine's does not, and no linked face can help: Thai text is
+    # shaped with the dialog font's own glyphs. The prefix's Tahoma gets the Thai letters of a
+    # free face; nothing else of it changes.
+    thai=/usr/share/fonts/truetype/tlwg
+    add_thai() {
+        if [ -f "$fonts/$1" ] && [ -f "$thai/$2" ]; then
+            /usr/bin/python3 "$(dirname "$0")/add-script-glyphs.py" "$fonts/$1" "$thai/$2" \
+                0E00 0E7F "$fonts/$1" >/dev/null
+        fi
+    }
+    add_thai tahoma.ttf Loma.ttf
+    add_thai tahomabd.ttf Loma-Bold.ttf
+    # Chinese, Japanese and Korean text in Tahoma comes from the faces Windows links to it. Wine
+    # writes those links itself on every start, naming Windows' font files; the prefix gives one
+    # of those names (Microsoft YaHei UI, MSYH.TTC) to a face with those glyphs.
+    cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$fonts/MSYH.TTC"
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "Microsoft YaHei UI" \
+        /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1 </dev/null
+    # Chinese glyphs for the other faces the window uses (Wine keeps these links as written).
     link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
     for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif" Arial; do
         wine reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' \
@@ -76,7 +94,7 @@ if [ ! -f "$WINEPREFIX/.ravelin-fonts-3" ]; then
         wine reg add "$metrics" /v "$value" /t REG_BINARY /d "$font" /f >/dev/null 2>&1 </dev/null
     done
     wineserver -w
-    touch "$WINEPREFIX/.ravelin-fonts-3"
+    touch "$WINEPREFIX/.ravelin-fonts-4"
 fi
 if [ ! -f "$WINEPREFIX/.ravelin-desktop" ]; then
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1 </dev/null
