@@ -89,32 +89,21 @@ void ChannelVisitOf(config::FieldVisitor& v, RecordSet& s, std::size_t channel) 
         config::VisitFields(v, (s.*Member)[channel]);
 }
 
-// A row for a record held once and sent back.
-template <auto Member, auto Get, auto Set>
+// A row for a record held once; one without Set describes the recorder and is never sent.
+template <auto Member, auto Get, auto Set = nullptr>
 constexpr RecordRow Once(RecordId id, const char* name, int right) {
-    return {id,
-            name,
-            right,
-            false,
-            sizeof(MemberType<Member>),
-            BytesOf<Member>,
-            GetOf<Member, Get>,
-            SetOf<Member, Set>,
-            VisitOf<Member>};
-}
-
-// A row for a record the recorder describes itself with, never sent.
-template <auto Member, auto Get>
-constexpr RecordRow ReadOnly(RecordId id, const char* name, int right) {
-    return {id,
-            name,
-            right,
-            false,
-            sizeof(MemberType<Member>),
-            BytesOf<Member>,
-            GetOf<Member, Get>,
-            nullptr,
-            VisitOf<Member>};
+    RecordRow row{id,
+                  name,
+                  right,
+                  false,
+                  sizeof(MemberType<Member>),
+                  BytesOf<Member>,
+                  GetOf<Member, Get>,
+                  nullptr,
+                  VisitOf<Member>};
+    if constexpr (Set != nullptr)
+        row.set = SetOf<Member, Set>;
+    return row;
 }
 
 // A row for a record the recorder keeps per channel.
@@ -152,8 +141,8 @@ constexpr RecordRow kRows[] = {
     Once<&RecordSet::ptz, zelDispHisiNewMenuPTZGet, zelDispHisiNewMenuPTZSet>(Id::Ptz, "PTZ", kRightPtz),
     Once<&RecordSet::videoOut, zelDispHisiNewMenuVideoOutGet, zelDispHisiNewMenuVideoOutSet>(Id::VideoOut, "VideoOut", kRightDisplay),
     Once<&RecordSet::chanName, zelDispHisiNewMenuChanNameGet, zelDispHisiNewMenuChanNameSet>(Id::ChanName, "ChanName", kRightDisplay),
-    ReadOnly<&RecordSet::version, zelDispHisiNewMenuVersionGet>(Id::Version, "Version", kRightSystemInformation),
-    ReadOnly<&RecordSet::hddInfo, zelDispHisiNewMenuHddInfoGet>(Id::HddInfo, "HddInfo", kRightSystemInformation),
+    Once<&RecordSet::version, zelDispHisiNewMenuVersionGet>(Id::Version, "Version", kRightSystemInformation),
+    Once<&RecordSet::hddInfo, zelDispHisiNewMenuHddInfoGet>(Id::HddInfo, "HddInfo", kRightSystemInformation),
     Once<&RecordSet::event, zelDispHisiNewMenuEventGet, zelDispHisiNewMenuEventSet>(Id::Event, "Event", kNoRight),
     Once<&RecordSet::recAdmin, zelDispHisiNewMenuRecAdminGet, zelDispHisiNewMenuRecAdminSet>(Id::RecAdmin, "RecAdmin", kNoRight),
     Once<&RecordSet::alarmOut, zelDispHisiNewMenuAlarmOutGet, zelDispHisiNewMenuAlarmOutSet>(Id::AlarmOut, "AlarmOut", kNoRight),
