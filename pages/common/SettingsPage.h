@@ -2,6 +2,18 @@
 // protocol behind them, written once. A page binds its typed records and says how its controls
 // show them, what its defaults are and which settings need a restart; Save, Refresh, Default,
 // All Default, Copy and Paste work the same way everywhere.
+//
+// Pending edits. A page is pending exactly when its Save would send bytes other than those it
+// would have sent had the operator touched nothing since the page last loaded its records, saved
+// or refreshed them. So:
+// - Looking is not editing. Showing the page, or another channel, day, input or event type,
+//   never changes what Save sends: the page's working copies change only on the operator's
+//   edits, Default, All Default, Paste and a dialog's confirmed edits. Entries go through
+//   EntrySwitch, which takes an entry back only when the operator changed its controls.
+// - What the page compares with (its baseline, one per record) is taken when its records are
+//   loaded, saved or refreshed. A record another page saves or refreshes, or an import changes,
+//   moves the bytes the page takes from the cache and keeps those the page writes itself, so
+//   that the page's own edits stay pending and nothing else becomes so.
 #pragma once
 
 #include <cstdint>
