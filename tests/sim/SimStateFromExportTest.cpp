@@ -103,8 +103,7 @@ TEST_P(StartFromExport, test_export_of_the_started_recorder_holds_the_files_reco
         EXPECT_EQ(kept, record) << name;
     }
     if (file["records"].contains("Dial")) {
-        EXPECT_EQ(saved["records"]["Dial"]["password"],
-                  secrets ? "customer-secret" : "pppoe-8108");
+        EXPECT_EQ(saved["records"]["Dial"]["password"], secrets ? "customer-secret" : "pppoe-8108");
     }
 }
 
