@@ -13,6 +13,7 @@
 #include "records/ConfigTransfer.h"
 #include "res/resource.h"
 #include "tests/sim/TempDir.h"
+#include "tests/support/RecordBytes.h"
 #include "tests/support/ScenarioTest.h"
 #include "ui/Styles.h"
 
@@ -20,12 +21,6 @@ namespace {
 
 using namespace testsupport;
 using Rows = std::vector<std::vector<std::u16string>>;
-
-template <std::size_t N>
-void PutText(char (&field)[N], const char* text) {
-    std::memset(field, 0, N);
-    std::memcpy(field, text, std::min(N, std::strlen(text)));
-}
 
 // Reads a record, lets change edit it, and has the recorder hold it.
 template <typename Record>

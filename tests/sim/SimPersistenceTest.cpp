@@ -116,33 +116,6 @@ TEST_P(DamagedState, test_saved_state_is_read_back_byte_for_byte) {
 
 INSTANTIATE_TEST_SUITE_P(Fills, DamagedState, testing::Values(0x00, 0x80, 0xC3, 0xFF, 256, 257));
 
-TEST(StateFile, test_changes_sent_through_the_device_functions_are_kept_by_save) {
-    TempDir dir;
-    const std::string path = dir.File("recorder.json");
-    {
-        SimRecorder recorder(path);
-        for (const DeviceCall& c : AllDeviceCalls()) {
-            if (IsRecordSet(c)) {
-                ASSERT_EQ(c.call(recorder.handle(), Pattern(c).data()), 0) << c.name;
-            }
-        }
-        ASSERT_EQ(zsimSetCounts(recorder.handle(), 4, 16, 4), 0);
-        ASSERT_EQ(zelDispSaveMenu(recorder.handle()), 0);
-    }
-    SimRecorder reopened(path);
-    const auto read = Snapshot(reopened.handle());
-    for (const DeviceCall& set : AllDeviceCalls()) {
-        const Bytes sent = Pattern(set);
-        EXPECT_TRUE(!IsRecordSet(set) ||
-                    read.at(GetterOf(set)) == Bytes(sent.begin(), sent.begin() + set.size))
-            << set.name;
-    }
-    const device::VersionRecord version = Fetch(reopened.handle(), zelDispHisiNewMenuVersionGet);
-    EXPECT_EQ(version.videoInputs, 4);
-    EXPECT_EQ(version.alarmInputs, 16);
-    EXPECT_EQ(version.alarmOutputs, 4);
-}
-
 TEST(StateFile, test_save_replaces_the_file_and_leaves_no_temporary_file) {
     TempDir dir;
     const std::string path = dir.File("recorder.json");

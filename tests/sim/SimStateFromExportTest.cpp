@@ -11,10 +11,12 @@
 #include "records/ConfigTransfer.h"
 #include "tests/sim/DeviceCalls.h"
 #include "tests/sim/TempDir.h"
+#include "tests/support/RecordBytes.h"
 
 namespace {
 
 using namespace simtest;
+using testsupport::PutText;
 using Json = nlohmann::ordered_json;
 
 Json ReadJson(const std::filesystem::path& path) {
@@ -25,12 +27,6 @@ Json ReadJson(const std::filesystem::path& path) {
 void WriteText(const std::filesystem::path& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
-}
-
-template <std::size_t N>
-void PutText(char (&field)[N], const char* text) {
-    std::memset(field, 0, N);
-    std::memcpy(field, text, std::min(N, std::strlen(text)));
 }
 
 // A customer's recorder: 4 channels, settings of its own, an NTP server name whose bytes are
