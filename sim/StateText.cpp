@@ -17,11 +17,18 @@
 namespace sim {
 namespace {
 
+// When the state is written, UTC; recorders on several threads may save at once.
 std::string NowUtc() {
     const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+#ifdef _WIN32
+    const bool known = gmtime_s(&utc, &now) == 0;
+#else
+    const bool known = gmtime_r(&now, &utc) != nullptr;
+#endif
     char text[32] = {};
-    if (const std::tm* utc = std::gmtime(&now))
-        std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", utc);
+    if (known)
+        std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
     return text;
 }
 
