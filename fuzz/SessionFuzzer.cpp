@@ -15,6 +15,7 @@
 
 #include "session/ConfigSession.h"
 #include "dll/Entries.h"
+#include "records/RecordTable.h"
 #include "records/SessionState.h"
 #include "device/ZelDispNames.h"
 #include "fuzz/FuzzInput.h"
@@ -22,7 +23,7 @@
 #include "fuzz/SessionScript.h"
 #include "window/CMainDlg.h"
 #include "sim/Defaults.h"
-#include "sim/RecorderState.h"
+#include "sim/RecordImage.h"
 #include "sim/SimApi.h"
 #include "ui/Backend.h"
 #include "ui/GraphicsObject.h"
@@ -44,23 +45,25 @@ std::int32_t Count(FuzzInput& in) {
 
 // Damages the recorder's records as the input says: a few bytes of chosen records.
 void ShapeRecords(ZelHandle handle, FuzzInput& in) {
-    static sim::RecorderState defaults = [] {
-        sim::RecorderState state{};
+    static device::RecordSet defaults = [] {
+        device::RecordSet state{};
         sim::Defaults::Fill(state);
         return state;
     }();
-    sim::RecorderState state = defaults;
+    device::RecordSet state = defaults;
+    const auto rows = records::Rows();
     const int patches = in.Byte() % 16;
     for (int i = 0; i < patches; ++i) {
-        auto sections = sim::RecordSections(state);
-        const sim::RecordSection& section = sections[std::size_t(in.Below(int(sections.size())))];
+        const auto image = sim::RecordImage(rows[std::size_t(in.Below(int(rows.size())))], state);
         const std::uint8_t length = in.Byte() % 8 + 1;
-        const std::size_t offset = std::size_t(in.Long()) % section.size;
-        for (std::uint8_t k = 0; k < length && offset + k < section.size; ++k)
-            section.bytes[offset + k] = in.Byte();
+        const std::size_t offset = std::size_t(in.Long()) % image.size();
+        for (std::uint8_t k = 0; k < length && offset + k < image.size(); ++k)
+            image[offset + k] = in.Byte();
     }
-    for (const sim::RecordSection& section : sim::RecordSections(state))
-        zsimSetRecord(handle, section.name, section.bytes, std::int32_t(section.size));
+    for (const records::RecordRow& row : rows) {
+        const auto image = sim::RecordImage(row, state);
+        zsimSetRecord(handle, row.name, image.data(), std::int32_t(image.size()));
+    }
     // One after the other: the order of a call's arguments is the compiler's choice.
     const std::int32_t channels = Count(in);
     const std::int32_t alarmInputs = Count(in);

@@ -35,7 +35,8 @@ class HostOptions {
     std::uint32_t language() const { return language_; }
     const std::optional<std::string>& user() const { return user_; }
     const std::optional<int>& channels() const { return channels_; }
-    // Empty: the default recorder, kept in memory only.
+    // The configuration file the recorder starts from and keeps its changes in; empty: the
+    // default recorder, kept in memory only.
     const std::string& statePath() const { return statePath_; }
     const std::optional<int>& latencyMs() const { return latencyMs_; }
     const std::optional<std::string>& page() const { return page_; }

@@ -11,7 +11,7 @@ SimulatedRecorder::~SimulatedRecorder() {
 }
 
 bool SimulatedRecorder::Open(const std::string& statePath, std::string& error) {
-    char message[512] = {};
+    char message[1024] = {};
     handle_ = zsimOpen(statePath.empty() ? nullptr : statePath.c_str(), message, sizeof message);
     if (!handle_) {
         error = message[0] ? message : "the simulated recorder did not open";

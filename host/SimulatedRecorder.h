@@ -15,7 +15,8 @@ class SimulatedRecorder {
     SimulatedRecorder& operator=(const SimulatedRecorder&) = delete;
     ~SimulatedRecorder();
 
-    // statePath empty: the default recorder in memory. False with the simulator's message.
+    // statePath empty: the default recorder in memory; otherwise the recorder of that
+    // configuration file, which keeps its changes. False with the simulator's message.
     bool Open(const std::string& statePath, std::string& error);
     // Sets the video channel count, keeping the recorder's alarm input and output counts.
     bool SetChannels(int channels, std::string& error);

@@ -7,15 +7,20 @@
 #   bash scripts/demo.sh --latency 40           a slow recorder: the progress window shows
 #   bash scripts/demo.sh --export backup.json   the recorder's configuration into a file
 #   bash scripts/demo.sh --import backup.json   and back, without a window
+#   bash scripts/demo.sh --state build/demo/customer.json
+#                                               the recorder of an export (a copy: the
+#                                               recorder keeps the window's changes in it)
 # but for --arch 32, which runs the 32-bit host and library (the build most clients load)
 # instead of the 64-bit ones; a machine that cannot run 32-bit programs says so and stops. The
-# window runs under the locale of its language, so that dates and times read its way.
+# window runs under the locale of its language, so that dates and times read its way. The
+# recorder is kept in build/demo/recorder.json, a configuration file a person can read and edit
+# between runs, unless --state names another; paths are taken from the repository's top.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mkdir -p build/demo
 log="$PWD/build/demo/host.log"
-state="$PWD/build/demo/recorder.state"
+state="$PWD/build/demo/recorder.json"
 lang=en
 arch=64
 help=0
@@ -26,6 +31,11 @@ while [ $# -gt 0 ]; do
     --arch=*) arch=${1#--arch=} ;;
     --arch)
         arch=${2:-}
+        shift
+        ;;
+    --state=*) state=${1#--state=} ;;
+    --state)
+        state=${2:-}
         shift
         ;;
     *)

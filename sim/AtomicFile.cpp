@@ -53,7 +53,7 @@ bool ReplaceWith(const std::filesystem::path& from, const std::filesystem::path&
 
 }  // namespace
 
-bool AtomicFile::Write(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
+bool AtomicFile::Write(const std::filesystem::path& path, std::string_view bytes,
                        std::string& error) {
     static std::atomic<unsigned> counter{0};
     std::filesystem::path temporary = path;

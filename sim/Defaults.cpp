@@ -393,7 +393,7 @@ void FillAlarmOut(AlarmOutRecord& r) {
 
 }  // namespace
 
-void Defaults::Fill(RecorderState& state) {
+void Defaults::Fill(device::RecordSet& state) {
     std::memset(&state, 0, sizeof state);
     FillNormal(state.normal);
     FillCode(state.code);

@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "sim/RecorderState.h"
+#include "device/RecordSet.h"
 
 namespace sim {
 
 class Defaults {
   public:
-    static void Fill(RecorderState& state);
+    static void Fill(device::RecordSet& state);
 
     // The PTZ protocol list the recorder reports: "name=code|" per protocol.
     static std::string PtzProtocolList();

@@ -8,11 +8,11 @@
 
 namespace {
 
+using device::RecordSet;
 using sim::Recorder;
-using sim::RecorderState;
 
 template <auto Member>
-using RecordOf = std::remove_cvref_t<decltype(std::declval<RecorderState&>().*Member)>;
+using RecordOf = std::remove_cvref_t<decltype(std::declval<RecordSet&>().*Member)>;
 
 std::shared_ptr<Recorder> Find(ZelHandle handle) {
     try {
@@ -26,7 +26,7 @@ std::shared_ptr<Recorder> Find(ZelHandle handle) {
 template <auto Member>
 Recorder::RecordAccess Whole(const char* function) {
     return {function,
-            [](RecorderState& state, std::int32_t) {
+            [](RecordSet& state, std::int32_t) {
                 return reinterpret_cast<std::uint8_t*>(&(state.*Member));
             },
             sizeof(RecordOf<Member>), false};
@@ -36,10 +36,10 @@ Recorder::RecordAccess Whole(const char* function) {
 template <auto Member>
 Recorder::RecordAccess PerChannel(const char* function) {
     return {function,
-            [](RecorderState& state, std::int32_t channel) {
+            [](RecordSet& state, std::int32_t channel) {
                 return reinterpret_cast<std::uint8_t*>(&(state.*Member)[std::size_t(channel)]);
             },
-            sizeof((std::declval<RecorderState&>().*Member)[0]), true};
+            sizeof((std::declval<RecordSet&>().*Member)[0]), true};
 }
 
 template <auto Member, typename Record>
@@ -76,152 +76,152 @@ std::int32_t SetSlot(ZelHandle handle, const char* function, std::int32_t channe
 extern "C" {
 
 std::int32_t ZEL_CALL zelDispHisiNewMenuNormalGet(ZelHandle handle, device::NormalRecord* record) {
-    return Get<&RecorderState::normal>(handle, __func__, record);
+    return Get<&RecordSet::normal>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuNormalSet(ZelHandle handle,
                                                   const device::NormalRecord* record) {
-    return Set<&RecorderState::normal>(handle, __func__, record);
+    return Set<&RecordSet::normal>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuCodeGet(ZelHandle handle, device::CodeRecord* record) {
-    return Get<&RecorderState::code>(handle, __func__, record);
+    return Get<&RecordSet::code>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuCodeSet(ZelHandle handle,
                                                 const device::CodeRecord* record) {
-    return Set<&RecorderState::code>(handle, __func__, record);
+    return Set<&RecordSet::code>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuRecTimerGet(ZelHandle handle,
                                                     device::RecTimerRecord* record) {
-    return Get<&RecorderState::recTimer>(handle, __func__, record);
+    return Get<&RecordSet::recTimer>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuRecTimerSet(ZelHandle handle,
                                                     const device::RecTimerRecord* record) {
-    return Set<&RecorderState::recTimer>(handle, __func__, record);
+    return Set<&RecordSet::recTimer>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuRecAdminGet(ZelHandle handle,
                                                     device::RecAdminRecord* record) {
-    return Get<&RecorderState::recAdmin>(handle, __func__, record);
+    return Get<&RecordSet::recAdmin>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuRecAdminSet(ZelHandle handle,
                                                     const device::RecAdminRecord* record) {
-    return Set<&RecorderState::recAdmin>(handle, __func__, record);
+    return Set<&RecordSet::recAdmin>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuSerialsGet(ZelHandle handle,
                                                    device::SerialsRecord* record) {
-    return Get<&RecorderState::serials>(handle, __func__, record);
+    return Get<&RecordSet::serials>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuSerialsSet(ZelHandle handle,
                                                    const device::SerialsRecord* record) {
-    return Set<&RecorderState::serials>(handle, __func__, record);
+    return Set<&RecordSet::serials>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuNetGet(ZelHandle handle, device::NetRecord* record) {
-    return Get<&RecorderState::net>(handle, __func__, record);
+    return Get<&RecordSet::net>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuNetSet(ZelHandle handle, const device::NetRecord* record) {
-    return Set<&RecorderState::net>(handle, __func__, record);
+    return Set<&RecordSet::net>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuNTPGet(ZelHandle handle, device::NtpRecord* record) {
-    return Get<&RecorderState::ntp>(handle, __func__, record);
+    return Get<&RecordSet::ntp>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuNTPSet(ZelHandle handle, const device::NtpRecord* record) {
-    return Set<&RecorderState::ntp>(handle, __func__, record);
+    return Set<&RecordSet::ntp>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuDialGet(ZelHandle handle, device::DialRecord* record) {
-    return Get<&RecorderState::dial>(handle, __func__, record);
+    return Get<&RecordSet::dial>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuDialSet(ZelHandle handle,
                                                 const device::DialRecord* record) {
-    return Set<&RecorderState::dial>(handle, __func__, record);
+    return Set<&RecordSet::dial>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuDDNSGet(ZelHandle handle, device::DdnsRecord* record) {
-    return Get<&RecorderState::ddns>(handle, __func__, record);
+    return Get<&RecordSet::ddns>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuDDNSSet(ZelHandle handle,
                                                 const device::DdnsRecord* record) {
-    return Set<&RecorderState::ddns>(handle, __func__, record);
+    return Set<&RecordSet::ddns>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuSMTPGet(ZelHandle handle, device::SmtpRecord* record) {
-    return Get<&RecorderState::smtp>(handle, __func__, record);
+    return Get<&RecordSet::smtp>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuSMTPSet(ZelHandle handle,
                                                 const device::SmtpRecord* record) {
-    return Set<&RecorderState::smtp>(handle, __func__, record);
+    return Set<&RecordSet::smtp>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuAlarmInGet(ZelHandle handle,
                                                    device::AlarmInRecord* record) {
-    return Get<&RecorderState::alarmIn>(handle, __func__, record);
+    return Get<&RecordSet::alarmIn>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuAlarmInSet(ZelHandle handle,
                                                    const device::AlarmInRecord* record) {
-    return Set<&RecorderState::alarmIn>(handle, __func__, record);
+    return Set<&RecordSet::alarmIn>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuAlarmOutGet(ZelHandle handle,
                                                     device::AlarmOutRecord* record) {
-    return Get<&RecorderState::alarmOut>(handle, __func__, record);
+    return Get<&RecordSet::alarmOut>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuAlarmOutSet(ZelHandle handle,
                                                     const device::AlarmOutRecord* record) {
-    return Set<&RecorderState::alarmOut>(handle, __func__, record);
+    return Set<&RecordSet::alarmOut>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuVideoLostGet(ZelHandle handle,
                                                      device::VideoLostRecord* record) {
-    return Get<&RecorderState::videoLost>(handle, __func__, record);
+    return Get<&RecordSet::videoLost>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuVideoLostSet(ZelHandle handle,
                                                      const device::VideoLostRecord* record) {
-    return Set<&RecorderState::videoLost>(handle, __func__, record);
+    return Set<&RecordSet::videoLost>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuVideoCoverGet(ZelHandle handle,
                                                       device::VideoCoverRecord* record) {
-    return Get<&RecorderState::videoCover>(handle, __func__, record);
+    return Get<&RecordSet::videoCover>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuVideoCoverSet(ZelHandle handle,
                                                       const device::VideoCoverRecord* record) {
-    return Set<&RecorderState::videoCover>(handle, __func__, record);
+    return Set<&RecordSet::videoCover>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuVideoMotionGet(ZelHandle handle,
                                                        device::VideoMotionRecord* record) {
-    return Get<&RecorderState::videoMotion>(handle, __func__, record);
+    return Get<&RecordSet::videoMotion>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuVideoMotionSet(ZelHandle handle,
                                                        const device::VideoMotionRecord* record) {
-    return Set<&RecorderState::videoMotion>(handle, __func__, record);
+    return Set<&RecordSet::videoMotion>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuEventGet(ZelHandle handle, device::EventRecord* record) {
-    return Get<&RecorderState::event>(handle, __func__, record);
+    return Get<&RecordSet::event>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuEventSet(ZelHandle handle,
                                                  const device::EventRecord* record) {
-    return Set<&RecorderState::event>(handle, __func__, record);
+    return Set<&RecordSet::event>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuPTZGet(ZelHandle handle, device::PtzRecord* record) {
-    return Get<&RecorderState::ptz>(handle, __func__, record);
+    return Get<&RecordSet::ptz>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuPTZSet(ZelHandle handle, const device::PtzRecord* record) {
-    return Set<&RecorderState::ptz>(handle, __func__, record);
+    return Set<&RecordSet::ptz>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuVideoOutGet(ZelHandle handle,
                                                     device::VideoOutRecord* record) {
-    return Get<&RecorderState::videoOut>(handle, __func__, record);
+    return Get<&RecordSet::videoOut>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuVideoOutSet(ZelHandle handle,
                                                     const device::VideoOutRecord* record) {
-    return Set<&RecorderState::videoOut>(handle, __func__, record);
+    return Set<&RecordSet::videoOut>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuChanNameGet(ZelHandle handle,
                                                     device::ChanNameRecord* record) {
-    return Get<&RecorderState::chanName>(handle, __func__, record);
+    return Get<&RecordSet::chanName>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuChanNameSet(ZelHandle handle,
                                                     const device::ChanNameRecord* record) {
-    return Set<&RecorderState::chanName>(handle, __func__, record);
+    return Set<&RecordSet::chanName>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuVersionGet(ZelHandle handle,
                                                    device::VersionRecord* record) {
-    return Get<&RecorderState::version>(handle, __func__, record);
+    return Get<&RecordSet::version>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuHddInfoGet(ZelHandle handle,
                                                    device::HddInfoRecord* record) {
-    return Get<&RecorderState::hddInfo>(handle, __func__, record);
+    return Get<&RecordSet::hddInfo>(handle, __func__, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuPTZProtocolGet(ZelHandle handle, char* buffer) {
     const auto recorder = Find(handle);
@@ -230,19 +230,19 @@ std::int32_t ZEL_CALL zelDispHisiNewMenuPTZProtocolGet(ZelHandle handle, char* b
 
 std::int32_t ZEL_CALL zelDispHisiNewMenuPTZPointGet(ZelHandle handle, std::int32_t channel,
                                                     device::PtzPointRecord* record) {
-    return GetSlot<&RecorderState::ptzPoint>(handle, __func__, channel, record);
+    return GetSlot<&RecordSet::ptzPoint>(handle, __func__, channel, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuPTZPointSet(ZelHandle handle, std::int32_t channel,
                                                     const device::PtzPointRecord* record) {
-    return SetSlot<&RecorderState::ptzPoint>(handle, __func__, channel, record);
+    return SetSlot<&RecordSet::ptzPoint>(handle, __func__, channel, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuPTZCruiseGet(ZelHandle handle, std::int32_t channel,
                                                      device::PtzCruiseRecord* record) {
-    return GetSlot<&RecorderState::ptzCruise>(handle, __func__, channel, record);
+    return GetSlot<&RecordSet::ptzCruise>(handle, __func__, channel, record);
 }
 std::int32_t ZEL_CALL zelDispHisiNewMenuPTZCruiseSet(ZelHandle handle, std::int32_t channel,
                                                      const device::PtzCruiseRecord* record) {
-    return SetSlot<&RecorderState::ptzCruise>(handle, __func__, channel, record);
+    return SetSlot<&RecordSet::ptzCruise>(handle, __func__, channel, record);
 }
 
 std::int32_t ZEL_CALL zelDispHisiNewMenuUserListGet(ZelHandle handle, std::int32_t user,

@@ -8,20 +8,22 @@
 
 #include "device/PtzRecords.h"
 #include "device/ZelDispNames.h"
+#include "records/RecordTable.h"
 #include "sim/Defaults.h"
+#include "sim/RecordImage.h"
 #include "sim/RightsProfiles.h"
 #include "sim/StateFile.h"
 
 namespace sim {
 
-Recorder::Recorder(std::unique_ptr<RecorderState> state, std::filesystem::path statePath)
+Recorder::Recorder(std::unique_ptr<device::RecordSet> state, std::filesystem::path statePath)
     : state_(std::move(state)),
       statePath_(std::move(statePath)),
       protocolList_(Defaults::PtzProtocolList()) {}
 
 std::shared_ptr<Recorder> Recorder::Open(const std::filesystem::path& statePath,
                                          std::string& error) {
-    auto state = std::make_unique<RecorderState>();
+    auto state = std::make_unique<device::RecordSet>();
     Defaults::Fill(*state);
     if (!statePath.empty() && !StateFile::LoadOrCreate(statePath, *state, error))
         return nullptr;
@@ -150,16 +152,17 @@ void Recorder::SetCounts(std::int32_t channels, std::int32_t alarmInputs,
 }
 
 bool Recorder::ReplaceRecord(std::string_view name, const void* bytes, std::size_t size) {
+    const auto rows = records::Rows();
+    const auto row = std::find_if(rows.begin(), rows.end(),
+                                  [&](const records::RecordRow& r) { return r.name == name; });
+    if (row == rows.end() || bytes == nullptr)
+        return false;
     std::lock_guard<std::mutex> lock(mutex_);
-    for (const RecordSection& section : RecordSections(*state_)) {
-        if (section.name == name) {
-            if (bytes == nullptr || size != section.size)
-                return false;
-            std::memcpy(section.bytes, bytes, size);
-            return true;
-        }
-    }
-    return false;
+    const std::span<std::uint8_t> image = RecordImage(*row, *state_);
+    if (size != image.size())
+        return false;
+    std::memcpy(image.data(), bytes, size);
+    return true;
 }
 
 bool Recorder::ControlClock(std::uint32_t date, std::uint32_t time, bool running) {

@@ -13,9 +13,9 @@
 #include <string>
 #include <string_view>
 
+#include "device/RecordSet.h"
 #include "sim/CallLog.h"
 #include "sim/FailurePlan.h"
-#include "sim/RecorderState.h"
 #include "sim/SimClock.h"
 
 namespace sim {
@@ -23,7 +23,7 @@ namespace sim {
 class Recorder {
   public:
     // Where a device record lives in the state; channel is 0..15 for per-channel records.
-    using Locator = std::uint8_t* (*)(RecorderState& state, std::int32_t channel);
+    using Locator = std::uint8_t* (*)(device::RecordSet& state, std::int32_t channel);
 
     struct RecordAccess {
         const char* function;  // the device function's name, with static storage
@@ -33,8 +33,8 @@ class Recorder {
     };
 
     // The default recorder, in memory only when statePath is empty, otherwise the one kept
-    // in that state file (created from the defaults when missing). Null with a message in
-    // error when the file cannot be used.
+    // in that configuration file (created from the defaults when missing; what it leaves out
+    // takes the defaults). Null with a message in error when the file cannot be used.
     static std::shared_ptr<Recorder> Open(const std::filesystem::path& statePath,
                                           std::string& error);
 
@@ -81,13 +81,13 @@ class Recorder {
         bool valid = true;       // the arguments can be served
     };
 
-    Recorder(std::unique_ptr<RecorderState> state, std::filesystem::path statePath);
+    Recorder(std::unique_ptr<device::RecordSet> state, std::filesystem::path statePath);
 
     // Waits the latency, logs the call, then fails as planned or runs action under the lock.
     std::int32_t Perform(const Call& call, const std::function<std::int32_t()>& action);
 
     std::mutex mutex_;
-    std::unique_ptr<RecorderState> state_;
+    std::unique_ptr<device::RecordSet> state_;
     const std::filesystem::path statePath_;
     std::string protocolList_;
     SimClock clock_;

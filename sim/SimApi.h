@@ -14,8 +14,11 @@ extern "C" {
 
 // Opens a recorder and returns its handle, or 0 on failure with a message in error (always
 // terminated when errorSize > 0). statePath null or empty: the default recorder, kept in
-// memory only. Otherwise the state file is read; a missing file is created from the
-// defaults; a truncated, corrupt or foreign file is an error and is left untouched.
+// memory only. Otherwise the recorder is the one of that configuration file (an export, say):
+// its records, the defaults for what it leaves out, the counts of its Version record; a
+// missing file is created from the defaults. zelDispSaveMenu writes every record back into
+// it, passwords included. A file that is not a configuration file, or a damaged one, is an
+// error of one line naming the file, and is left untouched.
 ZelHandle ZEL_CALL zsimOpen(const char* statePath, char* error, std::int32_t errorSize);
 void ZEL_CALL zsimClose(ZelHandle handle);
 

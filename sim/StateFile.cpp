@@ -2,19 +2,29 @@
 #include "sim/StateFile.h"
 
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <system_error>
-#include <vector>
 
+#include "config/ConfigError.h"
 #include "sim/AtomicFile.h"
-#include "sim/StateCodec.h"
+#include "sim/StateText.h"
 
 namespace sim {
 namespace {
 
+// Far beyond a recorder's configuration file: refused before it is read into memory.
+constexpr std::uintmax_t kLargestFile = 64u << 20;
+
 std::string Describe(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
+}
+
+// A file the simulator cannot start from: what is wrong, then the two ways on.
+std::string Refusal(const std::filesystem::path& path, const std::string& reason) {
+    return Describe(path) + ": " + reason +
+           "; delete it to start from the defaults, or give a configuration file exported from "
+           "a recorder";
 }
 
 }  // namespace
@@ -23,7 +33,7 @@ std::filesystem::path StateFile::PathFromUtf8(const char* text) {
     return std::filesystem::path(reinterpret_cast<const char8_t*>(text));
 }
 
-bool StateFile::LoadOrCreate(const std::filesystem::path& path, RecorderState& state,
+bool StateFile::LoadOrCreate(const std::filesystem::path& path, device::RecordSet& state,
                              std::string& error) {
     std::error_code ec;
     const std::filesystem::file_status status = std::filesystem::status(path, ec);
@@ -38,35 +48,30 @@ bool StateFile::LoadOrCreate(const std::filesystem::path& path, RecorderState& s
         return false;
     }
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    // Far larger than any state file: refuse before reading it into memory.
-    if (!ec && size > 4 * StateCodec::EncodedSize()) {
-        error =
-            Describe(path) + ": too large for a state file (" + std::to_string(size) + " bytes)";
+    if (!ec && size > kLargestFile) {
+        error = Refusal(path, "not a recorder configuration file (far too large)");
         return false;
     }
     std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
     if (ec || !in) {
         error = Describe(path) + ": cannot be read";
         return false;
     }
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                          std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        error = Describe(path) + ": read error";
-        return false;
-    }
-    std::string reason;
-    if (!StateCodec::Decode(bytes.data(), bytes.size(), state, reason)) {
-        error = Describe(path) + ": " + reason;
+    try {
+        StateText::Read(text.view(), state);
+    } catch (const config::ConfigError& e) {
+        error = Refusal(path, e.what());
         return false;
     }
     return true;
 }
 
-bool StateFile::Save(const std::filesystem::path& path, const RecorderState& state,
+bool StateFile::Save(const std::filesystem::path& path, const device::RecordSet& state,
                      std::string& error) {
     std::string reason;
-    if (!AtomicFile::Write(path, StateCodec::Encode(state), reason)) {
+    if (!AtomicFile::Write(path, StateText::Write(state), reason)) {
         error = Describe(path) + ": " + reason;
         return false;
     }

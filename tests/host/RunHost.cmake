@@ -8,7 +8,9 @@ cmake_minimum_required(VERSION 3.25)
 #   EXPECT_STDERR   optional regular expression the standard error must match
 #   REMOVE          optional file removed before the run
 #   WRITE_FILE      optional file written with WRITE_TEXT before the run
+#   EXPECT_UNCHANGED   optional: WRITE_FILE must still hold WRITE_TEXT after the run
 #   EXPECT_FILE     optional file that must exist after the run
+#   EXPECT_FILE_MATCHES  optional |-separated regular expressions EXPECT_FILE's text must match
 #   COPY_TO         optional folder: HOST and the |-separated COPY_FILES are copied there and
 #                   the copy runs, to see the program without the files left behind
 string(REPLACE "|" ";" args "${HOST_ARGS}")
@@ -44,6 +46,21 @@ endif()
 if(DEFINED EXPECT_STDERR AND NOT err MATCHES "${EXPECT_STDERR}")
     message(FATAL_ERROR "standard error does not match: ${EXPECT_STDERR}")
 endif()
+if(EXPECT_UNCHANGED)
+    file(READ "${WRITE_FILE}" kept)
+    if(NOT kept STREQUAL WRITE_TEXT)
+        message(FATAL_ERROR "${WRITE_FILE} was changed")
+    endif()
+endif()
 if(EXPECT_FILE AND NOT EXISTS "${EXPECT_FILE}")
     message(FATAL_ERROR "${EXPECT_FILE} was not created")
+endif()
+if(EXPECT_FILE_MATCHES)
+    file(READ "${EXPECT_FILE}" written)
+    string(REPLACE "|" ";" patterns "${EXPECT_FILE_MATCHES}")
+    foreach(pattern IN LISTS patterns)
+        if(NOT written MATCHES "${pattern}")
+            message(FATAL_ERROR "${EXPECT_FILE} does not match: ${pattern}")
+        endif()
+    endforeach()
 endif()

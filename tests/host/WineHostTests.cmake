@@ -32,27 +32,44 @@ host_run(host_bad_option EXIT 2 ARGS --channels 17
     STDERR "^RavelinHost: --channels 17 is outside 0 to 16 \\(try --help\\)")
 host_run(host_unknown_user EXIT 2 ARGS --user root
     STDERR "no rights profile \"root\". the profiles are admin, no-network, no-info, guest")
-host_run(host_corrupt_state EXIT 1 ARGS --state ${host_out}/corrupt.bin --close-after-ms 0
-    STDERR "RavelinHost: .*corrupt.bin: [a-z]"
-    DEFINES WRITE_FILE=${host_out}/corrupt.bin "WRITE_TEXT=not a recorder")
+# The recorder's state is a configuration file: one that is not, the simulator's old binary
+# state file among them, or a damaged one is refused in one line and left as it was.
+set(state_advice ". delete it to start from the defaults, or give a configuration file exported from a recorder[\r\n]*$")
+host_run(host_old_state EXIT 1 ARGS --state ${host_out}/old.state --close-after-ms 0
+    STDERR "^RavelinHost: [^\n]*old.state: not a configuration file \\(not JSON\\)${state_advice}"
+    DEFINES WRITE_FILE=${host_out}/old.state "WRITE_TEXT=ZSIMSTAT old binary state" EXPECT_UNCHANGED=1)
+host_run(host_damaged_state EXIT 1 ARGS --state ${host_out}/damaged-state.json --close-after-ms 0
+    STDERR "^RavelinHost: [^\n]*damaged-state.json: records.Normal.dateFormat: outside 0 to 255${state_advice}"
+    DEFINES WRITE_FILE=${host_out}/damaged-state.json EXPECT_UNCHANGED=1
+        "WRITE_TEXT={\"format\": \"ravelin-recorder-configuration\", \"formatVersion\": 1, \"recorder\": {}, \"records\": {\"Normal\": {\"dateFormat\": 300}}}")
+# A file a person wrote starts the recorder: its records, the defaults for the rest.
+host_run(host_state_from_file EXIT 0
+    ARGS --state ${host_out}/edited.json --export ${host_out}/from-edited.json
+    STDOUT "^configuration written"
+    DEFINES WRITE_FILE=${host_out}/edited.json EXPECT_UNCHANGED=1
+        "WRITE_TEXT={\"format\": \"ravelin-recorder-configuration\", \"formatVersion\": 1, \"recorder\": {}, \"records\": {\"NTP\": {\"server\": \"ntp.shop.example\"}, \"Version\": {\"videoInputs\": 4}}}"
+        REMOVE=${host_out}/from-edited.json EXPECT_FILE=${host_out}/from-edited.json
+        "EXPECT_FILE_MATCHES=\"server\":\"ntp[.]shop[.]example\"|\"videoInputs\": ?4,|\"server\":\"smtp[.]example[.]com\"")
 host_run(host_missing_library EXIT 1 ARGS --close-after-ms 0
     STDERR "RavelinHost: cannot load .*Ravelin.dll"
     DEFINES COPY_TO=${host_out}/alone COPY_FILES=$<TARGET_FILE:zelDisp>)
 host_run(host_unknown_page EXIT 1 ARGS --page Nowhere --close-after-ms 200
     STDERR "no page \"Nowhere\" in the tree. it has .*Hdd Info")
-# Every other option at once, with the rights entry; the state file is made from the defaults.
+# Every other option at once, with the rights entry; the state file is made from the defaults
+# and keeps the channel count the window closed with.
 host_run(host_guest_session EXIT 0
-    ARGS --user guest --lang zh --channels 4 --latency 5 --state ${host_out}/guest.bin
+    ARGS --user guest --lang zh --channels 4 --latency 5 --state ${host_out}/guest.json
          --close-after-ms 200
-    DEFINES REMOVE=${host_out}/guest.bin EXPECT_FILE=${host_out}/guest.bin)
+    DEFINES REMOVE=${host_out}/guest.json EXPECT_FILE=${host_out}/guest.json
+        "EXPECT_FILE_MATCHES=\"format\": \"ravelin-recorder-configuration\"|\"videoInputs\": ?4,|\"password\":\"pppoe-8108\"")
 # A back-up and a restore without a window: the restore onto the same recorder sends nothing; a
 # file that is not one is refused.
 host_run(host_export_config EXIT 0
-    ARGS --state ${host_out}/config.bin --export ${host_out}/backup.json
+    ARGS --state ${host_out}/config.json --export ${host_out}/backup.json
     STDOUT "^configuration written"
     DEFINES REMOVE=${host_out}/backup.json EXPECT_FILE=${host_out}/backup.json)
 host_run(host_import_config EXIT 0
-    ARGS --state ${host_out}/config.bin --import ${host_out}/backup.json --clone
+    ARGS --state ${host_out}/config.json --import ${host_out}/backup.json --clone
     STDOUT "^nothing to send: the recorder already holds this configuration")
 host_run(host_import_damaged EXIT 1
     ARGS --import ${host_out}/damaged.json

@@ -36,6 +36,13 @@ std::vector<Record> Decoded(const std::vector<LoggedCall>& calls) {
     return records;
 }
 
+// Writes text into a record's text field, cut at the field's end, zeros after it.
+template <std::size_t N>
+void PutText(char (&field)[N], std::string_view text) {
+    std::memset(field, 0, N);
+    std::memcpy(field, text.data(), std::min(N, text.size()));
+}
+
 // The offsets at which two records or entries differ, with both bytes; empty when equal.
 template <typename T>
 std::string Differences(const T& a, const T& b) {

@@ -4,13 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "dll/Entries.h"
 #include "res/resource.h"
-#include "sim/Defaults.h"
-#include "sim/RecorderState.h"
+#include "records/RecordTable.h"
+#include "sim/RecordImage.h"
 #include "tests/scenario/PageRows.h"
 #include "tests/support/ScenarioTest.h"
 #include "text/LangText.h"
@@ -183,13 +184,13 @@ INSTANTIATE_TEST_SUITE_P(Kinds, UndoneEdit, testing::ValuesIn(kUndoRows),
 class DamagedRecords : public ScenarioTest, public testing::WithParamInterface<std::uint8_t> {};
 
 TEST_P(DamagedRecords, test_showing_every_page_leaves_nothing_pending) {
-    sim::RecorderState state{};
-    sim::Defaults::Fill(state);
-    for (const sim::RecordSection& section : sim::RecordSections(state)) {
-        std::memset(section.bytes, GetParam(), section.size);
-        ASSERT_EQ(zsimSetRecord(recorder.handle(), section.name, section.bytes,
-                                std::int32_t(section.size)),
-                  0);
+    auto state = std::make_unique<device::RecordSet>();
+    for (const records::RecordRow& row : records::Rows()) {
+        const auto image = sim::RecordImage(row, *state);
+        std::memset(image.data(), GetParam(), image.size());
+        ASSERT_EQ(
+            zsimSetRecord(recorder.handle(), row.name, image.data(), std::int32_t(image.size())), 0)
+            << row.name;
     }
     RunSession([this](Operator& op) {
         for (const TreeNodeSeen& node : op.TreeNodes())
