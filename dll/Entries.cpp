@@ -71,8 +71,8 @@ records::TransferResult Refusal(records::Outcome outcome, std::int32_t code, boo
 // The configuration-file entries: never while a window is open, never by an exception. The
 // result is kept for the calling thread's zelConfigMessage.
 template <typename Transfer>
-std::int32_t RunTransfer(Transfer transfer, bool import, std::uint32_t handle,
-                         const wchar_t* path, std::int32_t user, std::uint32_t flags) {
+std::int32_t RunTransfer(Transfer transfer, bool import, std::uint32_t handle, const wchar_t* path,
+                         std::int32_t user, std::uint32_t flags) {
     try {
         records::TransferResult result;
         if (session::ConfigSessionOpen())

@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "host/HostOptions.h"
+
 namespace host {
 
 class WindowDriver {
@@ -21,8 +23,10 @@ class WindowDriver {
         // Buttons clicked in turn: the first on the shown page, each next one on the dialog
         // the click before opened.
         std::vector<int> press;
-        // Then a file imported through the system menu's command.
+        // Then a file imported through the system menu's command, and which of its boxes
+        // the screenshot shows.
         std::optional<std::filesystem::path> windowImport;
+        HostOptions::ImportPicture importPicture = HostOptions::ImportPicture::Message;
         // Time from the window being up (and the page selected) to the screenshot and close.
         std::optional<int> closeAfterMs;
         std::optional<std::filesystem::path> screenshot;
@@ -57,9 +61,16 @@ class WindowDriver {
     // Clicks the buttons in turn, each waiting for the dialog it opens. Returns the last
     // dialog opened, or null.
     HWND Press(HWND main);
-    // Chooses the import command, answers the Open dialog with the file; returns the message
-    // box that follows, or null.
+    // Chooses the import command and answers what follows as an operator who wants the file
+    // imported: Yes to the question about unsaved changes, the Open dialog with the file, Yes
+    // to the preview, No to a restart. Returns the box the plan's picture shows, left open,
+    // or null.
     HWND ImportInWindow(HWND main, const std::filesystem::path& file);
+    // The next dialog over the main window other than previous, once it shows; null after
+    // milliseconds.
+    HWND NextDialog(HWND main, HWND previous, int milliseconds);
+    // Answers the Open dialog with the file; false when the dialog has no file name box.
+    static bool ChooseFile(HWND open, const std::filesystem::path& file);
     bool Wait(int milliseconds);
     bool TakeScreenshot(HWND window, const std::filesystem::path& file);
     // Opens the window's system menu with Alt+Space, as an operator's keyboard does, and
