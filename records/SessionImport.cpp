@@ -18,8 +18,9 @@ TransferResult ImportIntoSession(const std::filesystem::path& path, std::uint32_
                                  std::vector<std::vector<std::uint8_t>>& before) {
     SentRecords sent;
     TransferResult result = ImportConfigWithRights(DeviceHandle, path, UserRights, flags, sent);
-    if (result.outcome == Outcome::NotPutBack)
-        ImportNotPutBack = true;
+    // A later import that went through made everything permanent, the records left behind too.
+    if (result.outcome == Outcome::NotPutBack || result.outcome == Outcome::Imported)
+        ImportNotPutBack = result.outcome == Outcome::NotPutBack;
     before.clear();
     for (const RecordRef& record : result.changed) {
         const std::span<std::uint8_t> cached = CachedBytes(record.id, record.channel);

@@ -18,7 +18,8 @@ TransferResult CheckImportIntoSession(const std::filesystem::path& path, std::ui
 // temporary, so that a failing read leaves no bytes of its own there: the cache then takes
 // what the recorder accepted. Each is told to the pages that watch it. before gets what the
 // cache held of each record of result.changed until then, in the same order. A failed import
-// that could not put everything back withholds the save on closing (ImportNotPutBack).
+// that could not put everything back withholds the save on closing (ImportNotPutBack) until an
+// import goes through.
 TransferResult ImportIntoSession(const std::filesystem::path& path, std::uint32_t flags,
                                  std::vector<std::vector<std::uint8_t>>& before);
 
