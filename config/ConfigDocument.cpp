@@ -95,7 +95,10 @@ class ParseWatch {
             return {};
         const Level& level = levels_.back();
         if (level.list)
-            return level.path + "[" + std::to_string(level.entries - 1) + "]";
+            return std::string(level.path)
+                .append("[")
+                .append(std::to_string(level.entries - 1))
+                .append("]");
         return level.path.empty() ? level.key : level.path + "." + level.key;
     }
 

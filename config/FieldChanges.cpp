@@ -28,6 +28,13 @@ bool IsMeaning(std::string_view name) {
     return name.size() > kMeans.size() && name.substr(name.size() - kMeans.size()) == kMeans;
 }
 
+// "path[i]"; appended piece by piece (gcc 12 warns wrongly of overlapping copies otherwise).
+std::string Indexed(const std::string& path, std::size_t i) {
+    std::string indexed = path;
+    indexed.append("[").append(std::to_string(i)).append("]");
+    return indexed;
+}
+
 const Json* Find(const Json& object, const std::string& name) {
     const auto found = object.find(name);
     return found == object.end() ? nullptr : &*found;
@@ -82,7 +89,7 @@ void Compare(const std::string& path, const Json& before, const Json& after,
         CompareObjects(path, before, after, changes);
     } else if (before.is_array() && after.is_array() && before.size() == after.size()) {
         for (std::size_t i = 0; i < before.size(); ++i)
-            Compare(path + "[" + std::to_string(i) + "]", before[i], after[i], changes);
+            Compare(Indexed(path, i), before[i], after[i], changes);
     } else if (before != after) {
         changes.push_back({path, Shown(&before, nullptr), Shown(&after, nullptr)});
     }
@@ -93,9 +100,7 @@ void Compare(const std::string& path, const Json& before, const Json& after,
 std::vector<FieldChange> FieldChanges(const RecordFormat& record, std::size_t channel,
                                       const device::RecordSet& before,
                                       const device::RecordSet& after) {
-    std::string path = record.name;
-    if (record.perChannel)
-        path += "[" + std::to_string(channel) + "]";
+    const std::string path = record.perChannel ? Indexed(record.name, channel) : record.name;
     std::vector<FieldChange> changes;
     Compare(path, Written(record, channel, before), Written(record, channel, after), changes);
     return changes;
