@@ -14,6 +14,7 @@
 #include <string>
 
 #include "device/NetworkRecords.h"
+#include "device/RecordingRecords.h"
 #include "device/ZelDisp.h"
 #include "records/ConfigTransfer.h"
 #include "records/SessionState.h"
@@ -338,6 +339,36 @@ TEST_F(ConfigFileMenu, test_failing_read_again_after_an_import_leaves_no_garbage
         recorder.ClearLog();
         SaveAndSucceed(op);
         EXPECT_EQ(CallCount("zelDispHisiNewMenuNTPSet"), 0) << "the cache holds what was sent";
+    });
+}
+
+// A 4-channel recorder's file leaves a 16-channel recorder's encoder describing 16 channels:
+// the Code record sent keeps the recorder's count, and the Encode page lists 16.
+TEST_F(ConfigFileMenu, test_four_channel_file_leaves_sixteen_channels_on_the_encode_page) {
+    device::CodeRecord code{};
+    ASSERT_GE(zelDispHisiNewMenuCodeGet(recorder.handle(), &code), 0);
+    code.channelCount = 16;
+    ASSERT_EQ(zsimSetRecord(recorder.handle(), "Code", &code, sizeof code), 0);
+    WriteFile([](Json& f) {
+        f["recorder"]["serialNumber"] = "FOUR-4";
+        f["records"]["Code"]["channelCount"] = 4;
+        f["records"]["Code"]["channels"][0]["main"]["bitrateKbps"] = 384;
+    });
+    RunSession([&](Operator& op) {
+        recorder.ClearLog();
+        ImportWithPreview(op,
+                          u"Importing this file changes: Encode.\n\nThe file comes from another "
+                          u"recorder: this recorder keeps its own address, ports, DVR number and "
+                          u"channel names.\n\nImport it now?",
+                          ui::kIdYes);
+        ExpectBox(op, u"Records sent to the recorder: 1\n\nPages changed: Encode.", kInformation);
+        const std::vector<device::CodeRecord> sent =
+            Decoded<device::CodeRecord>(Calls("zelDispHisiNewMenuCodeSet"));
+        ASSERT_EQ(sent.size(), 1u);
+        EXPECT_EQ(+sent[0].channelCount, 16);
+        EXPECT_EQ(+sent[0].channels[0].main.bitrate, 384);
+        op.SelectTreeItem(u"Encode");
+        EXPECT_EQ(op.Entries(IDC_CODE_CHANNEL).size(), 16u);
     });
 }
 
