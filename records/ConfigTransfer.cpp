@@ -99,8 +99,8 @@ Outcome OutcomeOf(config::ConfigFault fault) {
 }
 
 // A result that ends the work: its code follows from the outcome.
-TransferResult Ended(TransferResult& result, Outcome outcome, std::string message,
-                     std::string where = {}) {
+TransferResult& Ended(TransferResult& result, Outcome outcome, std::string message,
+                      std::string where = {}) {
     result.outcome = outcome;
     result.code = CodeOf(outcome);
     result.message = std::move(message);
@@ -237,11 +237,12 @@ struct ImportWork {
 bool CheckFile(const std::filesystem::path& path, ImportWork& work, TransferResult& result) {
     std::string text;
     if (const auto refused = ReadFile(path, text)) {
-        Ended(result, *refused,
-              *refused == Outcome::FileTooLarge
-                  ? "larger than " + std::to_string(kLargestConfigFile >> 20) +
-                        " MiB, far more than any configuration file"
-                  : "cannot read the file");
+        std::string reason = "cannot read the file";
+        if (*refused == Outcome::FileTooLarge)
+            reason = std::string("larger than ")
+                         .append(std::to_string(kLargestConfigFile >> 20))
+                         .append(" MiB, far more than any configuration file");
+        Ended(result, *refused, reason);
         return false;
     }
     try {
