@@ -58,6 +58,100 @@ void VisitRecord(FieldVisitor& v, const RecordFormat& record, device::RecordSet&
     }
 }
 
+// Follows the parser through the document: refuses a name given twice in one object, and
+// notes where the parser stands and whether the document has ended, so that bytes after a
+// whole document are told from a document cut short.
+class ParseWatch {
+  public:
+    bool Take(Json::parse_event_t event, const Json& parsed) {
+        using Event = Json::parse_event_t;
+        switch (event) {
+            case Event::object_start:
+            case Event::array_start:
+                Enter();
+                levels_.push_back({event == Event::array_start, Here(), 0, {}, {}});
+                break;
+            case Event::key:
+                Name(parsed.get<std::string>());
+                break;
+            case Event::value:
+                Enter();
+                ended_ = levels_.empty();
+                break;
+            case Event::object_end:
+            case Event::array_end:
+                levels_.pop_back();
+                ended_ = levels_.empty();
+                break;
+        }
+        return true;
+    }
+
+    bool Ended() const { return ended_; }
+
+    // The place of the value the parser reads now ("records.Net.httpPort", "…presets[7]").
+    std::string Here() const {
+        if (levels_.empty())
+            return {};
+        const Level& level = levels_.back();
+        if (level.list)
+            return std::string(level.path)
+                .append("[")
+                .append(std::to_string(level.entries - 1))
+                .append("]");
+        return level.path.empty() ? level.key : level.path + "." + level.key;
+    }
+
+  private:
+    struct Level {
+        bool list;
+        std::string path;
+        std::size_t entries = 0;         // of a list: the entries begun
+        std::string key;                 // of an object: the name read last
+        std::vector<std::string> names;  // of an object: every name read
+    };
+
+    // A value begins: in a list, its next entry.
+    void Enter() {
+        if (!levels_.empty() && levels_.back().list)
+            ++levels_.back().entries;
+    }
+
+    void Name(std::string name) {
+        Level& level = levels_.back();
+        level.key = std::move(name);
+        if (std::find(level.names.begin(), level.names.end(), level.key) != level.names.end())
+            throw ConfigError(ConfigFault::DuplicateName, Here(), "named twice in one object");
+        level.names.push_back(level.key);
+    }
+
+    std::vector<Level> levels_;
+    bool ended_ = false;
+};
+
+// The file as JSON; refuses text that is not one whole JSON document, naming where it fails.
+Json ParseJson(std::string_view text) {
+    ParseWatch watch;
+    try {
+        return Json::parse(text, [&watch](int, Json::parse_event_t event, Json& parsed) {
+            return watch.Take(event, parsed);
+        });
+    } catch (const Json::parse_error& e) {
+        if (watch.Ended())
+            throw ConfigError(
+                ConfigFault::TrailingBytes, {},
+                "bytes follow the end of the document (byte " + std::to_string(e.byte) + ")");
+        if (e.byte >= text.size())
+            throw ConfigError(ConfigFault::Truncated, {}, "the file ends too early");
+        throw ConfigError(
+            ConfigFault::NotJson, {},
+            "not a configuration file (not JSON at byte " + std::to_string(e.byte) + ")");
+    } catch (const Json::out_of_range&) {
+        throw ConfigError(ConfigFault::OutOfRange, watch.Here(),
+                          "a number beyond any field's range");
+    }
+}
+
 }  // namespace
 
 std::string WriteConfigDocument(const device::RecordSet& records,
@@ -84,14 +178,7 @@ std::string WriteConfigDocument(const device::RecordSet& records,
 }
 
 ConfigDocument ConfigDocument::Parse(std::string_view text, std::span<const RecordFormat> known) {
-    Json json;
-    try {
-        json = Json::parse(text);
-    } catch (const Json::parse_error& e) {
-        if (e.byte >= text.size())
-            throw ConfigError(ConfigFault::Truncated, {}, "the file ends too early");
-        throw ConfigError(ConfigFault::NotOurs, {}, "not a configuration file (not JSON)");
-    }
+    Json json = ParseJson(text);
     const auto format = json.is_object() ? json.find("format") : json.end();
     if (!json.is_object() || format == json.end() || *format != kFormatName)
         throw ConfigError(ConfigFault::NotOurs, {}, "not a recorder configuration file");

@@ -7,13 +7,16 @@
 namespace config {
 
 enum class ConfigFault {
-    NotOurs,       // not JSON, or not a configuration file of this library
-    NewerFormat,   // written by a later version of the format
-    Truncated,     // ends before the document does
-    OutOfRange,    // a value its field cannot hold
-    WrongType,     // a value of another kind than its field takes
-    UnknownField,  // a name no record has
-    Counts,        // more entries than the recorder or the data model has
+    NotJson,        // not JSON at all
+    TrailingBytes,  // a whole document, then bytes after it
+    NotOurs,        // JSON, but not a configuration file of this library
+    NewerFormat,    // written by a later version of the format
+    Truncated,      // ends before the document does
+    OutOfRange,     // a value its field cannot hold
+    WrongType,      // a value of another kind than its field takes
+    UnknownField,   // a name no record has
+    DuplicateName,  // a name twice in one object
+    Counts,         // more entries than the recorder or the data model has
 };
 
 class ConfigError : public std::runtime_error {

@@ -49,15 +49,21 @@ void JsonReader::Finish() const {
 
 std::int64_t JsonReader::Integer(const std::string& name, const Json& value, std::int64_t low,
                                  std::int64_t high) const {
+    const std::string range = "outside " + std::to_string(low) + " to " + std::to_string(high);
+    if (value.is_number_float()) {
+        // A number beyond what a whole number holds is still a number, and out of range.
+        const double number = value.get<double>();
+        if (number < double(low) || number > double(high))
+            Fail(ConfigFault::OutOfRange, name, range);
+        Fail(ConfigFault::WrongType, name, "a whole number was expected");
+    }
     if (!value.is_number_integer())
         Fail(ConfigFault::WrongType, name, "a whole number was expected");
     const bool tooLarge =
         value.is_number_unsigned() && value.get<std::uint64_t>() > std::uint64_t(INT64_MAX);
     const std::int64_t number = tooLarge ? INT64_MAX : value.get<std::int64_t>();
-    if (tooLarge || number < low || number > high) {
-        Fail(ConfigFault::OutOfRange, name,
-             "outside " + std::to_string(low) + " to " + std::to_string(high));
-    }
+    if (tooLarge || number < low || number > high)
+        Fail(ConfigFault::OutOfRange, name, range);
     return number;
 }
 
@@ -168,9 +174,11 @@ void JsonReader::Bytes(const char* name, std::span<std::uint8_t> bytes, BytesSty
     if (style == BytesStyle::Flags) {
         if (!value->is_array())
             Fail(ConfigFault::WrongType, name, "a list was expected");
-        if (value->size() != bytes.size())
-            Fail(ConfigFault::OutOfRange, name, "the list has exactly " + size + " entries");
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
+        // A shorter list leaves the entries after it as they are.
+        if (value->size() > bytes.size())
+            Fail(ConfigFault::Counts, name,
+                 std::to_string(value->size()) + " entries; there are at most " + size);
+        for (std::size_t i = 0; i < value->size(); ++i) {
             const Json& entry = (*value)[i];
             const std::string where = std::string(name) + "[" + std::to_string(i) + "]";
             bytes[i] = entry.is_boolean() ? std::uint8_t(entry.get<bool>())

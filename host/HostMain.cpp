@@ -5,12 +5,9 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "host/ConfigResultText.h"
 #include "host/HostOptions.h"
 #include "host/RavelinLibrary.h"
 #include "host/SimulatedRecorder.h"
@@ -33,8 +30,19 @@ std::filesystem::path PathFromUtf8(const std::string& text) {
     return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
-// A back-up or a restore without a window: the result is printed, and a refused file's fault
-// named with its record and field.
+// What the library says of the last export or import, in the options' language.
+std::string ConfigMessage(const host::HostOptions& options, host::RavelinLibrary& library) {
+    const auto language = std::int32_t(options.language());
+    const std::int32_t length = library.configMessage()(language, nullptr, 0);
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    library.configMessage()(language, text.data(), length + 1);
+    text.resize(std::size_t(length));
+    return host::Utf8FromWide(text);
+}
+
+// A back-up, a restore or a check of one without a window: the library's message is printed,
+// which names the record and field of a refused file, and after a check each field that would
+// change.
 int TransferFile(const host::HostOptions& options, host::RavelinLibrary& library,
                  const host::SimulatedRecorder& recorder) {
     const bool import = options.importPath().has_value();
@@ -42,19 +50,13 @@ int TransferFile(const host::HostOptions& options, host::RavelinLibrary& library
         host::WideFromUtf8(import ? *options.importPath() : *options.exportPath());
     const std::int32_t user =
         options.user() ? zsimUserId(options.user()->c_str()) : RAVELIN_ALL_RIGHTS;
+    const std::uint32_t importFlags = (options.clone() ? RAVELIN_IMPORT_CLONE : 0u) |
+                                      (options.dryRun() ? RAVELIN_IMPORT_CHECK_ONLY : 0u);
     const std::int32_t result =
-        import ? library.importConfig()(recorder.handle(), path.c_str(), user,
-                                        options.clone() ? RAVELIN_IMPORT_CLONE : 0u)
+        import ? library.importConfig()(recorder.handle(), path.c_str(), user, importFlags)
                : library.exportConfig()(recorder.handle(), path.c_str(), user,
                                         options.secrets() ? RAVELIN_EXPORT_SECRETS : 0u);
-    std::string text = host::ConfigResultText(result, import);
-    if (result <= RAVELIN_CONFIG_NOT_OURS && result >= RAVELIN_CONFIG_COUNTS) {
-        std::ifstream in(std::filesystem::path(path), std::ios::binary);
-        const std::string detail = host::ConfigRefusalDetail(
-            std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
-        if (!detail.empty())
-            text += ": " + detail;
-    }
+    const std::string text = ConfigMessage(options, library);
     if (result < 0)
         return Fail(text);
     std::printf("%s\n", text.c_str());
@@ -77,6 +79,7 @@ host::WindowDriver::Plan PlanOf(const host::HostOptions& options) {
     if (options.progressScreenshot())
         plan.progressScreenshot = PathFromUtf8(*options.progressScreenshot());
     plan.systemMenu = options.systemMenu();
+    plan.importPicture = options.importPicture();
     if (options.closingScreenshot())
         plan.closingScreenshot = PathFromUtf8(*options.closingScreenshot());
     return plan;
@@ -142,6 +145,8 @@ int wmain(int argc, wchar_t** argv) {
     if (options.channels() && !recorder.SetChannels(*options.channels(), error))
         return Fail(error);
     if (options.latencyMs() && !recorder.SetLatency(*options.latencyMs(), error))
+        return Fail(error);
+    if (options.failFunction() && !recorder.FailAlways(*options.failFunction(), error))
         return Fail(error);
 
     if (options.exportPath() || options.importPath())

@@ -31,6 +31,9 @@ constexpr OptionInfo kOptions[] = {
     {"--export", Kind::Value},
     {"--import", Kind::Value},
     {"--clone", Kind::Switch},
+    {"--dry-run", Kind::Switch},
+    {"--fail", Kind::Value},
+    {"--import-picture", Kind::Value},
     {"--secrets", Kind::Switch},
     {"--system-menu", Kind::Switch},
     {"--closing-screenshot", Kind::Value},
@@ -46,7 +49,8 @@ constexpr const char* kWindowOptions[] = {"--page",
                                           "--close-after-ms",
                                           "--closing-screenshot",
                                           "--window-import",
-                                          "--system-menu"};
+                                          "--system-menu",
+                                          "--import-picture"};
 
 const OptionInfo* FindOption(const std::string& name) {
     for (const OptionInfo& option : kOptions) {
@@ -118,6 +122,8 @@ HostOptions HostOptions::Parse(const std::vector<std::string>& args, const UserC
             }
             if (name == "--clone")
                 options.clone_ = true;
+            else if (name == "--dry-run")
+                options.dryRun_ = true;
             else if (name == "--secrets")
                 options.secrets_ = true;
             else
@@ -149,6 +155,11 @@ bool HostOptions::CheckCombination(const std::vector<std::string>& given) {
         return Refuse("--export and --import are two runs; give one of them");
     if (clone_ && !importPath_)
         return Refuse("--clone goes with --import");
+    if (dryRun_ && !importPath_)
+        return Refuse("--dry-run goes with --import");
+    if (std::find(given.begin(), given.end(), "--import-picture") != given.end() &&
+        !windowImportPath_)
+        return Refuse("--import-picture goes with --window-import");
     if (secrets_ && !exportPath_)
         return Refuse("--secrets goes with --export (an import restores what the file holds)");
     if (exportPath_ || importPath_) {
@@ -226,6 +237,18 @@ bool HostOptions::Apply(const std::string& name, const std::string& value,
         exportPath_ = value;
     } else if (name == "--import") {
         importPath_ = value;
+    } else if (name == "--fail") {
+        failFunction_ = value;
+    } else if (name == "--import-picture") {
+        if (value == "question")
+            importPicture_ = ImportPicture::Question;
+        else if (value == "preview")
+            importPicture_ = ImportPicture::Preview;
+        else if (value == "message")
+            importPicture_ = ImportPicture::Message;
+        else
+            return Refuse("--import-picture wants question, preview or message, not \"" + value +
+                          "\"");
     } else if (name == "--closing-screenshot") {
         closingScreenshot_ = value;
     } else if (name == "--close-after-ms") {
@@ -258,7 +281,7 @@ std::string HostOptions::HelpText() {
                "opens a simulated recorder and shows its configuration window.\n"
                "\n"
                "Options:\n"
-               "  --lang zh|en|pt        language of the window (default en)\n"
+               "  --lang zh|en|pt        language of the window and the messages (default en)\n"
                "  --user NAME            log in with a rights profile: ") +
            kUserNames +
            ";\n"
@@ -278,8 +301,11 @@ std::string HostOptions::HelpText() {
            "                         control id (1008: General's languages), scrolled to\n"
            "                         show entry TOP (from 0) first; the screenshot shows\n"
            "                         the list too\n"
-           "  --window-import FILE   then import FILE through the system menu's command\n"
-           "                         (the screenshot shows its message)\n"
+           "  --window-import FILE   then import FILE through the system menu's command,\n"
+           "                         answering Yes to its questions and No to a restart\n"
+           "  --import-picture STEP  which box of --window-import the screenshot shows:\n"
+           "                         question (about unsaved changes), preview (what the\n"
+           "                         file would change) or message (the end; the default)\n"
            "  --screenshot PNG       save a picture of the window in PNG, then close it\n"
            "                         (after 1500 ms unless --close-after-ms says otherwise)\n"
            "  --progress-screenshot PNG\n"
@@ -296,7 +322,10 @@ std::string HostOptions::HelpText() {
            "  --import FILE          restore the configuration of FILE onto the recorder\n"
            "                         instead of opening the window; onto another recorder\n"
            "                         its network identity, DVR number and channel names\n"
-           "                         stay unless --clone is given\n"
+           "                         stay unless --clone is given; --dry-run: only print\n"
+           "                         what would change, one line per field\n"
+           "  --fail FUNCTION        the recorder's device function FUNCTION fails on\n"
+           "                         every call (zelDispHisiNewMenuNTPSet, ...)\n"
            "  --help                 show this text\n"
            "\n"
            "Example:\n"

@@ -61,6 +61,14 @@ class HostOptions {
     const std::optional<std::string>& importPath() const { return importPath_; }
     // Import: take the file's network identity, DVR number and channel names too.
     bool clone() const { return clone_; }
+    // Import: only check, printing what would change, field by field.
+    bool dryRun() const { return dryRun_; }
+    // A device function of the recorder that fails on every call.
+    const std::optional<std::string>& failFunction() const { return failFunction_; }
+    // Which box of --window-import the screenshot shows: the question about unsaved changes,
+    // the preview of what the file changes, or the message at the end.
+    enum class ImportPicture { Question, Preview, Message };
+    ImportPicture importPicture() const { return importPicture_; }
     // The window's system menu is open in the screenshot.
     bool systemMenu() const { return systemMenu_; }
     // Export: write the passwords too.
@@ -91,6 +99,9 @@ class HostOptions {
     std::optional<std::string> exportPath_;
     std::optional<std::string> importPath_;
     bool clone_ = false;
+    bool dryRun_ = false;
+    std::optional<std::string> failFunction_;
+    ImportPicture importPicture_ = ImportPicture::Message;
     bool systemMenu_ = false;
     bool secrets_ = false;
 };

@@ -60,11 +60,14 @@ bool RavelinLibrary::Load(std::string& error) {
         reinterpret_cast<void (*)()>(GetProcAddress(module_, RAVELIN_EXPORT_CONFIG)));
     importConfig_ = reinterpret_cast<ImportConfig>(
         reinterpret_cast<void (*)()>(GetProcAddress(module_, RAVELIN_IMPORT_CONFIG)));
-    const char* missing = !initConfig_     ? RAVELIN_INIT_CONFIG
-                          : !initConfigEx_ ? RAVELIN_INIT_CONFIG_EX
-                          : !exportConfig_ ? RAVELIN_EXPORT_CONFIG
-                          : !importConfig_ ? RAVELIN_IMPORT_CONFIG
-                                           : "";
+    configMessage_ = reinterpret_cast<ConfigMessage>(
+        reinterpret_cast<void (*)()>(GetProcAddress(module_, RAVELIN_CONFIG_MESSAGE)));
+    const char* missing = !initConfig_      ? RAVELIN_INIT_CONFIG
+                          : !initConfigEx_  ? RAVELIN_INIT_CONFIG_EX
+                          : !exportConfig_  ? RAVELIN_EXPORT_CONFIG
+                          : !importConfig_  ? RAVELIN_IMPORT_CONFIG
+                          : !configMessage_ ? RAVELIN_CONFIG_MESSAGE
+                                            : "";
     if (*missing) {
         error = Utf8FromWide(path) + " has no entry " + missing;
         return false;

@@ -16,6 +16,7 @@ class RavelinLibrary {
     using InitConfigEx = RavelinInitConfigEx;
     using ExportConfig = RavelinExportConfig;
     using ImportConfig = RavelinImportConfig;
+    using ConfigMessage = RavelinConfigMessage;
 
     RavelinLibrary() = default;
     RavelinLibrary(const RavelinLibrary&) = delete;
@@ -29,6 +30,7 @@ class RavelinLibrary {
     InitConfigEx initConfigEx() const { return initConfigEx_; }
     ExportConfig exportConfig() const { return exportConfig_; }
     ImportConfig importConfig() const { return importConfig_; }
+    ConfigMessage configMessage() const { return configMessage_; }
 
   private:
     HMODULE module_ = nullptr;
@@ -36,6 +38,7 @@ class RavelinLibrary {
     InitConfigEx initConfigEx_ = nullptr;
     ExportConfig exportConfig_ = nullptr;
     ImportConfig importConfig_ = nullptr;
+    ConfigMessage configMessage_ = nullptr;
 };
 
 }  // namespace host

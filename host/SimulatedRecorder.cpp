@@ -41,4 +41,12 @@ bool SimulatedRecorder::SetLatency(int milliseconds, std::string& error) {
     return true;
 }
 
+bool SimulatedRecorder::FailAlways(const std::string& function, std::string& error) {
+    if (zsimFail(handle_, function.c_str(), -1, -1) != 0) {
+        error = "--fail: the recorder has no device function \"" + function + "\"";
+        return false;
+    }
+    return true;
+}
+
 }  // namespace host

@@ -21,6 +21,8 @@ class SimulatedRecorder {
     // Sets the video channel count, keeping the recorder's alarm input and output counts.
     bool SetChannels(int channels, std::string& error);
     bool SetLatency(int milliseconds, std::string& error);
+    // Makes the named device function fail on every call.
+    bool FailAlways(const std::string& function, std::string& error);
 
     ZelHandle handle() const { return handle_; }
 

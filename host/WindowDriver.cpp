@@ -61,6 +61,9 @@ void WindowDriver::Run() {
         screenshotSaved_ = true;
     if (plan_.systemMenu)
         CloseMenu(main);
+    // A question of the import pictured is answered No, so that closing imports nothing.
+    if (plan_.windowImport && dialog && plan_.importPicture != HostOptions::ImportPicture::Message)
+        ProcessDialogs::Dismiss(dialog);
     Close(main);
 }
 
@@ -211,35 +214,60 @@ HWND WindowDriver::DropDown(HWND main, int id) {
     return info.hwndList;
 }
 
-HWND WindowDriver::ImportInWindow(HWND main, const std::filesystem::path& file) {
-    constexpr int kImportCommand = 0x0110;
+HWND WindowDriver::NextDialog(HWND main, HWND previous, int milliseconds) {
+    for (int waited = 0; waited < milliseconds && !stop_; waited += int(kPollMs)) {
+        HWND dialog = ProcessDialogs::OtherDialog(main);
+        if (dialog && dialog != previous && IsWindowVisible(dialog)) {
+            SyncWith(dialog);
+            return dialog;
+        }
+        Sleep(kPollMs);
+    }
+    return nullptr;
+}
+
+bool WindowDriver::ChooseFile(HWND open, const std::filesystem::path& file) {
     constexpr int kFileNameCombo = 0x47C;
     constexpr int kFileNameEdit = 0x480;
-    PostMessageW(main, WM_SYSCOMMAND, kImportCommand, 0);
-    HWND open = nullptr;
-    for (int waited = 0; waited < 5000 && !stop_ && !open; waited += int(kPollMs)) {
-        open = ProcessDialogs::OtherDialog(main);
-        if (!open)
-            Sleep(kPollMs);
-    }
-    HWND name = open ? GetDlgItem(open, kFileNameCombo) : nullptr;
-    if (open && !name)
+    HWND name = GetDlgItem(open, kFileNameCombo);
+    if (!name)
         name = GetDlgItem(open, kFileNameEdit);
-    if (!name) {
-        Report("the import command opened no file dialog");
-        return nullptr;
-    }
+    if (!name)
+        return false;
     if (HWND edit = FindWindowExW(name, nullptr, L"Edit", nullptr))
         name = edit;
     SendMessageW(name, WM_SETTEXT, 0, LPARAM(file.wstring().c_str()));
     PostMessageW(open, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    for (int waited = 0; waited < 10000 && !stop_; waited += int(kPollMs)) {
-        HWND box = ProcessDialogs::OtherDialog(main);
-        if (box && box != open && IsWindowVisible(box)) {
-            SyncWith(box);
+    return true;
+}
+
+HWND WindowDriver::ImportInWindow(HWND main, const std::filesystem::path& file) {
+    using Picture = HostOptions::ImportPicture;
+    constexpr int kImportCommand = 0x0110;
+    const auto answer = [](HWND box, int button) {
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    };
+    PostMessageW(main, WM_SYSCOMMAND, kImportCommand, 0);
+    HWND dialog = NextDialog(main, nullptr, 5000);
+    // A box with Yes before the Open dialog asks about the pages' unsaved changes.
+    if (dialog && GetDlgItem(dialog, IDYES)) {
+        if (plan_.importPicture == Picture::Question)
+            return dialog;
+        answer(dialog, IDYES);
+        dialog = NextDialog(main, dialog, 5000);
+    }
+    if (!dialog || !ChooseFile(dialog, file)) {
+        Report("the import command opened no file dialog");
+        return nullptr;
+    }
+    for (HWND box = NextDialog(main, dialog, 10000); box; box = NextDialog(main, box, 10000)) {
+        if (!GetDlgItem(box, IDYES))
+            return plan_.importPicture == Picture::Message ? box : nullptr;
+        // The window's own question is the preview; the restart question is the desktop's.
+        const bool preview = GetWindow(box, GW_OWNER) == main;
+        if (preview && plan_.importPicture == Picture::Preview)
             return box;
-        }
-        Sleep(kPollMs);
+        answer(box, preview ? IDYES : IDNO);
     }
     Report("no message after the import");
     return nullptr;

@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "host/HostOptions.h"
+
 namespace host {
 
 class WindowDriver {
@@ -25,8 +27,10 @@ class WindowDriver {
         // the entry dropDownTop first when given.
         std::optional<int> dropDown;
         std::optional<int> dropDownTop;
-        // Then a file imported through the system menu's command.
+        // Then a file imported through the system menu's command, and which of its boxes
+        // the screenshot shows.
         std::optional<std::filesystem::path> windowImport;
+        HostOptions::ImportPicture importPicture = HostOptions::ImportPicture::Message;
         // Time from the window being up (and the page selected) to the screenshot and close.
         std::optional<int> closeAfterMs;
         std::optional<std::filesystem::path> screenshot;
@@ -63,9 +67,16 @@ class WindowDriver {
     HWND Press(HWND main);
     // Opens the shown page's drop-down list; its list window, or null.
     HWND DropDown(HWND main, int id);
-    // Chooses the import command, answers the Open dialog with the file; returns the message
-    // box that follows, or null.
+    // Chooses the import command and answers what follows as an operator who wants the file
+    // imported: Yes to the question about unsaved changes, the Open dialog with the file, Yes
+    // to the preview, No to a restart. Returns the box the plan's picture shows, left open,
+    // or null.
     HWND ImportInWindow(HWND main, const std::filesystem::path& file);
+    // The next dialog over the main window other than previous, once it shows; null after
+    // milliseconds.
+    HWND NextDialog(HWND main, HWND previous, int milliseconds);
+    // Answers the Open dialog with the file; false when the dialog has no file name box.
+    static bool ChooseFile(HWND open, const std::filesystem::path& file);
     bool Wait(int milliseconds);
     bool TakeScreenshot(HWND window, const std::filesystem::path& file, HWND also = nullptr);
     // Opens the window's system menu with Alt+Space, as an operator's keyboard does, and

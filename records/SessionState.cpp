@@ -14,6 +14,7 @@ std::int32_t ChannelCount;
 std::int32_t AlarmInCount;
 std::int32_t AlarmOutCount;
 std::uint32_t RebootIssued;
+bool ImportNotPutBack;
 ConfigCacheRecords ConfigCache;
 
 bool Granted(int right) {
@@ -28,6 +29,7 @@ void ResetSessionForTests() {
     AlarmInCount = 0;
     AlarmOutCount = 0;
     RebootIssued = 0;
+    ImportNotPutBack = false;
     std::memset(&ConfigCache, 0, sizeof ConfigCache);
 }
 

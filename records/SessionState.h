@@ -19,6 +19,9 @@ extern std::int32_t ChannelCount;    // clamped to 0..16
 extern std::int32_t AlarmInCount;    // clamped to 0..16
 extern std::int32_t AlarmOutCount;   // clamped to 0..4
 extern std::uint32_t RebootIssued;   // a reboot was accepted; never cleared
+// A failed import left records on the recorder that it could not put back: closing the window
+// must not make them permanent. Cleared when a session starts.
+extern bool ImportNotPutBack;
 extern ConfigCacheRecords ConfigCache;
 
 // Whether the user may open what the right guards; kNoRight guards nothing.

@@ -18,7 +18,10 @@ cd "$(dirname "$0")/.."
 # "closing@" before that asks the window to close afterwards and shows the question it
 # raises; "progress" is the progress window while a slow recorder is read; "import" the message
 # after importing, through the window's system menu, a back-up of the demo recorder whose NTP
-# server was changed; "menu" the window's system menu, opened with Alt+Space.
+# server and General settings were changed, "import-failed" the same when the NTP record cannot
+# be sent, "import-preview" the question before it sends a back-up written as from another
+# recorder, "import-question" the question before it all when the General page holds edits
+# (after Default); "menu" the window's system menu, opened with Alt+Space.
 entries=(
     "version            0x503            Version"
     "hdd-info           0x504            Hdd Info"
@@ -52,7 +55,10 @@ entries=(
     "manage-record      0x5e8            Manage Record"
     "progress           progress         Reading a slow recorder"
     "config-menu        menu             The system menu: export and import of configuration files"
-    "config-import      import           Import configuration: the message"
+    "config-import-question  import-question  Import configuration with unsaved changes (General, after Default): the question first"
+    "config-import-preview   import-preview   Import configuration: what the file would change"
+    "config-import      import           Import configuration: the message after a success"
+    "config-import-failed    import-failed    Import configuration: the message after a failure (NTP cannot be sent)"
 )
 languages=(zh en pt)
 declare -A language_names=([zh]="Simplified Chinese" [en]=English [pt]=Portuguese)
@@ -134,11 +140,22 @@ for name in "${wanted_names[@]}"; do
     for lang in "${wanted_languages[@]}"; do
         show=${shows[$name]}
         out="$PWD/docs/screenshots/$name-$lang.png"
-        if [ "$show" = import ]; then
+        if [ "$show" != "${show#import}" ]; then
             backup="$PWD/build/screenshots-backup.json"
             wine build/mingw64/bin/RavelinHost.exe --export "$(winepath -w "$backup")" >"$log" 2>&1 </dev/null
-            sed -i '/"NTP":/ s/"server":"[^"]*"/"server":"time.example.org"/' "$backup"
+            sed -i -e '/"NTP":/ s/"server":"[^"]*"/"server":"time.example.org"/' \
+                -e '/"Normal":/ s/"packMinutes":[0-9]*/"packMinutes":30/' "$backup"
             args=(--window-import "$(winepath -w "$backup")" --screenshot "$out" --close-after-ms 1000)
+            case "$show" in
+            import-failed) args+=(--fail zelDispHisiNewMenuNTPSet) ;;
+            import-preview)
+                sed -i '/"recorder":/ s/"serialNumber":"[^"]*"/"serialNumber":"ZD8108A110307000099"/' "$backup"
+                args+=(--import-picture preview)
+                ;;
+            import-question)
+                args+=(--page "$(python3 scripts/caption.py 0x507 "$lang")" --press 1159 --import-picture question)
+                ;;
+            esac
         elif [ "$show" = menu ]; then
             args=(--system-menu --screenshot "$out" --close-after-ms 1000)
         elif [ "$show" = progress ]; then

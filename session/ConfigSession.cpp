@@ -50,6 +50,7 @@ bool RunConfigSession(ZelHandle handle, std::uint32_t language, std::optional<st
         backendInstaller();
     records::LanguageIndex = records::LanguageFromSelector(language);
     records::DeviceHandle = handle;
+    records::ImportNotPutBack = false;
     {
         // Gone before the configuration window opens, also when the reading fails.
         records::FetchProgress progress(

@@ -1,5 +1,5 @@
 // The window's configuration-file commands for the open session: its recorder and its user's
-// rights, and after an import that reached the recorder, the cache read again.
+// rights; after an import, the cache takes the records it changed.
 #pragma once
 
 #include "window/ConfigFiles.h"
@@ -8,8 +8,9 @@ namespace session {
 
 class SessionConfigFiles : public window::ConfigFiles {
   public:
-    Result Export(const std::u16string& path) override;
-    Result Import(const std::u16string& path) override;
+    records::TransferResult Export(const std::u16string& path) override;
+    records::TransferResult Check(const std::u16string& path) override;
+    Imported Import(const std::u16string& path) override;
 };
 
 }  // namespace session

@@ -17,6 +17,9 @@ class FailurePlan {
     // times: the next `times` calls fail, kAlways = every call, 0 = none. scribble: a byte
     // value 0..255 or kNoScribble. False, changing nothing, for values outside those.
     bool Set(std::string_view function, std::int32_t times, std::int32_t scribble);
+    // The same after `after` more calls of function have succeeded (0: at once).
+    bool SetAfter(std::string_view function, std::int32_t after, std::int32_t times,
+                  std::int32_t scribble);
 
     // Whether this call of function fails; counts it if so.
     bool Take(std::string_view function, std::int32_t& scribble);
@@ -25,6 +28,7 @@ class FailurePlan {
     struct Failure {
         std::int32_t remaining;
         std::int32_t scribble;
+        std::int32_t succeedFirst = 0;  // calls that succeed before the failures begin
     };
     std::map<std::string, Failure, std::less<>> failures_;
 };

@@ -170,12 +170,13 @@ bool Recorder::ControlClock(std::uint32_t date, std::uint32_t time, bool running
     return clock_.Set(date, time, running);
 }
 
-bool Recorder::Fail(std::string_view function, std::int32_t times, std::int32_t scribble) {
+bool Recorder::Fail(std::string_view function, std::int32_t after, std::int32_t times,
+                    std::int32_t scribble) {
     const auto& names = device::kZelDispFunctionNames;
     if (std::find(names.begin(), names.end(), function) == names.end())
         return false;
     std::lock_guard<std::mutex> lock(mutex_);
-    return failures_.Set(function, times, scribble);
+    return failures_.SetAfter(function, after, times, scribble);
 }
 
 bool Recorder::SetLatency(std::int32_t milliseconds) {

@@ -54,7 +54,8 @@ class Recorder {
     // False, changing nothing, for an unknown record name or a size other than the record's.
     bool ReplaceRecord(std::string_view name, const void* bytes, std::size_t size);
     bool ControlClock(std::uint32_t date, std::uint32_t time, bool running);
-    bool Fail(std::string_view function, std::int32_t times, std::int32_t scribble);
+    bool Fail(std::string_view function, std::int32_t after, std::int32_t times,
+              std::int32_t scribble);
     bool SetLatency(std::int32_t milliseconds);
     bool SetProtocolList(std::string_view text);
     std::int32_t LogSize();

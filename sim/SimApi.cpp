@@ -89,7 +89,17 @@ std::int32_t ZEL_CALL zsimFail(ZelHandle handle, const char* function, std::int3
                                std::int32_t scribble) {
     const auto recorder = Find(handle);
     try {
-        return recorder && function && recorder->Fail(function, times, scribble) ? 0 : -1;
+        return recorder && function && recorder->Fail(function, 0, times, scribble) ? 0 : -1;
+    } catch (...) {
+        return -1;
+    }
+}
+
+std::int32_t ZEL_CALL zsimFailAfter(ZelHandle handle, const char* function, std::int32_t after,
+                                    std::int32_t times, std::int32_t scribble) {
+    const auto recorder = Find(handle);
+    try {
+        return recorder && function && recorder->Fail(function, after, times, scribble) ? 0 : -1;
     } catch (...) {
         return -1;
     }

@@ -55,6 +55,11 @@ std::int32_t ZEL_CALL zsimSetClock(ZelHandle handle, std::uint32_t date, std::ui
 // function name, or values outside those ranges.
 std::int32_t ZEL_CALL zsimFail(ZelHandle handle, const char* function, std::int32_t times,
                                std::int32_t scribble);
+// The same once the function's next `after` calls (0 or more) have succeeded: for a failure in
+// the middle of a sequence of calls of one function. Returns 0, or -1 as zsimFail does and for
+// a negative `after`.
+std::int32_t ZEL_CALL zsimFailAfter(ZelHandle handle, const char* function, std::int32_t after,
+                                    std::int32_t times, std::int32_t scribble);
 
 // Every device call on this recorder sleeps this long first. Returns 0, or -1 for an unknown
 // handle or a negative time.

@@ -63,10 +63,7 @@ void ResetMainDialogFontForTests() {
 }
 
 CMainDlg::CMainDlg(window::ConfigFiles* files)
-    : Dialog(IDD_MAIN),
-      marks_(*this, IDC_TREE),
-      files_(files),
-      fileMenu_(*this, [this] { ReloadPages(); }) {}
+    : Dialog(IDD_MAIN), marks_(*this, IDC_TREE), files_(files), fileMenu_(*this, marks_) {}
 
 CMainDlg::~CMainDlg() = default;
 
@@ -125,7 +122,7 @@ bool CMainDlg::OnInitDialog() {
 
     BuildTree();
     CreatePages();
-    fileMenu_.Install(files_);
+    fileMenu_.Install(files_, ImportPages());
     return true;
 }
 
@@ -257,14 +254,23 @@ bool CMainDlg::OnSysCommand(int id) {
     return fileMenu_.OnSysCommand(id);
 }
 
-void CMainDlg::ReloadPages() {
+std::vector<window::ConfigFileMenu::Page> CMainDlg::ImportPages() {
+    std::vector<window::ConfigFileMenu::Page> pages;
     for (const PageRow& row : Pages()) {
-        if (auto* page = dynamic_cast<pages::SettingsPage*>(row.page); page && page->HasWindow())
-            page->ReloadFromCache();
+        if (auto* page = dynamic_cast<pages::SettingsPage*>(row.page))
+            pages.push_back({page, {}});
     }
+    // The Display page's channel names and the presets and cruises of the PTZ page's dialogs.
+    for (auto& page : pages) {
+        if (page.page == &videoOut_)
+            page.dialogRecords = {RecordId::ChanName};
+        if (page.page == &ptzSet_)
+            page.dialogRecords = {RecordId::PtzPoint, RecordId::PtzCruise};
+    }
+    return pages;
 }
 
 void CMainDlg::OnDestroy() {
-    if (records::RebootIssued == 0)
+    if (records::RebootIssued == 0 && !records::ImportNotPutBack)
         records::MakePermanent();
 }

@@ -2,7 +2,8 @@
 // right. It owns every page; one table of pages gives each page's caption, its place in the
 // tree and the right that guards it, and the tree, the rights check, the registered pages and
 // the first page shown all follow from it. Nodes of pages with edits not sent show in bold,
-// and closing asks before such edits are lost. The recorder saves its settings when it closes.
+// and closing asks before such edits are lost. The recorder saves its settings when it closes,
+// unless a restart was accepted or a failed import could not put back what it sent.
 #pragma once
 
 #include <cstdint>
@@ -84,8 +85,8 @@ class CMainDlg : public ui::Dialog {
     bool RegisterPage(ui::Dialog& page);
     // Called when the operator selects another tree node.
     void OnTreeSelectionChanged();
-    // Every settings page shows the cache again, as after its Refresh.
-    void ReloadPages();
+    // The settings pages as the system menu's import sees them.
+    std::vector<window::ConfigFileMenu::Page> ImportPages();
 
     std::unique_ptr<ui::ImageList> images_;
     window::PendingMarks marks_;

@@ -1,28 +1,31 @@
 // What the window's configuration-file commands ask of the session that runs the window:
-// writing the recorder's records to a file and sending a file's records to it.
+// writing the recorder's records to a file, checking what a file would change, and sending a
+// file's records to the recorder.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
+
+#include "records/ConfigTransfer.h"
 
 namespace window {
 
 class ConfigFiles {
   public:
-    enum class Outcome {
-        Done,           // written; or every record that differed was sent and kept
-        Refused,        // nothing was written or sent
-        FailedPartway,  // some records were sent, then one failed; nothing was kept
-    };
-    struct Result {
-        Outcome outcome = Outcome::Refused;
-        int sent = 0;        // records sent by an import
-        std::string reason;  // why, naming the record and field (English)
+    // An import's result, and what the cache held of each record of result.changed before.
+    struct Imported {
+        records::TransferResult result;
+        std::vector<std::vector<std::uint8_t>> before;
     };
 
     virtual ~ConfigFiles() = default;
-    virtual Result Export(const std::u16string& path) = 0;
-    // Unless refused, the session's cache holds the recorder's records again afterwards.
-    virtual Result Import(const std::u16string& path) = 0;
+    virtual records::TransferResult Export(const std::u16string& path) = 0;
+    // Reads the recorder and compares: what an import of the file would send; sends nothing.
+    virtual records::TransferResult Check(const std::u16string& path) = 0;
+    // Afterwards the session's cache holds what the recorder holds of each record the import
+    // changed, and the pages that watch one have heard of it.
+    virtual Imported Import(const std::u16string& path) = 0;
 };
 
 }  // namespace window

@@ -51,4 +51,18 @@ bool PendingMarks::MayClose() {
     return false;
 }
 
+bool PendingMarks::MayReplaceEdits(std::u16string_view closingWords) {
+    std::u16string names;
+    const text::ProgressTexts& texts = text::ProgressText(records::LanguageIndex);
+    for (Mark& mark : marks_) {
+        if (Update(mark))
+            names += (names.empty() ? u"" : texts.pageSeparator) + mark.page->GetWindowText();
+    }
+    if (names.empty())
+        return true;
+    const std::u16string question = texts.unsavedOn + names + std::u16string(closingWords);
+    return owner_.MessageBox(question, pages::Text(text::kTextInfo),
+                             ui::kMbYesNo | ui::kMbIconExclamation) == ui::kIdYes;
+}
+
 }  // namespace window

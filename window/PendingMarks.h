@@ -4,6 +4,7 @@
 // when one of their buttons ran.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "pages/common/PageDialog.h"
@@ -24,6 +25,11 @@ class PendingMarks {
     // Checks every page: true when none holds pending edits, or the operator chose to close
     // without them; otherwise the first of them is shown and the window stays.
     bool MayClose();
+
+    // Before something that replaces what pages show (an import): when pages hold pending
+    // edits, asks as closing does, naming them, with these closing words. True when none holds
+    // any or the operator answered Yes; No changes nothing.
+    bool MayReplaceEdits(std::u16string_view closingWords);
 
   private:
     struct Mark {

@@ -286,4 +286,21 @@ void SettingsPage::ShowResult(bool succeeded) {
                ui::kMbOk | ui::kMbIconExclamation);
 }
 
+bool SettingsPage::Binds(records::RecordId id, int channel) const {
+    return std::any_of(records_.begin(), records_.end(), [&](const PageRecord* record) {
+        return record->Id() == id && record->Channel() == channel;
+    });
+}
+
+bool SettingsPage::KeySettingsChangedSince(records::RecordId id, int channel,
+                                           std::span<const std::uint8_t> before) {
+    for (PageRecord* record : records_) {
+        const std::span<const std::uint8_t> cached = record->Cached();
+        if (record->Id() == id && record->Channel() == channel && cached.size() == before.size() &&
+            record->KeySettingsChanged(cached, before))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace pages

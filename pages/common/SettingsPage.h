@@ -17,6 +17,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "pages/common/PageDialog.h"
@@ -53,6 +54,13 @@ class SettingsPage : public PageDialog, private records::RecordWatcher {
     // Whether Save would build records other than those the page built right after it last
     // loaded them or had them accepted. Save, Refresh, Default and All Default notify.
     bool HasPendingEdits() override;
+
+    // For records changed without the page (an import): whether the page binds the record (a
+    // per-channel one on that channel), and whether its change from before to what the cache
+    // holds now touches a setting the page asks to restart for.
+    bool Binds(records::RecordId id, int channel) const;
+    bool KeySettingsChangedSince(records::RecordId id, int channel,
+                                 std::span<const std::uint8_t> before);
 
   protected:
     // The records the page sends, in the order they are sent; the page hears when another page

@@ -2,9 +2,14 @@
 // keep bytes which are not clean text, and a changed text winning over the bytes beside it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "config/ConfigError.h"
+#include "config/FieldChanges.h"
 #include "config/JsonReader.h"
 #include "config/JsonWriter.h"
 #include "config/RecordFields.h"
@@ -132,6 +137,63 @@ TEST(ConfigFields, test_flags_and_choices_read_either_way) {
     } catch (const config::ConfigError& e) {
         EXPECT_EQ(e.fault(), config::ConfigFault::WrongType);
         EXPECT_EQ(e.where(), "R.videoStandardMeans");
+    }
+}
+
+// A list of switches shorter than the field sets its first entries; the rest keep theirs.
+TEST(ConfigFields, test_shorter_list_of_switches_keeps_the_rest) {
+    device::VideoOutRecord out{};
+    std::fill(std::begin(out.view1), std::end(out.view1), std::uint8_t(1));
+    Read(Json{{"view1", {false, 7, false}}}, out);
+    const std::vector<int> view1(std::begin(out.view1), std::end(out.view1));
+    EXPECT_EQ(view1, (std::vector<int>{0, 7, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+}
+
+// What changes, field by field, in the file's names and forms; a password is named, never shown.
+TEST(ConfigFields, test_field_changes_as_a_file_writes_them) {
+    auto before = std::make_unique<device::RecordSet>();
+    auto after = std::make_unique<device::RecordSet>();
+    after->net.preferredDns = 0x01010101;
+    after->normal.videoStandard = 1;
+    std::strcpy(after->smtp.password, "secret");
+    std::strcpy(after->ptzPoint[3].slots[7].name, "Gate");
+    const struct {
+        config::RecordFormat format;
+        std::size_t channel;
+        std::vector<std::string> lines;
+    } rows[] = {
+        {{"Net", false,
+          [](config::FieldVisitor& v, device::RecordSet& r, std::size_t) {
+              config::VisitFields(v, r.net);
+          }},
+         0,
+         {"Net.preferredDns: 0.0.0.0 -> 1.1.1.1"}},
+        {{"Normal", false,
+          [](config::FieldVisitor& v, device::RecordSet& r, std::size_t) {
+              config::VisitFields(v, r.normal);
+          }},
+         0,
+         {"Normal.videoStandard: 0 (PAL) -> 1 (NTSC)"}},
+        {{"SMTP", false,
+          [](config::FieldVisitor& v, device::RecordSet& r, std::size_t) {
+              config::VisitFields(v, r.smtp);
+          }},
+         0,
+         {"SMTP.password: (secret)"}},
+        {{"PTZPoint", true,
+          [](config::FieldVisitor& v, device::RecordSet& r, std::size_t c) {
+              config::VisitFields(v, r.ptzPoint[c]);
+          }},
+         3,
+         {"PTZPoint[3].presets[7].name:  -> Gate"}},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> lines;
+        for (const config::FieldChange& change :
+             config::FieldChanges(row.format, row.channel, *before, *after))
+            lines.push_back(change.field + ": " +
+                            (change.secret ? "(secret)" : change.before + " -> " + change.after));
+        EXPECT_EQ(lines, row.lines) << row.format.name;
     }
 }
 

@@ -4,6 +4,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
 #include <cstring>
 #include <new>
 #include <stdexcept>
@@ -289,6 +293,138 @@ TEST_F(Entry, test_config_file_entries_back_up_and_restore) {
     zelDispHisiNewMenuNTPGet(recorder.handle(), &ntp);
     EXPECT_EQ(0, std::memcmp(&ntp, &exported, sizeof ntp));
     std::filesystem::remove(file);
+}
+
+}  // namespace
+
+namespace {
+
+// The last result of the calling thread, through the entry as a client reads it; wchar_t holds
+// whole characters natively, and these texts are of the basic plane.
+std::u16string ConfigMessage(std::int32_t language) {
+    const std::int32_t length = zelConfigMessage(language, nullptr, 0);
+    std::wstring text(std::size_t(length) + 1, L'?');
+    EXPECT_EQ(zelConfigMessage(language, text.data(), length + 1), length);
+    EXPECT_EQ(text[std::size_t(length)], L'\0');
+    return std::u16string(text.begin(), text.begin() + length);
+}
+
+std::string Narrowed(const std::u16string& text) {
+    return std::string(text.begin(), text.end());
+}
+
+const std::string kServer = "\"server\":\"pool.ntp.org\"";
+const std::string kOtherServer = "\"server\":\"time.example.org\"";
+const std::string kPack = "\"packMinutes\":60";
+const std::string kOtherPack = "\"packMinutes\":45";
+
+class EntryMessage : public Entry {
+  protected:
+    void TearDown() override {
+        std::filesystem::remove(file);
+        Entry::TearDown();
+    }
+    // The recorder's configuration as a file, with texts changed in it.
+    void WriteFile(const std::vector<std::pair<std::string, std::string>>& changes) {
+        ASSERT_EQ(zelExportConfig(recorder.handle(), file.wstring().c_str(), -1, 0), 0);
+        std::string text;
+        {
+            std::ifstream in(file, std::ios::binary);
+            text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        }
+        for (const auto& [from, to] : changes) {
+            const std::size_t at = text.find(from);
+            ASSERT_NE(at, std::string::npos) << from;
+            text.replace(at, from.size(), to);
+        }
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
+    }
+    std::int32_t Import(std::uint32_t flags = 0) {
+        return zelImportConfig(recorder.handle(), file.wstring().c_str(), -1, flags);
+    }
+
+    std::filesystem::path file =
+        std::filesystem::temp_directory_path() / "ravelin-entry-message.json";
+};
+
+// A refused file, a failed send and a success, each said in the three languages.
+TEST_F(EntryMessage, test_message_in_the_three_languages) {
+    const struct {
+        const char* what;
+        std::int32_t code;
+        std::u16string chinese, english, portuguese;
+    } rows[] = {
+        {"refused", RAVELIN_CONFIG_OUT_OF_RANGE,
+         u"文件被拒绝：records.NTP.server 的值超出该字段的范围，未发送任何记录。",
+         u"The file was refused: records.NTP.server holds a value its field cannot hold "
+         u"(longer than the field's 32 bytes); nothing was sent.",
+         u"O arquivo foi recusado: records.NTP.server tem um valor que não cabe no campo; nada "
+         u"foi enviado."},
+        {"failed send", RAVELIN_CONFIG_PUT_BACK,
+         u"发送 NTP 失败；之前发送的记录已恢复原样，录像机与导入前相同，未永久保存任何内容。",
+         u"Sending NTP failed; the records sent before it were put back, so the recorder is "
+         u"as it was, and nothing was made permanent.",
+         u"O envio de NTP falhou; os registros enviados antes foram restaurados, o gravador "
+         u"está como antes e nada foi salvo permanentemente."},
+        {"success", 2, u"已向录像机发送 2 条记录并永久保存。",
+         u"2 records were sent to the recorder and made permanent.",
+         u"2 registros foram enviados ao gravador e salvos permanentemente."},
+    };
+    for (const auto& row : rows) {
+        const std::string what = row.what;
+        if (what == "refused") {
+            WriteFile({{kServer, "\"server\":\"" + std::string(40, 'x') + "\""}});
+        } else {
+            WriteFile({{kServer, kOtherServer}, {kPack, kOtherPack}});
+            if (what == "failed send")
+                zsimFail(recorder.handle(), "zelDispHisiNewMenuNTPSet", 1, -1);
+        }
+        EXPECT_EQ(Import(), row.code) << row.what;
+        EXPECT_EQ(ConfigMessage(RAVELIN_LANGUAGE_CHINESE), row.chinese) << row.what;
+        EXPECT_EQ(ConfigMessage(RAVELIN_LANGUAGE_ENGLISH), row.english) << row.what;
+        EXPECT_EQ(ConfigMessage(RAVELIN_LANGUAGE_PORTUGUESE), row.portuguese) << row.what;
+        EXPECT_EQ(ConfigMessage(99), row.english) << "any other language is English";
+        // A success changed the recorder: put it back for the next row.
+        if (row.code >= 0) {
+            WriteFile({{kOtherServer, kServer}, {kOtherPack, kPack}});
+            ASSERT_GE(Import(), 0);
+        }
+    }
+}
+
+// A check names each field that would change, one line each, after its sentence.
+TEST_F(EntryMessage, test_check_lists_each_field_and_sends_nothing) {
+    WriteFile({{kServer, kOtherServer}});
+    recorder.ClearLog();
+    EXPECT_EQ(Import(RAVELIN_IMPORT_CHECK_ONLY), 1);
+    EXPECT_EQ(Narrowed(ConfigMessage(RAVELIN_LANGUAGE_ENGLISH)),
+              "An import would send 1 record (nothing was sent).\n"
+              "NTP.server: pool.ntp.org -> time.example.org");
+    for (const std::string& call : recorder.LoggedFunctions())
+        EXPECT_TRUE(call.ends_with("Get")) << call;
+}
+
+// The length of the whole text, and as much of it as fits, always ended by a zero.
+TEST_F(EntryMessage, test_message_length_and_what_fits) {
+    EXPECT_EQ(zelImportConfig(recorder.handle(), L"", -1, 0), RAVELIN_CONFIG_BAD_ARGUMENT);
+    const std::u16string whole = ConfigMessage(RAVELIN_LANGUAGE_ENGLISH);
+    EXPECT_EQ(Narrowed(whole),
+              "No file was given, or flags this version does not know; nothing was done.");
+    wchar_t small[6];
+    std::fill(std::begin(small), std::end(small), L'#');
+    EXPECT_EQ(zelConfigMessage(RAVELIN_LANGUAGE_ENGLISH, small, 5), std::int32_t(whole.size()));
+    EXPECT_EQ(std::wstring(small), L"No f");
+    EXPECT_EQ(small[5], L'#') << "nothing beyond chars";
+    small[0] = L'#';
+    EXPECT_EQ(zelConfigMessage(RAVELIN_LANGUAGE_ENGLISH, small, 0), std::int32_t(whole.size()));
+    EXPECT_EQ(small[0], L'#') << "chars 0 writes nothing";
+    EXPECT_EQ(zelConfigMessage(RAVELIN_LANGUAGE_ENGLISH, small, 1), std::int32_t(whole.size()));
+    EXPECT_EQ(small[0], L'\0');
+
+    // Each thread has its own last result; a thread that called neither entry has none.
+    std::int32_t elsewhere = -1;
+    std::thread([&elsewhere] { elsewhere = zelConfigMessage(2, nullptr, 0); }).join();
+    EXPECT_EQ(elsewhere, 0);
 }
 
 }  // namespace

@@ -5,9 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host/ConfigResultText.h"
 #include "host/HostOptions.h"
-#include "include/Ravelin.h"
 
 namespace {
 
@@ -125,6 +123,12 @@ TEST(HostOptions, test_options_bad_arguments_are_refused_with_one_line) {
          "--screenshot needs the window, which --import does not open"},
         {{"--system-menu", "--export", "a.json"},
          "--system-menu needs the window, which --export does not open"},
+        {{"--dry-run"}, "--dry-run goes with --import"},
+        {{"--export", "a.json", "--dry-run"}, "--dry-run goes with --import"},
+        {{"--import-picture", "preview"}, "--import-picture goes with --window-import"},
+        {{"--window-import", "a.json", "--import-picture", "all"},
+         "--import-picture wants question, preview or message, not \"all\""},
+        {{"--fail"}, "--fail needs a value"},
     };
     for (const auto& row : rows) {
         const HostOptions options = Parse(row.args);
@@ -158,40 +162,29 @@ TEST(HostOptions, test_options_configuration_files_without_a_window) {
     EXPECT_EQ(importing.importPath().value_or(""), "other.json");
     EXPECT_TRUE(importing.clone());
     EXPECT_FALSE(importing.secrets());
+    EXPECT_FALSE(importing.dryRun());
+
+    const HostOptions checking =
+        Parse({"--import", "other.json", "--dry-run", "--fail", "zelDispSaveMenu"});
+    ASSERT_EQ(checking.action(), HostOptions::Action::Run) << checking.error();
+    EXPECT_TRUE(checking.dryRun());
+    EXPECT_EQ(checking.failFunction().value_or(""), "zelDispSaveMenu");
 }
 
-TEST(HostOptions, test_configuration_results_read_as_one_line) {
+TEST(HostOptions, test_options_window_import_pictures_each_of_its_boxes) {
+    using Picture = HostOptions::ImportPicture;
     const struct {
-        std::int32_t result;
-        bool import;
-        std::string text;
+        Args args;
+        Picture picture;
     } rows[] = {
-        {0, false, "configuration written"},
-        {0, true, "nothing to send: the recorder already holds this configuration"},
-        {1, true, "1 record sent and made permanent"},
-        {51, true, "51 records sent and made permanent"},
-        {RAVELIN_CONFIG_BUSY, true, "refused: a configuration window is open"},
-        {RAVELIN_CONFIG_READ_FAILED, false, "reading the recorder failed; no file was written"},
-        {RAVELIN_CONFIG_OUT_OF_RANGE, true, "refused: a value does not fit its field"},
-        {RAVELIN_CONFIG_SEND_FAILED - 5, true,
-         "sending the Net record failed; later records were not sent, nothing was made "
-         "permanent"},
-        {RAVELIN_CONFIG_SEND_PRESETS_FAILED - 0, true,
-         "sending the presets of channel 1 failed; later records were not sent, nothing was "
-         "made permanent"},
-        {RAVELIN_CONFIG_SEND_CRUISE_FAILED - 15, true,
-         "sending the cruise of channel 16 failed; later records were not sent, nothing was "
-         "made permanent"},
-        {-99, true, "failed (-99)"},
+        {{"--window-import", "a.json"}, Picture::Message},
+        {{"--window-import", "a.json", "--import-picture", "question"}, Picture::Question},
+        {{"--window-import", "a.json", "--import-picture=preview"}, Picture::Preview},
+        {{"--import-picture", "message", "--window-import", "a.json"}, Picture::Message},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(host::ConfigResultText(row.result, row.import), row.text) << row.result;
-}
-
-TEST(HostOptions, test_configuration_refusal_names_the_field) {
-    EXPECT_EQ(host::ConfigRefusalDetail("{\"format\": \"ravelin-recorder-configuration\", "
-                                        "\"formatVersion\": 1, \"recorder\": {}, "
-                                        "\"records\": {\"NTP\": {\"periodMinutes\": 1.5}}}"),
-              "records.NTP.periodMinutes: a whole number was expected");
-    EXPECT_EQ(host::ConfigRefusalDetail("{\"format\""), "");
+    for (const auto& row : rows) {
+        const HostOptions options = Parse(row.args);
+        ASSERT_EQ(options.action(), HostOptions::Action::Run) << options.error();
+        EXPECT_EQ(options.importPicture(), row.picture) << testing::PrintToString(row.args);
+    }
 }

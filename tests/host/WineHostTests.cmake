@@ -63,24 +63,46 @@ host_run(host_guest_session EXIT 0
     DEFINES REMOVE=${host_out}/guest.json EXPECT_FILE=${host_out}/guest.json
         "EXPECT_FILE_MATCHES=\"format\": \"ravelin-recorder-configuration\"|\"videoInputs\": ?4,|\"password\":\"pppoe-8108\"")
 # A back-up and a restore without a window: the restore onto the same recorder sends nothing; a
-# file that is not one is refused.
+# file that is not one is refused. What the host prints is the library's zelConfigMessage.
 host_run(host_export_config EXIT 0
     ARGS --state ${host_out}/config.json --export ${host_out}/backup.json
-    STDOUT "^configuration written"
+    STDOUT "^The configuration was exported\\.\r?\n"
     DEFINES REMOVE=${host_out}/backup.json EXPECT_FILE=${host_out}/backup.json)
 host_run(host_import_config EXIT 0
     ARGS --state ${host_out}/config.json --import ${host_out}/backup.json --clone
-    STDOUT "^nothing to send: the recorder already holds this configuration")
+    STDOUT "^The recorder already holds this configuration; nothing was sent\\.\r?\n")
 host_run(host_import_damaged EXIT 1
     ARGS --import ${host_out}/damaged.json
-    STDERR "^RavelinHost: refused: not a recorder configuration file[\r\n]"
+    STDERR "^RavelinHost: The file is not a recorder configuration file; nothing was sent\\.[\r\n]"
     DEFINES WRITE_FILE=${host_out}/damaged.json "WRITE_TEXT={\"format\": \"other\"}")
-# A refusal names the record and the field.
+# A refusal names the record and the field, in the language asked for.
+set(range_file "{\"format\": \"ravelin-recorder-configuration\", \"formatVersion\": 1, \"recorder\": {}, \"records\": {\"Normal\": {\"dateFormat\": 300}}}")
 host_run(host_import_out_of_range EXIT 1
     ARGS --import ${host_out}/range.json
-    STDERR "^RavelinHost: refused: a value does not fit its field: records.Normal.dateFormat: outside 0 to 255"
-    DEFINES WRITE_FILE=${host_out}/range.json
-        "WRITE_TEXT={\"format\": \"ravelin-recorder-configuration\", \"formatVersion\": 1, \"recorder\": {}, \"records\": {\"Normal\": {\"dateFormat\": 300}}}")
+    STDERR "^RavelinHost: The file was refused: records.Normal.dateFormat holds a value its field cannot hold \\(outside 0 to 255\\); nothing was sent\\."
+    DEFINES WRITE_FILE=${host_out}/range.json "WRITE_TEXT=${range_file}")
+host_run(host_import_out_of_range_pt EXIT 1
+    ARGS --lang pt --import ${host_out}/range-pt.json
+    STDERR "^RavelinHost: O arquivo foi recusado: records.Normal.dateFormat tem um valor que não cabe no campo; nada foi enviado\\."
+    DEFINES WRITE_FILE=${host_out}/range-pt.json "WRITE_TEXT=${range_file}")
+# A check prints what would change, field by field, and the identity the recorder keeps (the
+# file names no recorder, so it is another one's); it sends nothing.
+set(changes_file "{\"format\": \"ravelin-recorder-configuration\", \"formatVersion\": 1, \"recorder\": {}, \"records\": {\"Normal\": {\"packMinutes\": 30}, \"Net\": {\"ip\": \"10.0.0.9\", \"preferredDns\": \"1.1.1.1\"}, \"NTP\": {\"server\": \"time.example.org\"}}}")
+host_run(host_import_dry_run EXIT 0
+    ARGS --import ${host_out}/changes.json --dry-run
+    STDOUT "^An import would send 3 records \\(nothing was sent\\); this recorder keeps its own Net.ip\\.\r?\nNormal.packMinutes: 60 -> 30\r?\nNet.preferredDns: 192.168.1.1 -> 1.1.1.1\r?\nNTP.server: pool.ntp.org -> time.example.org\r?\n$"
+    DEFINES WRITE_FILE=${host_out}/changes.json "WRITE_TEXT=${changes_file}")
+# A send that fails puts back what went before it; a failing save fails the import.
+host_run(host_import_failed_send EXIT 1
+    ARGS --import ${host_out}/changes-failing.json --fail zelDispHisiNewMenuNTPSet
+    STDERR "^RavelinHost: Sending NTP failed; the records sent before it were put back, so the recorder is as it was, and nothing was made permanent\\."
+    DEFINES WRITE_FILE=${host_out}/changes-failing.json "WRITE_TEXT=${changes_file}")
+host_run(host_import_failed_save EXIT 1
+    ARGS --import ${host_out}/changes-unsaved.json --fail zelDispSaveMenu
+    STDERR "^RavelinHost: 3 records were sent, but the recorder could not make them permanent; this recorder keeps its own Net.ip\\."
+    DEFINES WRITE_FILE=${host_out}/changes-unsaved.json "WRITE_TEXT=${changes_file}")
+host_run(host_unknown_fail EXIT 1 ARGS --fail zelDispNothing --close-after-ms 0
+    STDERR "RavelinHost: --fail: the recorder has no device function \"zelDispNothing\"")
 set_tests_properties(host_export_config PROPERTIES FIXTURES_SETUP host_backup)
 set_tests_properties(host_import_config PROPERTIES FIXTURES_REQUIRED host_backup)
 

@@ -50,6 +50,32 @@ TEST(Failures, test_function_fails_as_the_last_plan_says) {
     EXPECT_EQ(GetNormal(recorder.handle()), 0);
 }
 
+// A failure in the middle of a run of calls: the first calls succeed, then the planned ones fail.
+TEST(Failures, test_function_fails_after_the_calls_that_succeed_first) {
+    const struct {
+        std::int32_t after;
+        std::int32_t times;
+        std::vector<std::int32_t> results;
+    } rows[] = {
+        {0, 1, {-1, 0}},
+        {2, 1, {0, 0, -1, 0}},
+        {1, 2, {0, -1, -1, 0}},
+        {1, -1, {0, -1, -1, -1}},
+    };
+    for (const auto& row : rows) {
+        SimRecorder recorder;
+        ASSERT_EQ(zsimFailAfter(recorder.handle(), "zelDispHisiNewMenuNormalGet", row.after,
+                                row.times, -1),
+                  0);
+        std::vector<std::int32_t> results;
+        for (std::size_t i = 0; i < row.results.size(); ++i)
+            results.push_back(GetNormal(recorder.handle()));
+        EXPECT_EQ(results, row.results) << "after " << row.after << " times " << row.times;
+    }
+    SimRecorder recorder;
+    EXPECT_EQ(zsimFailAfter(recorder.handle(), "zelDispHisiNewMenuNormalGet", -1, 1, -1), -1);
+}
+
 // A Get-like function fills exactly its output with the scribble; without a scribble, and on
 // every other function, the buffer stays as it was.
 TEST(Failures, test_scribble_fills_exactly_the_output_of_get_like_functions) {

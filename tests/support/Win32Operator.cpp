@@ -624,13 +624,17 @@ std::optional<MessageBoxSeen> Win32Operator::OpenMessageBox() {
     seen.text = TextOf(GetDlgItem(box, kMessageBoxTextId));
     seen.caption = TextOf(box);
     seen.type = GetDlgItem(box, IDYES) ? MB_YESNO : MB_OK;
-    // The icon: the exclamation mark is the system's shared icon.
+    // The icon: the exclamation mark and the information sign are the system's shared icons.
     const HICON exclamation = LoadIconW(nullptr, IDI_EXCLAMATION);
+    const HICON information = LoadIconW(nullptr, IDI_INFORMATION);
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
-            HICON(SendMessageW(child, STM_GETICON, 0, 0)) == exclamation) {
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON)
+            continue;
+        const HICON icon = HICON(SendMessageW(child, STM_GETICON, 0, 0));
+        if (icon == exclamation)
             seen.type |= MB_ICONEXCLAMATION;
-        }
+        else if (icon == information)
+            seen.type |= MB_ICONINFORMATION;
     }
     return seen;
 }

@@ -130,6 +130,44 @@ TEST_F(EntryDll, test_slow_recorder_shows_progress_before_the_window) {
     EXPECT_EQ(FindWindowW(L"RavelinProgress", nullptr), nullptr);
 }
 
+// The message of a refused file through the published entries: UTF-16, the whole length
+// asked first, and a surrogate pair never cut by a buffer too short.
+TEST_F(EntryDll, test_config_message_names_the_field_and_never_cuts_a_character) {
+    const auto import = reinterpret_cast<RavelinImportConfig>(
+        reinterpret_cast<void (*)()>(GetProcAddress(library, RAVELIN_IMPORT_CONFIG)));
+    const auto message = reinterpret_cast<RavelinConfigMessage>(
+        reinterpret_cast<void (*)()>(GetProcAddress(library, RAVELIN_CONFIG_MESSAGE)));
+    ASSERT_NE(import, nullptr);
+    ASSERT_NE(message, nullptr);
+    wchar_t folder[MAX_PATH];
+    ASSERT_GT(GetTempPathW(MAX_PATH, folder), 0u);
+    const std::wstring path = std::wstring(folder) + L"ravelin-dll-message.json";
+    const char text[] =
+        "{\"format\": \"ravelin-recorder-configuration\", \"formatVersion\": 1, "
+        "\"recorder\": {}, \"records\": {\"NTP\": {\"\xF0\x9F\x98\x80\": 1}}}";
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, text, DWORD(sizeof text - 1), &written, nullptr);
+    CloseHandle(file);
+
+    EXPECT_EQ(import(handle, path.c_str(), RAVELIN_ALL_RIGHTS, 0), RAVELIN_CONFIG_UNKNOWN_FIELD);
+    DeleteFileW(path.c_str());
+    const std::wstring expected =
+        L"The file was refused: no record has a field records.NTP.\U0001F600; nothing was sent.";
+    const std::int32_t length = message(RAVELIN_LANGUAGE_ENGLISH, nullptr, 0);
+    ASSERT_EQ(length, std::int32_t(expected.size()));
+    std::wstring whole(std::size_t(length) + 1, L'#');
+    EXPECT_EQ(message(RAVELIN_LANGUAGE_ENGLISH, whole.data(), length + 1), length);
+    EXPECT_EQ(whole.c_str(), expected);
+    // Room for the text up to the high surrogate: the pair is left out whole.
+    const std::size_t before = expected.find(L'\xD83D');
+    std::wstring cut(before + 2, L'#');
+    EXPECT_EQ(message(RAVELIN_LANGUAGE_ENGLISH, cut.data(), std::int32_t(cut.size())), length);
+    EXPECT_EQ(std::wstring(cut.c_str()), expected.substr(0, before));
+}
+
 // What Windows shows of the built file: its product name and versions.
 TEST(EntryDllVersion, test_version_resource_names_the_product_and_its_versions) {
     DWORD ignored = 0;
