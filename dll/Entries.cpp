@@ -17,6 +17,20 @@
 
 namespace {
 
+// The text column of a message's language: 0 Chinese, 1 English, 2 Portuguese, and 3, the
+// window entries' selector of Portuguese, Portuguese as well; any other value English.
+std::uint32_t MessageLanguage(std::int32_t language) {
+    switch (language) {
+        case 0:
+            return 0;
+        case 2:
+        case 3:
+            return 3;
+        default:
+            return 2;
+    }
+}
+
 // Nothing leaves an entry by an exception: a failed session ends the call, never the host.
 std::int32_t Run(std::uint32_t handle, std::uint32_t language, std::optional<std::int32_t> user) {
     try {
@@ -147,8 +161,7 @@ std::int32_t RAVELIN_CALL zelImportConfig(std::uint32_t handle, const wchar_t* p
 std::int32_t RAVELIN_CALL zelConfigMessage(std::int32_t language, wchar_t* text,
                                            std::int32_t chars) {
     try {
-        const std::u16string message =
-            Last().Message(records::LanguageFromSelector(std::uint32_t(language)));
+        const std::u16string message = Last().Message(MessageLanguage(language));
         if (text != nullptr && chars > 0)
             CopyOut(message, text, chars);
         return MessageLength(message);

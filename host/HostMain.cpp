@@ -32,7 +32,11 @@ std::filesystem::path PathFromUtf8(const std::string& text) {
 
 // What the library says of the last export or import, in the options' language.
 std::string ConfigMessage(const host::HostOptions& options, host::RavelinLibrary& library) {
-    const auto language = std::int32_t(options.language());
+    const std::uint32_t window = options.language();  // as the window entries take it
+    const std::int32_t language = window == RAVELIN_LANGUAGE_CHINESE ? RAVELIN_MESSAGE_CHINESE
+                                  : window == RAVELIN_LANGUAGE_PORTUGUESE
+                                      ? RAVELIN_MESSAGE_PORTUGUESE
+                                      : RAVELIN_MESSAGE_ENGLISH;
     const std::int32_t length = library.configMessage()(language, nullptr, 0);
     std::wstring text(std::size_t(length) + 1, L'\0');
     library.configMessage()(language, text.data(), length + 1);

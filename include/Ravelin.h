@@ -110,12 +110,19 @@ typedef int32_t(RAVELIN_CALL* RavelinImportConfig)(uint32_t handle, const wchar_
 /* The result of the calling thread's last export or import as one sentence, naming the record
    and field where there is one; after a check, followed by one line per field an import would
    change ("Net.preferredDns: 8.8.8.8 -> 1.1.1.1"), the lines separated by L'\n'.
-   language: as zelInitConfig takes it (RAVELIN_LANGUAGE_CHINESE, _ENGLISH, _PORTUGUESE)
+   language: RAVELIN_MESSAGE_CHINESE (0), RAVELIN_MESSAGE_ENGLISH (1) or
+             RAVELIN_MESSAGE_PORTUGUESE (2); 3, the window entries' Portuguese, is Portuguese
+             too, any other value English
    text:     receives as much of the text as fits into chars, always with a terminating zero;
              null, or chars 0, to ask for the length only
    Returns the length of the whole text in characters, without the terminating zero (0 when
    the thread has called neither entry). */
 typedef int32_t(RAVELIN_CALL* RavelinConfigMessage)(int32_t language, wchar_t* text, int32_t chars);
+
+/* The languages of zelConfigMessage. */
+#define RAVELIN_MESSAGE_CHINESE 0 /* Simplified Chinese */
+#define RAVELIN_MESSAGE_ENGLISH 1
+#define RAVELIN_MESSAGE_PORTUGUESE 2
 
 /* The names to look up with GetProcAddress. */
 #define RAVELIN_INIT_CONFIG "zelInitConfig"

@@ -52,16 +52,15 @@ bool PendingMarks::MayClose() {
 }
 
 bool PendingMarks::MayReplaceEdits(std::u16string_view closingWords) {
-    std::u16string names;
-    const text::ProgressTexts& texts = text::ProgressText(records::LanguageIndex);
+    std::vector<std::u16string> names;
     for (Mark& mark : marks_) {
         if (Update(mark))
-            names += (names.empty() ? u"" : texts.pageSeparator) + mark.page->GetWindowText();
+            names.push_back(mark.page->GetWindowText());
     }
     if (names.empty())
         return true;
-    const std::u16string question = texts.unsavedOn + names + std::u16string(closingWords);
-    return owner_.MessageBox(question, pages::Text(text::kTextInfo),
+    return owner_.MessageBox(pages::UnsavedChangesQuestion(names, closingWords),
+                             pages::Text(text::kTextInfo),
                              ui::kMbYesNo | ui::kMbIconExclamation) == ui::kIdYes;
 }
 

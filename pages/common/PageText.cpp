@@ -23,7 +23,8 @@ std::u16string NumberedText(std::uint32_t id, int number) {
     return std::u16string(Text(id)) + ui::Format("%d", number);
 }
 
-std::u16string UnsavedChangesQuestion(const std::vector<std::u16string>& names) {
+std::u16string UnsavedChangesQuestion(const std::vector<std::u16string>& names,
+                                      std::u16string_view ending) {
     const text::ProgressTexts& texts = text::ProgressText(records::LanguageIndex);
     std::u16string question = texts.unsavedOn;
     for (std::size_t i = 0; i < names.size(); ++i) {
@@ -31,7 +32,8 @@ std::u16string UnsavedChangesQuestion(const std::vector<std::u16string>& names) 
             question += texts.pageSeparator;
         question += names[i];
     }
-    return question + texts.closeWithoutSaving;
+    question += ending.empty() ? std::u16string_view(texts.closeWithoutSaving) : ending;
+    return question;
 }
 
 void SetCaptions(ui::Dialog& dialog, std::initializer_list<Caption> captions) {

@@ -21,8 +21,10 @@ std::u16string_view LongText(std::uint32_t id);
 std::u16string NumberedText(std::uint32_t id, int number);
 
 // The question before edits of the named pages or dialogs are dropped: "Unsaved changes on:
-// General, Network. Close without saving them?" in the session's language.
-std::u16string UnsavedChangesQuestion(const std::vector<std::u16string>& names);
+// General, Network. Close without saving them?" in the session's language; ending replaces
+// the words after the names when given.
+std::u16string UnsavedChangesQuestion(const std::vector<std::u16string>& names,
+                                      std::u16string_view ending = {});
 
 // A control and the text its caption shows.
 struct Caption {

@@ -380,9 +380,10 @@ TEST_F(EntryMessage, test_message_in_the_three_languages) {
                 zsimFail(recorder.handle(), "zelDispHisiNewMenuNTPSet", 1, -1);
         }
         EXPECT_EQ(Import(), row.code) << row.what;
-        EXPECT_EQ(ConfigMessage(RAVELIN_LANGUAGE_CHINESE), row.chinese) << row.what;
-        EXPECT_EQ(ConfigMessage(RAVELIN_LANGUAGE_ENGLISH), row.english) << row.what;
-        EXPECT_EQ(ConfigMessage(RAVELIN_LANGUAGE_PORTUGUESE), row.portuguese) << row.what;
+        EXPECT_EQ(ConfigMessage(RAVELIN_MESSAGE_CHINESE), row.chinese) << row.what;
+        EXPECT_EQ(ConfigMessage(RAVELIN_MESSAGE_ENGLISH), row.english) << row.what;
+        EXPECT_EQ(ConfigMessage(RAVELIN_MESSAGE_PORTUGUESE), row.portuguese) << row.what;
+        EXPECT_EQ(ConfigMessage(3), row.portuguese) << "the window entries' Portuguese";
         EXPECT_EQ(ConfigMessage(99), row.english) << "any other language is English";
         // A success changed the recorder: put it back for the next row.
         if (row.code >= 0) {
@@ -397,7 +398,7 @@ TEST_F(EntryMessage, test_check_lists_each_field_and_sends_nothing) {
     WriteFile({{kServer, kOtherServer}});
     recorder.ClearLog();
     EXPECT_EQ(Import(RAVELIN_IMPORT_CHECK_ONLY), 1);
-    EXPECT_EQ(Narrowed(ConfigMessage(RAVELIN_LANGUAGE_ENGLISH)),
+    EXPECT_EQ(Narrowed(ConfigMessage(RAVELIN_MESSAGE_ENGLISH)),
               "An import would send 1 record (nothing was sent).\n"
               "NTP.server: pool.ntp.org -> time.example.org");
     for (const std::string& call : recorder.LoggedFunctions())
@@ -407,18 +408,18 @@ TEST_F(EntryMessage, test_check_lists_each_field_and_sends_nothing) {
 // The length of the whole text, and as much of it as fits, always ended by a zero.
 TEST_F(EntryMessage, test_message_length_and_what_fits) {
     EXPECT_EQ(zelImportConfig(recorder.handle(), L"", -1, 0), RAVELIN_CONFIG_BAD_ARGUMENT);
-    const std::u16string whole = ConfigMessage(RAVELIN_LANGUAGE_ENGLISH);
+    const std::u16string whole = ConfigMessage(RAVELIN_MESSAGE_ENGLISH);
     EXPECT_EQ(Narrowed(whole),
               "No file was given, or flags this version does not know; nothing was done.");
     wchar_t small[6];
     std::fill(std::begin(small), std::end(small), L'#');
-    EXPECT_EQ(zelConfigMessage(RAVELIN_LANGUAGE_ENGLISH, small, 5), std::int32_t(whole.size()));
+    EXPECT_EQ(zelConfigMessage(RAVELIN_MESSAGE_ENGLISH, small, 5), std::int32_t(whole.size()));
     EXPECT_EQ(std::wstring(small), L"No f");
     EXPECT_EQ(small[5], L'#') << "nothing beyond chars";
     small[0] = L'#';
-    EXPECT_EQ(zelConfigMessage(RAVELIN_LANGUAGE_ENGLISH, small, 0), std::int32_t(whole.size()));
+    EXPECT_EQ(zelConfigMessage(RAVELIN_MESSAGE_ENGLISH, small, 0), std::int32_t(whole.size()));
     EXPECT_EQ(small[0], L'#') << "chars 0 writes nothing";
-    EXPECT_EQ(zelConfigMessage(RAVELIN_LANGUAGE_ENGLISH, small, 1), std::int32_t(whole.size()));
+    EXPECT_EQ(zelConfigMessage(RAVELIN_MESSAGE_ENGLISH, small, 1), std::int32_t(whole.size()));
     EXPECT_EQ(small[0], L'\0');
 
     // Each thread has its own last result; a thread that called neither entry has none.

@@ -36,7 +36,7 @@ host_run(host_unknown_user EXIT 2 ARGS --user root
 # state file among them, or a damaged one is refused in one line and left as it was.
 set(state_advice ". delete it to start from the defaults, or give a configuration file exported from a recorder[\r\n]*$")
 host_run(host_old_state EXIT 1 ARGS --state ${host_out}/old.state --close-after-ms 0
-    STDERR "^RavelinHost: [^\n]*old.state: not a configuration file \\(not JSON\\)${state_advice}"
+    STDERR "^RavelinHost: [^\n]*old.state: not a configuration file \\(not JSON at byte 1\\)${state_advice}"
     DEFINES WRITE_FILE=${host_out}/old.state "WRITE_TEXT=ZSIMSTAT old binary state" EXPECT_UNCHANGED=1)
 host_run(host_damaged_state EXIT 1 ARGS --state ${host_out}/damaged-state.json --close-after-ms 0
     STDERR "^RavelinHost: [^\n]*damaged-state.json: records.Normal.dateFormat: outside 0 to 255${state_advice}"

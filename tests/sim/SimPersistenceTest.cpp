@@ -155,8 +155,9 @@ TEST(StateFile, test_files_that_cannot_start_a_recorder_are_refused_in_one_line_
         std::string text;
         const char* reason;
     } cases[] = {
-        {"recorder.state", OldBinaryState(), "not a configuration file (not JSON)"},
-        {"notes.txt", "recorder settings, see attached\n", "not a configuration file (not JSON)"},
+        {"recorder.state", OldBinaryState(), "not a configuration file (not JSON at byte 1)"},
+        {"notes.txt", "recorder settings, see attached\n",
+         "not a configuration file (not JSON at byte 1)"},
         {"other.json", "{\"format\": \"other\", \"records\": {}}",
          "not a recorder configuration file"},
         {"cut.json", good.substr(0, good.size() / 2), "the file ends too early"},

@@ -156,15 +156,15 @@ TEST_F(EntryDll, test_config_message_names_the_field_and_never_cuts_a_character)
     DeleteFileW(path.c_str());
     const std::wstring expected =
         L"The file was refused: no record has a field records.NTP.\U0001F600; nothing was sent.";
-    const std::int32_t length = message(RAVELIN_LANGUAGE_ENGLISH, nullptr, 0);
+    const std::int32_t length = message(RAVELIN_MESSAGE_ENGLISH, nullptr, 0);
     ASSERT_EQ(length, std::int32_t(expected.size()));
     std::wstring whole(std::size_t(length) + 1, L'#');
-    EXPECT_EQ(message(RAVELIN_LANGUAGE_ENGLISH, whole.data(), length + 1), length);
+    EXPECT_EQ(message(RAVELIN_MESSAGE_ENGLISH, whole.data(), length + 1), length);
     EXPECT_EQ(whole.c_str(), expected);
     // Room for the text up to the high surrogate: the pair is left out whole.
     const std::size_t before = expected.find(L'\xD83D');
     std::wstring cut(before + 2, L'#');
-    EXPECT_EQ(message(RAVELIN_LANGUAGE_ENGLISH, cut.data(), std::int32_t(cut.size())), length);
+    EXPECT_EQ(message(RAVELIN_MESSAGE_ENGLISH, cut.data(), std::int32_t(cut.size())), length);
     EXPECT_EQ(std::wstring(cut.c_str()), expected.substr(0, before));
 }
 
