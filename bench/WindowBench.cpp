@@ -100,6 +100,16 @@ double DeviceCallCost(ZelHandle handle) {
     return Milliseconds(Clock::now() - start) / calls;
 }
 
+// A 16-channel simulated recorder in memory, each device call taking latency ms.
+bool OpenRecorder(host::SimulatedRecorder& recorder, int latency) {
+    std::string error;
+    if (recorder.Open("", error) && recorder.SetChannels(16, error) &&
+        recorder.SetLatency(latency, error))
+        return true;
+    std::fprintf(stderr, "RavelinBench: %s\n", error.c_str());
+    return false;
+}
+
 struct Shown {
     double milliseconds = 0;
     int deviceCalls = 0;
@@ -118,12 +128,8 @@ Shown EntryToShown(const host::RavelinLibrary& library, ZelHandle handle) {
 void MeasureOpening(const host::RavelinLibrary& library, HMODULE module, int latency, int runs,
                     bool print = true) {
     host::SimulatedRecorder recorder;
-    std::string error;
-    if (!recorder.Open("", error) || !recorder.SetChannels(16, error) ||
-        !recorder.SetLatency(latency, error)) {
-        std::fprintf(stderr, "RavelinBench: %s\n", error.c_str());
+    if (!OpenRecorder(recorder, latency))
         return;
-    }
     std::vector<double> window, floor;
     int calls = 0;
     for (int run = 0; run < runs; ++run) {
@@ -143,11 +149,8 @@ void MeasureOpening(const host::RavelinLibrary& library, HMODULE module, int lat
 // Selects every page's node a few times; each time from the selection to the page painted.
 void MeasurePageSwitches(const host::RavelinLibrary& library) {
     host::SimulatedRecorder recorder;
-    std::string error;
-    if (!recorder.Open("", error) || !recorder.SetChannels(16, error)) {
-        std::fprintf(stderr, "RavelinBench: %s\n", error.c_str());
+    if (!OpenRecorder(recorder, 0))
         return;
-    }
     std::thread driver([] {
         HWND main = nullptr;
         while (!(main = host::ProcessDialogs::MainWindow()))
@@ -199,11 +202,8 @@ double UntilDialog(HWND main, HWND target, WPARAM command, WPARAM answer) {
 // edited page, beside a message box alone (Save on the unchanged General page, to its message).
 void MeasureClosingCheck(const host::RavelinLibrary& library) {
     host::SimulatedRecorder recorder;
-    std::string error;
-    if (!recorder.Open("", error) || !recorder.SetChannels(16, error)) {
-        std::fprintf(stderr, "RavelinBench: %s\n", error.c_str());
+    if (!OpenRecorder(recorder, 0))
         return;
-    }
     constexpr int kSave = 1016;
     constexpr int kGeneralLogout = 1015;
     std::thread driver([] {

@@ -11,9 +11,9 @@ namespace {
 using ui::headless::HeadlessWindow;
 
 // The lists that choose which entry a page shows.
-constexpr int kSelectors[] = {IDC_CODE_CHANNEL,  IDC_REC_CHANNEL,  IDC_REC_DAY,
-                              IDC_ALARM_INPUT,   IDC_DETECT_EVENT, IDC_DETECT_CHANNEL,
-                              IDC_PTZ_CHANNEL,   IDC_EXCEPTION_EVENT};
+constexpr int kSelectors[] = {IDC_CODE_CHANNEL, IDC_REC_CHANNEL,    IDC_REC_DAY,
+                              IDC_ALARM_INPUT,  IDC_DETECT_EVENT,   IDC_DETECT_CHANNEL,
+                              IDC_PTZ_CHANNEL,  IDC_EXCEPTION_EVENT};
 
 }  // namespace
 
