@@ -45,7 +45,7 @@ host_run(host_damaged_state EXIT 1 ARGS --state ${host_out}/damaged-state.json -
 # A file a person wrote starts the recorder: its records, the defaults for the rest.
 host_run(host_state_from_file EXIT 0
     ARGS --state ${host_out}/edited.json --export ${host_out}/from-edited.json
-    STDOUT "^configuration written"
+    STDOUT "^The configuration was exported\\.\r?\n"
     DEFINES WRITE_FILE=${host_out}/edited.json EXPECT_UNCHANGED=1
         "WRITE_TEXT={\"format\": \"ravelin-recorder-configuration\", \"formatVersion\": 1, \"recorder\": {}, \"records\": {\"NTP\": {\"server\": \"ntp.shop.example\"}, \"Version\": {\"videoInputs\": 4}}}"
         REMOVE=${host_out}/from-edited.json EXPECT_FILE=${host_out}/from-edited.json
