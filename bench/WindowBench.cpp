@@ -146,15 +146,21 @@ void MeasureOpening(const host::RavelinLibrary& library, HMODULE module, int lat
             latency, w, f, f > 0 ? w / f : 0, calls, runs);
 }
 
+// The configuration window, once the library has shown it.
+HWND WaitForMainWindow() {
+    HWND main = nullptr;
+    while (!(main = host::ProcessDialogs::MainWindow()))
+        Sleep(5);
+    return main;
+}
+
 // Selects every page's node a few times; each time from the selection to the page painted.
 void MeasurePageSwitches(const host::RavelinLibrary& library) {
     host::SimulatedRecorder recorder;
     if (!OpenRecorder(recorder, 0))
         return;
     std::thread driver([] {
-        HWND main = nullptr;
-        while (!(main = host::ProcessDialogs::MainWindow()))
-            Sleep(5);
+        HWND main = WaitForMainWindow();
         HWND tree = GetDlgItem(main, host::ProcessDialogs::kTreeId);
         const host::TreeNavigator navigator(tree);
         std::vector<double> all;
@@ -207,9 +213,7 @@ void MeasureClosingCheck(const host::RavelinLibrary& library) {
     constexpr int kSave = 1016;
     constexpr int kGeneralLogout = 1015;
     std::thread driver([] {
-        HWND main = nullptr;
-        while (!(main = host::ProcessDialogs::MainWindow()))
-            Sleep(5);
+        HWND main = WaitForMainWindow();
         HWND tree = GetDlgItem(main, host::ProcessDialogs::kTreeId);
         const host::TreeNavigator navigator(tree);
         HWND general = nullptr;
