@@ -89,6 +89,15 @@ class Operator {
     // The main window.
     virtual std::u16string WindowCaption() = 0;
     virtual std::vector<TreeNodeSeen> TreeNodes() = 0;
+    // The captions of the nodes shown in bold: the pages with edits not sent.
+    std::vector<std::u16string> BoldNodes() {
+        std::vector<std::u16string> bold;
+        for (const TreeNodeSeen& seen : TreeNodes()) {
+            if (seen.bold)
+                bold.push_back(seen.text);
+        }
+        return bold;
+    }
     virtual std::u16string SelectedTreeItem() = 0;  // empty: nothing selected
     virtual void SelectTreeItem(std::u16string_view text) = 0;
     virtual std::vector<std::u16string> VisiblePages() = 0;  // captions of the shown pages

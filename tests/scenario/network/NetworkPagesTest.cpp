@@ -127,16 +127,6 @@ void CloseWithoutQuestion(Operator& op) {
     EXPECT_EQ(op.WindowCaption(), u"");
 }
 
-// The nodes shown in bold: the pages with edits not sent.
-std::vector<std::u16string> BoldNodes(Operator& op) {
-    std::vector<std::u16string> bold;
-    for (const TreeNodeSeen& seen : op.TreeNodes()) {
-        if (seen.bold)
-            bold.push_back(seen.text);
-    }
-    return bold;
-}
-
 TEST_F(NetworkPages, test_each_page_of_the_net_record_sees_the_others_save_and_keeps_its_edits) {
     using Nodes = std::vector<std::u16string>;
     RunSession([](Operator& op) {
@@ -145,10 +135,10 @@ TEST_F(NetworkPages, test_each_page_of_the_net_record_sees_the_others_save_and_k
         op.SelectTreeItem(u"Alarm Center");
         op.EnterAddress(IDC_ALARMCENTER_1, Ipv4FromOctets(10, 0, 0, 5));
         SaveAndSucceed(op);
-        EXPECT_EQ(BoldNodes(op), Nodes{u"Network"}) << "its own edit, and only that, is pending";
+        EXPECT_EQ(op.BoldNodes(), Nodes{u"Network"}) << "its own edit, and only that, is pending";
         op.SelectTreeItem(u"Network");
         SaveAndSucceed(op);
-        EXPECT_EQ(BoldNodes(op), Nodes{});
+        EXPECT_EQ(op.BoldNodes(), Nodes{});
         op.SelectTreeItem(u"Alarm Center");
         EXPECT_EQ(op.Address(IDC_ALARMCENTER_1), Ipv4FromOctets(10, 0, 0, 5));
         CloseWithoutQuestion(op);
@@ -173,10 +163,10 @@ TEST_F(NetworkPages, test_refresh_of_one_page_reaches_the_other_without_marking_
         ASSERT_EQ(zsimSetRecord(recorder.handle(), "Net", &changed, sizeof changed), 0);
         op.Click(IDC_REFRESH);
         EXPECT_EQ(op.Address(IDC_NET_GATEWAY), Ipv4FromOctets(10, 9, 9, 9));
-        EXPECT_EQ(BoldNodes(op), Nodes{u"Alarm Center"}) << "its edit stays, and nothing else";
+        EXPECT_EQ(op.BoldNodes(), Nodes{u"Alarm Center"}) << "its edit stays, and nothing else";
         op.SelectTreeItem(u"Alarm Center");
         SaveAndSucceed(op);
-        EXPECT_EQ(BoldNodes(op), Nodes{});
+        EXPECT_EQ(op.BoldNodes(), Nodes{});
         CloseWithoutQuestion(op);
     });
     const auto sent = Sent();

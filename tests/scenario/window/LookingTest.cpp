@@ -31,15 +31,6 @@ const Browse kBrowses[] = {
     {u"Pan/Tilt/Zoom", {IDC_PTZ_CHANNEL}}, {u"Abnormality", {IDC_EXCEPTION_EVENT}},
 };
 
-std::vector<std::u16string> BoldNodes(Operator& op) {
-    std::vector<std::u16string> bold;
-    for (const TreeNodeSeen& seen : op.TreeNodes()) {
-        if (seen.bold)
-            bold.push_back(seen.text);
-    }
-    return bold;
-}
-
 // The entries of a list to pick: all of them; on real windows, which are slow to drive, the
 // first, one in the middle and the last.
 std::vector<int> EntriesToPick(int count) {
@@ -155,7 +146,7 @@ TEST_P(Looking, test_every_node_and_selector_marks_nothing_and_closing_asks_noth
             op.SelectTreeItem(browse.node);
             PickAll(op, browse.selectors);
             op.SelectTreeItem(u"Version");
-            EXPECT_EQ(BoldNodes(op), std::vector<std::u16string>{})
+            EXPECT_EQ(op.BoldNodes(), std::vector<std::u16string>{})
                 << "after browsing the page of selector " << browse.selectors.front();
         }
         recorder.ClearLog();

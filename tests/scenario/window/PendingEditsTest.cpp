@@ -31,15 +31,6 @@ bool IsBold(Operator& op, std::u16string_view node) {
     return false;
 }
 
-std::vector<std::u16string> BoldNodes(Operator& op) {
-    std::vector<std::u16string> bold;
-    for (const TreeNodeSeen& seen : op.TreeNodes()) {
-        if (seen.bold)
-            bold.push_back(seen.text);
-    }
-    return bold;
-}
-
 const std::vector<std::u16string> kNone;
 
 // Every settings page: an edit marks its node once the operator leaves the page, a failing
@@ -56,16 +47,16 @@ TEST_P(PendingPage, test_edit_marks_on_leaving_and_save_clears) {
     RunSession([&row](Operator& op) {
         op.SelectTreeItem(row.node);
         row.edit(op);
-        EXPECT_EQ(BoldNodes(op), kNone) << "a shown page is marked when it is left";
+        EXPECT_EQ(op.BoldNodes(), kNone) << "a shown page is marked when it is left";
         op.SelectTreeItem(kElsewhere);
-        EXPECT_EQ(BoldNodes(op), std::vector<std::u16string>{row.node});
+        EXPECT_EQ(op.BoldNodes(), std::vector<std::u16string>{row.node});
         op.SelectTreeItem(row.node);
         EXPECT_TRUE(IsBold(op, row.node)) << "showing the page again keeps the mark";
         op.Click(IDC_SAVE);
         ExpectMessage(op, u"Failed");
         EXPECT_TRUE(IsBold(op, row.node)) << "a failed Save keeps the mark";
         SaveAndSucceed(op);
-        EXPECT_EQ(BoldNodes(op), kNone);
+        EXPECT_EQ(op.BoldNodes(), kNone);
     });
 }
 
@@ -82,7 +73,7 @@ TEST_P(PendingPage, test_refresh_clears_the_mark_and_a_failed_one_keeps_it) {
         EXPECT_TRUE(IsBold(op, row.node));
         op.Click(IDC_REFRESH);
         EXPECT_FALSE(op.OpenMessageBox().has_value());
-        EXPECT_EQ(BoldNodes(op), kNone);
+        EXPECT_EQ(op.BoldNodes(), kNone);
     });
 }
 
@@ -103,7 +94,7 @@ TEST_P(PendingDefault, test_default_marks_exactly_when_save_would_send) {
         ExpectMessage(op, u"Succeed");
         EXPECT_EQ(marked, CallCount(row.setFunction) > 0)
             << "marked after Default, yet Save sent " << CallCount(row.setFunction);
-        EXPECT_EQ(BoldNodes(op), kNone);
+        EXPECT_EQ(op.BoldNodes(), kNone);
     });
 }
 
@@ -168,7 +159,7 @@ TEST_P(UndoneEdit, test_old_value_back_unmarks) {
         op.SelectTreeItem(row.node);
         row.undo(op, before);
         op.SelectTreeItem(u"Version");
-        EXPECT_EQ(BoldNodes(op), kNone);
+        EXPECT_EQ(op.BoldNodes(), kNone);
         recorder.ClearLog();
     });
     EXPECT_EQ(recorder.LoggedFunctions(), (std::vector<std::string>{"zelDispSaveMenu"}));
@@ -195,7 +186,7 @@ TEST_P(DamagedRecords, test_showing_every_page_leaves_nothing_pending) {
     RunSession([this](Operator& op) {
         for (const TreeNodeSeen& node : op.TreeNodes())
             op.SelectTreeItem(node.text);
-        EXPECT_EQ(BoldNodes(op), kNone);
+        EXPECT_EQ(op.BoldNodes(), kNone);
         recorder.ClearLog();
         op.Close();
         EXPECT_FALSE(op.OpenMessageBox().has_value()) << "a question after only looking";
@@ -282,7 +273,7 @@ TEST_F(ClosingWindow, test_no_keeps_the_window_and_shows_the_first_pending_page)
         EXPECT_EQ(op.VisiblePages(), std::vector<std::u16string>{u"General"});
         EXPECT_EQ(op.SelectedTreeItem(), u"General");
         EXPECT_EQ(op.Text(IDC_NORMAL_LOGOUT), u"42") << "the edits stay";
-        EXPECT_EQ((BoldNodes(op)), (std::vector<std::u16string>{u"General", u"Network"}));
+        EXPECT_EQ((op.BoldNodes()), (std::vector<std::u16string>{u"General", u"Network"}));
         EXPECT_TRUE(recorder.LoggedFunctions().empty());
 
         // Saving one page leaves the other in the question.
