@@ -13,9 +13,9 @@
 
 #include "config/ConfigDocument.h"
 #include "config/ConfigError.h"
+#include "config/DurableFile.h"
 #include "config/Identity.h"
 #include "device/ZelDisp.h"
-#include "records/DurableFile.h"
 #include "records/RecordTable.h"
 
 #ifndef RAVELIN_LIBRARY_VERSION
@@ -218,7 +218,7 @@ TransferResult Export(ZelHandle handle, const std::filesystem::path& path,
     config::ExportInfo info{RAVELIN_LIBRARY_VERSION, NowIso8601(), (flags & kExportSecrets) != 0};
     const std::string text =
         config::WriteConfigDocument(*records, FormatsOf(visible), channels, info);
-    if (std::string error; !DurableFile::Replace(path, text, error))
+    if (std::string error; !config::DurableFile::Replace(path, text, error))
         return Ended(result, Outcome::FileUnwritable, error);
     return Ended(result, Outcome::Exported, "the configuration was written");
 }

@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "config/ConfigError.h"
-#include "sim/AtomicFile.h"
+#include "config/DurableFile.h"
 #include "sim/StateText.h"
 
 namespace sim {
@@ -71,7 +71,7 @@ bool StateFile::LoadOrCreate(const std::filesystem::path& path, device::RecordSe
 bool StateFile::Save(const std::filesystem::path& path, const device::RecordSet& state,
                      std::string& error) {
     std::string reason;
-    if (!AtomicFile::Write(path, StateText::Write(state), reason)) {
+    if (!config::DurableFile::Replace(path, StateText::Write(state), reason)) {
         error = Describe(path) + ": " + reason;
         return false;
     }

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace records {
+namespace config {
 
 class DurableFile {
   public:
@@ -20,4 +20,4 @@ class DurableFile {
     static constexpr std::string_view kTemporarySuffix = ".ravelin-partial";
 };
 
-}  // namespace records
+}  // namespace config

@@ -1,5 +1,5 @@
 // Replacing a file whole, through a temporary file that reaches the disk first.
-#include "records/DurableFile.h"
+#include "config/DurableFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,7 +17,7 @@
 #include <unistd.h>
 #endif
 
-namespace records {
+namespace config {
 namespace {
 
 #ifdef _WIN32
@@ -106,4 +106,4 @@ bool DurableFile::Replace(const std::filesystem::path& path, std::string_view co
     return true;
 }
 
-}  // namespace records
+}  // namespace config
